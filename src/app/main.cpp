@@ -1,0 +1,150 @@
+// vidorev: the desk window, or `vidorev settings ...` for scripts.
+
+#include "diary/diary_writer.h"
+#include "platform/settings_cli.h"
+#include "platform/settings_store.h"
+#include "platform/version.h"
+#include "shell/main_window.h"
+#include "shell/wave_sound_player.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QStandardPaths>
+#include <QTextStream>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+struct Options {
+    QString store;
+    QString screenshot;
+    bool help = false;
+    bool version = false;
+    bool settings = false;
+    QStringList settingsArgs;
+    QStringList startLine; // "/UJohn/A" and the like
+    QString error;
+};
+
+const char *const kUsage =
+    "usage: vidorev [--store PATH] [--screenshot FILE] [/UUSER] [/A]\n"
+    "       vidorev [--store PATH] settings get|set|delete|export|import ...\n"
+    "       vidorev --help | --version\n"
+    "\n"
+    "  /UNAME            start as user NAME (the letters U and A are case-sensitive)\n"
+    "  /A                switch all fourteen alarms on at start\n"
+    "  --store PATH      use the settings store at PATH (also VIDOREV_STORE)\n"
+    "  --screenshot FILE start as usual, save the window as a PNG picture, and exit\n"
+    "  settings ...      read and write the settings store without a window\n";
+
+Options parse(int argc, char **argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (o.settings) {
+            o.settingsArgs << arg;
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            o.help = true;
+        } else if (arg == QLatin1String("--version")) {
+            o.version = true;
+        } else if (arg == QLatin1String("--store") || arg == QLatin1String("--screenshot")) {
+            if (i + 1 >= argc) {
+                o.error = arg + QStringLiteral(" needs a value");
+                return o;
+            }
+            (arg == QLatin1String("--store") ? o.store : o.screenshot) =
+                QString::fromLocal8Bit(argv[++i]);
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            o.error = QStringLiteral("unknown option ") + arg;
+            return o;
+        } else if (arg == QLatin1String("settings") && o.startLine.isEmpty()) {
+            o.settings = true;
+        } else {
+            o.startLine << arg;
+        }
+    }
+    return o;
+}
+
+QString storePath(const Options &o) {
+    if (!o.store.isEmpty()) return o.store;
+    const QString env = qEnvironmentVariable("VIDOREV_STORE");
+    if (!env.isEmpty()) return env;
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(QStringLiteral("settings.sqlite"));
+}
+
+int runSettings(const Options &o, int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    try {
+        const auto store = vidorev::SettingsStore::open(storePath(o));
+        return vidorev::runSettingsCommand(o.settingsArgs, *store, out, err);
+    } catch (const vidorev::StoreError &e) {
+        err << "vidorev: " << e.what() << '\n';
+        return 1;
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication::setOrganizationName(QStringLiteral("Vidorev"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vidorev"));
+    QCoreApplication::setApplicationVersion(vidorev::Version::current().full());
+
+    const Options options = parse(argc, argv);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "vidorev: %s\n%s", qPrintable(options.error), kUsage);
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("Vidorev %s\n", qPrintable(vidorev::Version::current().full()));
+        return 0;
+    }
+    if (options.settings) return runSettings(options, argc, argv);
+
+    // A screenshot needs no display.
+    if (!options.screenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    std::unique_ptr<vidorev::SettingsStore> store;
+    try {
+        store = vidorev::SettingsStore::open(storePath(options));
+    } catch (const vidorev::StoreError &e) {
+        std::fprintf(stderr, "vidorev: %s\n", e.what());
+        if (options.screenshot.isEmpty() &&
+            QGuiApplication::platformName() != QLatin1String("offscreen"))
+            QMessageBox::critical(nullptr, QStringLiteral("Vidorev"), QString::fromUtf8(e.what()));
+        return 1;
+    }
+
+    vidorev::SystemClock clock;
+    vidorev::WaveSoundPlayer sound;
+    const vidorev::Version version = vidorev::Version::current();
+    vidorev::DiaryWriter writer(*store, version.hostTag(), version.full());
+    vidorev::MainWindow window({*store, clock, sound}, writer, options.startLine.join(u' '));
+    window.show();
+
+    if (!options.screenshot.isEmpty()) {
+        window.handleFirstActivation();
+        QCoreApplication::processEvents();
+        if (!window.grab().save(options.screenshot, "PNG")) {
+            std::fprintf(stderr, "vidorev: cannot write %s\n", qPrintable(options.screenshot));
+            return 1;
+        }
+        return 0;
+    }
+    return app.exec();
+}

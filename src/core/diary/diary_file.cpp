@@ -1,0 +1,66 @@
+#include "diary/diary_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace vidorev::diary {
+
+bool writerCanAppend(const QString &path) {
+    if (path.trimmed().isEmpty()) return false;
+    const QFileInfo info(path);
+    return info.isFile() && info.fileName().size() >= 2;
+}
+
+bool diaryAvailable(const QString &path) {
+    if (path.size() <= 5) return false;
+    const QFileInfo info(path);
+    return info.isFile() && info.fileName().size() > 5;
+}
+
+AppendResult appendLines(const QString &path, const QStringList &lines, QString *error) {
+    if (!writerCanAppend(path)) return AppendResult::Missing;
+    QByteArray buffer;
+    for (const QString &line : lines) {
+        buffer += line.toUtf8();
+        buffer += "\r\n";
+    }
+    const auto failWith = [error](const char *what) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                                  QString::fromLocal8Bit(strerror(errno)));
+        return AppendResult::Failed;
+    };
+    // No O_CREAT: a Diary is made by the administration panel, never by a writer.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT ? AppendResult::Missing : failWith("open");
+    // O_APPEND makes each write land whole at the end, even with another process appending.
+    const char *data = buffer.constData();
+    qsizetype left = buffer.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            const int saved = errno;
+            ::close(fd);
+            errno = saved;
+            return failWith("write");
+        }
+        data += written;
+        left -= written;
+    }
+    if (::fsync(fd) != 0) {
+        const int saved = errno;
+        ::close(fd);
+        errno = saved;
+        return failWith("sync");
+    }
+    if (::close(fd) != 0) return failWith("close");
+    return AppendResult::Appended;
+}
+
+} // namespace vidorev::diary

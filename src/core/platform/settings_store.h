@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace vidorev {
+
+// The store could not be opened, or the file is not a settings store. The message names the file.
+class StoreError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// String values addressed by application, section and key. Names compare without regard to
+// case (Unicode-aware: "ÉMILE" and "émile" are one section) and keep the spelling first stored.
+// A read never fails: a missing value reads as the caller's default.
+class SettingsStore {
+public:
+    struct Entry {
+        QString application;
+        QString section;
+        QString key;
+        QString value;
+    };
+
+    // Opens or creates the store at path (mode 0600). Throws StoreError when the file cannot
+    // be opened or holds something other than a store; it is never reset silently.
+    static std::unique_ptr<SettingsStore> open(const QString &path);
+    ~SettingsStore();
+    SettingsStore(const SettingsStore &) = delete;
+    SettingsStore &operator=(const SettingsStore &) = delete;
+
+    QString get(const QString &app, const QString &section, const QString &key,
+                const QString &defaultValue = QString()) const;
+    // Numeric reads: text that is not a number reads as the default.
+    int getInt(const QString &app, const QString &section, const QString &key,
+               int defaultValue) const;
+    double getDouble(const QString &app, const QString &section, const QString &key,
+                     double defaultValue) const;
+
+    // Returns false only when the disk refused the write; the message is in lastError().
+    bool save(const QString &app, const QString &section, const QString &key, const QString &value);
+    bool remove(const QString &app);
+    bool remove(const QString &app, const QString &section);
+    bool remove(const QString &app, const QString &section, const QString &key);
+
+    // Every value, ordered by application, section and key (for export and tests).
+    std::vector<Entry> entries() const;
+
+    QString path() const { return m_path; }
+    QString lastError() const { return m_lastError; }
+
+    // Groups the writes of one user action into one transaction (one sync to disk).
+    // Batches nest; the outermost one commits.
+    class Batch {
+    public:
+        explicit Batch(SettingsStore &store);
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        SettingsStore &m_store;
+    };
+
+    static constexpr int kSchemaVersion = 1;
+
+private:
+    SettingsStore(QString path, sqlite3 *db);
+    void prepareStatements();
+    bool exec(const char *sql);
+    bool step(sqlite3_stmt *stmt, const std::vector<QString> &args);
+    void beginBatch();
+    void endBatch();
+
+    QString m_path;
+    sqlite3 *m_db = nullptr;
+    sqlite3_stmt *m_get = nullptr;
+    sqlite3_stmt *m_save = nullptr;
+    sqlite3_stmt *m_deleteApp = nullptr;
+    sqlite3_stmt *m_deleteSection = nullptr;
+    sqlite3_stmt *m_deleteKey = nullptr;
+    int m_batchDepth = 0;
+    QString m_lastError;
+};
+
+} // namespace vidorev

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+// The text forms that the Diary, the readouts and the store share.
+namespace vidorev::text {
+
+// Time of day in the locale's long form without a zone: "3:45:12 PM" or "15:45:12".
+QString diaryTime(const QTime &time, const QLocale &locale = QLocale());
+// Month-day-year joined by "-", whatever the locale: "12-04-2026".
+QString diaryDate(const QDate &date);
+// " @ " + Diary time + " " + Diary date.
+QString stamp(const QDateTime &at, const QLocale &locale = QLocale());
+
+// A number as the general form shows it: at most 15 significant digits, no trailing zeros,
+// no thousands separators, the locale's decimal point.
+QString number(double value, const QLocale &locale = QLocale());
+
+// Stored date-times are written as ISO 8601 local text...
+QString storedDateTime(const QDateTime &at);
+// ...and read from ISO 8601 or the older general forms ("12/4/2026 3:45:12 PM").
+// Returns an invalid QDateTime for anything else.
+QDateTime parseStoredDateTime(const QString &text);
+
+// Reads a Diary time of day in 12- or 24-hour form; invalid when it is neither.
+QTime parseDiaryTime(const QString &text);
+
+} // namespace vidorev::text

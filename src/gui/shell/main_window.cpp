@@ -1,0 +1,413 @@
+#include "shell/main_window.h"
+
+#include "alarms/all_alarms.h"
+#include "clocks/running_stack.h"
+#include "diary/diary_file.h"
+#include "diary/diary_writer.h"
+#include "diary/event_add.h"
+#include "platform/settings_keys.h"
+#include "platform/text_forms.h"
+#include "platform/version.h"
+#include "shell/placeholder_panel.h"
+#include "shell/window_rules.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vidorev {
+
+using namespace shell;
+
+namespace {
+const QString kStayOnTop = QStringLiteral("Stay On Top");
+const QString kStayOnTopTip = QStringLiteral("Stay visible while copying from..");
+const QString kActNormal = QStringLiteral("Act Normal");
+const QString kActNormalTip = QStringLiteral("Don't be in the way of other work");
+} // namespace
+
+MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLine, QWidget *parent)
+    : QWidget(parent)
+    , m_services(services)
+    , m_writer(writer)
+    , m_commandLine(std::move(commandLine)) {
+    setObjectName(QStringLiteral("MainWindow"));
+
+    // Hot-button row.
+    m_mainMenu = makeButton(QStringLiteral("cmdMainMenu"), QStringLiteral("Main Menu"),
+                            QStringLiteral("Access to all functions"));
+    m_hotJobTrack = makeButton(QStringLiteral("cmdHotJobTrack"), QStringLiteral("JobTrack"),
+                               QStringLiteral("The personal time-clock"));
+    m_hotNotes = makeButton(QStringLiteral("cmdHotNotes"), QStringLiteral("Notes"),
+                            QStringLiteral("Stash-space"));
+    m_doListButton = makeButton(QStringLiteral("cmdDoList"), QStringLiteral("ToDo list"),
+                                QStringLiteral("Job plan and check-off"));
+    m_statusFlag = makeButton(QStringLiteral("cmdStatusFlag"), QString(), initialStatusToolTip());
+    m_statusFlag->setAccessibleName(QStringLiteral("Status flag"));
+    m_stayTop = makeButton(QStringLiteral("cmdStayTop"), kStayOnTop, kStayOnTopTip);
+    auto *hotRow = new QHBoxLayout;
+    for (QPushButton *b :
+         {m_mainMenu, m_hotJobTrack, m_hotNotes, m_doListButton, m_statusFlag, m_stayTop})
+        hotRow->addWidget(b);
+    m_statusFlag->setFixedWidth(m_statusFlag->sizeHint().height() * 2);
+
+    // Tool buttons, grouped as a user meets them.
+    m_addEvent = makeButton(QStringLiteral("Command4"), QStringLiteral("AddEvent"), QString());
+    m_readLog = makeButton(QStringLiteral("Command2"), QStringLiteral("Read log"), QString());
+    m_newDiary = makeButton(QStringLiteral("Command1"), QStringLiteral("New Diary"), QString());
+    m_calculator = makeButton(QStringLiteral("cmdCalculator"), QStringLiteral("Calculate"),
+                              QStringLiteral("Set of Calculators"));
+    m_setAlarms = makeButton(QStringLiteral("cmdSetAlarms"), QStringLiteral("Set Alarms"),
+                             QStringLiteral("Check/Set Alarm clocks"));
+    m_startAlarms = makeButton(QStringLiteral("cmdStartAlarms"), QStringLiteral("All Alarms"),
+                               QStringLiteral("Turn on all Alarm clocks"));
+    m_timeZone = makeButton(QStringLiteral("cmdTimeZone"), QStringLiteral("Time Zones"),
+                            QStringLiteral("Time at contact phone"));
+    m_scratchPad = makeButton(QStringLiteral("cmdShowPdox"), QStringLiteral("ScratchPad"),
+                              QStringLiteral("Short notes"));
+    m_toDoUtils = makeButton(QStringLiteral("cmd2DoLS"), QStringLiteral("ToDo Utils"),
+                             QStringLiteral("Setup/load/save"));
+    m_pixExplore = makeButton(QStringLiteral("Command17"), QStringLiteral("Pix Explore"),
+                              QStringLiteral("Review picture files"));
+    m_admin = makeButton(QStringLiteral("cmdAdmin"), QStringLiteral("Admin"),
+                         QStringLiteral("Options/setups"));
+    m_help = makeButton(QStringLiteral("Command7"), QStringLiteral("Help"), QString());
+
+    m_menuPage = new QWidget;
+    m_menuPage->setObjectName(QStringLiteral("MainMenu"));
+    auto *menuLayout = new QGridLayout(m_menuPage);
+    auto *userLabel = new QLabel(QStringLiteral("User"));
+    m_userBox = new QLineEdit;
+    m_userBox->setObjectName(QStringLiteral("txtUserId"));
+    m_userBox->setAccessibleName(QStringLiteral("User"));
+    userLabel->setBuddy(m_userBox);
+    auto *timeLabel = new QLabel(QStringLiteral("Time:"));
+    m_clockCal = new QLineEdit;
+    m_clockCal->setObjectName(QStringLiteral("ClockCal"));
+    m_clockCal->setAccessibleName(QStringLiteral("Time"));
+    m_clockCal->setReadOnly(true);
+    timeLabel->setBuddy(m_clockCal);
+    m_alert = new QLabel(QStringLiteral(" "));
+    m_alert->setObjectName(QStringLiteral("Alert"));
+    m_alert->setAccessibleName(QStringLiteral("Alert"));
+    auto *diaryLabel = new QLabel(QStringLiteral("Diary"));
+
+    menuLayout->addWidget(userLabel, 0, 0);
+    menuLayout->addWidget(m_userBox, 0, 1, 1, 2);
+    menuLayout->addWidget(timeLabel, 1, 0);
+    menuLayout->addWidget(m_clockCal, 1, 1, 1, 2);
+    menuLayout->addWidget(m_alert, 2, 1);
+    menuLayout->addWidget(diaryLabel, 3, 0);
+    const QList<QPushButton *> tools{m_addEvent,  m_readLog,     m_newDiary, m_calculator,
+                                     m_setAlarms, m_startAlarms, m_timeZone, m_scratchPad,
+                                     m_toDoUtils, m_pixExplore,  m_admin,    m_help};
+    for (int i = 0; i < tools.size(); ++i)
+        menuLayout->addWidget(tools[i], 4 + i / 3, i % 3);
+
+    m_frame2 = new QGroupBox(QStringLiteral("Holidays"));
+    m_frame2->setObjectName(QStringLiteral("Frame2"));
+    m_frame2->setAccessibleName(m_frame2->title());
+    m_holidayStrip =
+        new PlaceholderPanel(QStringLiteral("HolidayStrip1"), QStringLiteral("Holiday strip"));
+    (new QVBoxLayout(m_frame2))->addWidget(m_holidayStrip);
+
+    // Panels: created once, kept for the life of the window, only shown and hidden.
+    m_panelArea = new QWidget;
+    auto *panelLayout = new QVBoxLayout(m_panelArea);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    panelLayout->addWidget(m_menuPage);
+    panelLayout->addWidget(m_frame2);
+    m_eventAdd = new EventAdd(services, writer);
+    m_eventAdd->setObjectName(QStringLiteral("EventAdd1"));
+    addPanel(m_eventAdd);
+    m_doList =
+        addPanel(new PlaceholderPanel(QStringLiteral("DoList1"), QStringLiteral("ToDo list")));
+    m_jobTracker = addPanel(new PlaceholderPanel(QStringLiteral("DedUzedova1"),
+                                                 QStringLiteral("JobTrack time clocks")));
+    m_alarmBank =
+        addPanel(new PlaceholderPanel(QStringLiteral("TimeLert1"), QStringLiteral("Alarm clocks")));
+    m_readLogPanel =
+        addPanel(new PlaceholderPanel(QStringLiteral("ReadLog1"), QStringLiteral("Log reader")));
+    m_adminHat =
+        addPanel(new PlaceholderPanel(QStringLiteral("AdminHat1"), QStringLiteral("New Diary")));
+    m_keyHold = addPanel(
+        new PlaceholderPanel(QStringLiteral("KeyHold1"), QStringLiteral("Administration")));
+    m_aboutPage =
+        addPanel(new PlaceholderPanel(QStringLiteral("AboutPage1"), QStringLiteral("Help")));
+    m_timeSet =
+        addPanel(new PlaceholderPanel(QStringLiteral("TimeSet1"), QStringLiteral("Time zones")));
+    m_doLoadSave = addPanel(
+        new PlaceholderPanel(QStringLiteral("DoLoadSave1"), QStringLiteral("ToDo utilities")));
+    m_pictures = addPanel(
+        new PlaceholderPanel(QStringLiteral("pmPixXplore1"), QStringLiteral("Picture explorer")));
+    m_calc =
+        addPanel(new PlaceholderPanel(QStringLiteral("TVCalc1"), QStringLiteral("Calculators")));
+
+    m_frame4 = new QGroupBox(QStringLiteral("NotePad,  5 sheets"));
+    m_frame4->setObjectName(QStringLiteral("Frame4"));
+    m_frame4->setAccessibleName(m_frame4->title());
+    auto *sheets = new QHBoxLayout(m_frame4);
+    for (int n = 1; n <= 5; ++n)
+        sheets->addWidget(new PlaceholderPanel(QStringLiteral("StickyDisplay%1").arg(n),
+                                               QStringLiteral("Note sheet %1").arg(n)));
+    addPanel(m_frame4);
+    m_scratch = new QGroupBox(QStringLiteral("ScratchPad"));
+    m_scratch->setObjectName(QStringLiteral("frmScratch"));
+    m_scratch->setAccessibleName(m_scratch->title());
+    (new QVBoxLayout(m_scratch))
+        ->addWidget(
+            new PlaceholderPanel(QStringLiteral("ScratchPad1"), QStringLiteral("Scratch pad")));
+    addPanel(m_scratch);
+    panelLayout->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(hotRow);
+    layout->addWidget(m_panelArea, 1);
+
+    // Hot buttons.
+    connect(m_mainMenu, &QPushButton::clicked, this, &MainWindow::showMainMenu);
+    connect(m_hotJobTrack, &QPushButton::clicked, this,
+            [this] { showTool(m_jobTracker, kModeJobTrack); });
+    connect(m_hotNotes, &QPushButton::clicked, this, [this] { showTool(m_frame4, kModeNotes); });
+    connect(m_doListButton, &QPushButton::clicked, this, [this] { showTool(m_doList, kModeToDo); });
+    connect(m_statusFlag, &QPushButton::clicked, this, &MainWindow::goToRunningJob);
+    connect(m_stayTop, &QPushButton::clicked, this, &MainWindow::toggleStayOnTop);
+
+    // Tool buttons.
+    connect(m_pixExplore, &QPushButton::clicked, this, [this] { showTool(m_pictures, kModeTool); });
+    connect(m_toDoUtils, &QPushButton::clicked, this,
+            [this] { showTool(m_doLoadSave, kModeTool); });
+    connect(m_startAlarms, &QPushButton::clicked, this, &MainWindow::allAlarms);
+    connect(m_admin, &QPushButton::clicked, this, [this] { showTool(m_keyHold, kModePanel); });
+    connect(m_timeZone, &QPushButton::clicked, this, [this] { showTool(m_timeSet, kModeTool); });
+    connect(m_scratchPad, &QPushButton::clicked, this, [this] { showTool(m_scratch, kModeTool); });
+    connect(m_help, &QPushButton::clicked, this, [this] { showTool(m_aboutPage, kModeTool); });
+    connect(m_setAlarms, &QPushButton::clicked, this, [this] {
+        showTool(m_alarmBank, kModeTool);
+        m_alert->setText(QStringLiteral(" "));
+    });
+    connect(m_readLog, &QPushButton::clicked, this,
+            [this] { showTool(m_readLogPanel, kModePanel); });
+    connect(m_addEvent, &QPushButton::clicked, this, [this] {
+        m_eventAdd->setUser(user());
+        m_savedMode = m_mode;
+        showTool(m_eventAdd, kModePanel);
+    });
+    connect(m_calculator, &QPushButton::clicked, this, [this] { showTool(m_calc, kModeTool); });
+    connect(m_newDiary, &QPushButton::clicked, this, [this] {
+        if (newDiaryActs(user())) showTool(m_adminHat, kModePanel);
+    });
+
+    connect(m_userBox, &QLineEdit::textChanged, this, [this] {
+        if (!m_starting) userChanged();
+    });
+    // Enter in the user box switches every alarm on; the key goes no further.
+    connect(m_userBox, &QLineEdit::returnPressed, this, &MainWindow::allAlarms);
+
+    connect(m_eventAdd, &EventAdd::eventClosed, this, &MainWindow::showMainMenu);
+    connect(m_eventAdd, &EventAdd::memoPosted, this, &MainWindow::memoPosted);
+
+    // Start-up, in order.
+    m_adminName = m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold,
+                                       keys::kDefaultAdminName);
+    setWindowTitle(Version::current().windowCaption());
+    m_eventAdd->setHostVer(Version::current().hostTag());
+    showMainMenu();
+    // The time read-out ticks once a second on the window's own thread.
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setInterval(1000);
+    connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::updateClockReadout);
+    if (m_clockRun) m_clockTimer->start();
+    updateClockReadout();
+    m_addEvent->setEnabled(false);
+    m_readLog->setEnabled(false);
+    m_toDoUtils->setEnabled(false);
+    m_scratchPad->setEnabled(true);
+    m_scratchPad->setText(QStringLiteral("ScratchPad"));
+}
+
+QString MainWindow::user() const {
+    return m_userBox->text();
+}
+
+QPushButton *MainWindow::makeButton(const QString &name, const QString &caption,
+                                    const QString &tip) {
+    auto *button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    button->setAccessibleName(caption);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QWidget *MainWindow::addPanel(QWidget *panel) {
+    m_panelArea->layout()->addWidget(panel);
+    m_panels.push_back(panel);
+    panel->hide();
+    return panel;
+}
+
+bool MainWindow::event(QEvent *event) {
+    if (event->type() == QEvent::WindowActivate && m_starting)
+        QTimer::singleShot(0, this, &MainWindow::handleFirstActivation);
+    return QWidget::event(event);
+}
+
+void MainWindow::handleFirstActivation() {
+    if (!m_starting) return;
+    for (const StartOption &option : scanCommandLine(m_commandLine)) {
+        if (option.letter == u'U')
+            m_userBox->setText(option.value);
+        else if (option.letter == u'A')
+            allAlarms();
+    }
+    m_starting = false;
+    userChanged();
+}
+
+void MainWindow::hideAll() {
+    for (QWidget *panel : m_panels)
+        panel->hide();
+    m_menuPage->hide();
+    m_frame2->hide();
+    m_mode = modeForTool(m_diaryAvailable);
+    refresh();
+    m_adminName = m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold,
+                                       keys::kDefaultAdminName);
+    m_locked = m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kLocked, keys::kNo);
+    refreshNewDiary();
+    refreshAdmin();
+}
+
+void MainWindow::showMainMenu() {
+    hideAll();
+    m_menuPage->show();
+    m_frame2->show();
+    m_mode = kModeMenu;
+    refresh();
+}
+
+void MainWindow::showTool(QWidget *panel, int mode) {
+    hideAll();
+    panel->show();
+    m_mode = mode;
+    refresh();
+    panel->setFocus();
+    if (QWidget *first = panel->nextInFocusChain(); first && panel->isAncestorOf(first))
+        first->setFocus();
+}
+
+void MainWindow::refresh() {
+    // The Diary check: the buttons that need a Diary wait for one.
+    m_noDiary = true;
+    for (QPushButton *b : {m_addEvent, m_pixExplore, m_readLog, m_toDoUtils})
+        b->setEnabled(false);
+    if (!user().isEmpty()) {
+        const QString path =
+            m_services.store.get(keys::kAppDiary, user(), keys::kFileKey, keys::kNoDiaryPath);
+        if (diary::diaryAvailable(path)) {
+            m_noDiary = false;
+            for (QPushButton *b : {m_addEvent, m_pixExplore, m_readLog, m_toDoUtils, m_scratchPad})
+                b->setEnabled(true);
+        }
+    }
+    m_mode = modeAfterDiaryCheck(m_mode, !m_noDiary);
+
+    const HotButtons hot = hotButtonsFor(m_mode);
+    m_hotJobTrack->setEnabled(hot.jobTrack);
+    m_hotNotes->setEnabled(hot.notes);
+    m_mainMenu->setEnabled(hot.mainMenu);
+    m_doListButton->setEnabled(hot.toDo);
+    m_statusFlag->setEnabled(hot.statusFlag);
+    refreshStatusFlag();
+}
+
+void MainWindow::refreshStatusFlag() {
+    const QString chain = m_services.store.get(keys::kAppDiary, user(), keys::kStack, QString());
+    const StatusFlag flag = statusFlag(user(), chain);
+    m_statusFlag->setText(flag.caption);
+    m_statusFlag->setToolTip(flag.toolTip);
+}
+
+void MainWindow::refreshAdmin() {
+    m_admin->setText(QStringLiteral("Admin"));
+    m_admin->setEnabled(adminAvailable(user(), m_adminName));
+}
+
+void MainWindow::refreshNewDiary() {
+    m_newDiary->setEnabled(newDiaryAvailable(m_locked, user(), m_adminName));
+}
+
+void MainWindow::userChanged() {
+    refreshAdmin();
+    m_mode = kModeMenu;
+    refresh();
+    m_diaryAvailable = !m_noDiary;
+    m_locked = m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kLocked, keys::kNo);
+    refreshNewDiary();
+}
+
+void MainWindow::goToRunningJob() {
+    const QString chain = m_services.store.get(keys::kAppDiary, user(), keys::kStack, QString());
+    switch (runningTarget(user(), chain)) {
+    case RunningTarget::None:
+        return;
+    case RunningTarget::JobClock:
+        showTool(m_jobTracker, kModeJobTrack);
+        return;
+    case RunningTarget::ToDoTask:
+        showTool(m_doList, kModeToDo);
+        return;
+    }
+}
+
+void MainWindow::allAlarms() {
+    const QString sound = switchOnAllAlarms(m_services.store);
+    m_alarmBank->show();
+    m_alert->setText(QStringLiteral(" "));
+    showMainMenu();
+    if (!sound.isEmpty()) m_services.sound.play(sound);
+}
+
+void MainWindow::toggleStayOnTop() {
+    const bool toTop = m_stayTop->text() == kStayOnTop;
+    setWindowFlag(Qt::WindowStaysOnTopHint, toTop);
+    show(); // a window shows again after its flags change
+    m_stayTop->setText(toTop ? kActNormal : kStayOnTop);
+    m_stayTop->setToolTip(toTop ? kActNormalTip : kStayOnTopTip);
+    m_stayTop->setAccessibleName(m_stayTop->text());
+}
+
+void MainWindow::memoPosted() {
+    m_eventAdd->hide();
+    if (m_savedMode == kModeJobTrack)
+        showTool(m_jobTracker, kModeJobTrack);
+    else if (m_savedMode == kModeToDo)
+        showTool(m_doList, kModeToDo);
+    else
+        showMainMenu();
+    m_mode = m_savedMode;
+    refresh();
+}
+
+void MainWindow::annotateFrom(QWidget *panel) {
+    m_eventAdd->setUser(user());
+    m_eventAdd->show();
+    panel->hide();
+    m_savedMode = m_mode;
+    m_mode = kModePanel;
+    refresh();
+}
+
+void MainWindow::updateClockReadout() {
+    const QDateTime now = m_services.clock.now();
+    m_clockCal->setText(text::diaryTime(now.time()) + u' ' + text::diaryDate(now.date()));
+}
+
+} // namespace vidorev

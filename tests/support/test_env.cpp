@@ -1,0 +1,34 @@
+#include "test_env.h"
+
+#include "platform/settings_keys.h"
+
+#include <QFile>
+
+namespace vidorev::test {
+
+QDateTime referenceTime() {
+    return QDateTime(QDate(2026, 12, 4), QTime(15, 45, 12));
+}
+
+TestEnv::TestEnv()
+    : m_store(SettingsStore::open(m_dir.filePath(QStringLiteral("settings.sqlite"))))
+    , m_clock(referenceTime()) {}
+
+QString TestEnv::makeDiary(const QString &user, const QString &name) {
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return {};
+    file.close();
+    m_store->save(keys::kAppDiary, user, keys::kFileKey, path);
+    return path;
+}
+
+QStringList TestEnv::diaryLines(const QString &path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+} // namespace vidorev::test

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "platform/sound_player.h"
+
+#include <QDateTime>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace vidorev::test {
+
+// A sound player that remembers what it was asked to play.
+class RecordingSoundPlayer final : public SoundPlayer {
+public:
+    void play(const QString &wavePath) override { played << wavePath; }
+    QStringList played;
+};
+
+// A private folder with a fresh store, a fixed clock and a recording sound player.
+class TestEnv {
+public:
+    TestEnv();
+
+    QString dir() const { return m_dir.path(); }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+    // Creates an empty Diary in the folder and points the user's "FileKey" at it.
+    QString makeDiary(const QString &user, const QString &name = QStringLiteral("diary.log"));
+    QStringList diaryLines(const QString &path) const;
+
+    SettingsStore &store() { return *m_store; }
+    FixedClock &clock() { return m_clock; }
+    RecordingSoundPlayer &sound() { return m_sound; }
+    Services services() { return {*m_store, m_clock, m_sound}; }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+    FixedClock m_clock;
+    RecordingSoundPlayer m_sound;
+};
+
+// 2026-12-04 15:45:12 local, a Friday.
+QDateTime referenceTime();
+
+} // namespace vidorev::test
