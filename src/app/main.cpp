@@ -72,9 +72,11 @@ Options parse(int argc, char **argv) {
 }
 
 QString storePath(const Options &o) {
-    if (!o.store.isEmpty()) return o.store;
+    if (!o.store.isEmpty())
+        return o.store;
     const QString env = qEnvironmentVariable("VIDOREV_STORE");
-    if (!env.isEmpty()) return env;
+    if (!env.isEmpty())
+        return env;
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
         .filePath(QStringLiteral("settings.sqlite"));
 }
@@ -112,7 +114,8 @@ int main(int argc, char **argv) {
         std::printf("Vidorev %s\n", qPrintable(vidorev::Version::current().full()));
         return 0;
     }
-    if (options.settings) return runSettings(options, argc, argv);
+    if (options.settings)
+        return runSettings(options, argc, argv);
 
     // A screenshot needs no display.
     if (!options.screenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

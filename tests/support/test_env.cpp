@@ -17,7 +17,8 @@ TestEnv::TestEnv()
 QString TestEnv::makeDiary(const QString &user, const QString &name) {
     const QString path = m_dir.filePath(name);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return {};
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return {};
     file.close();
     m_store->save(keys::kAppDiary, user, keys::kFileKey, path);
     return path;
@@ -25,9 +26,11 @@ QString TestEnv::makeDiary(const QString &user, const QString &name) {
 
 QStringList TestEnv::diaryLines(const QString &path) const {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
     QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }
 

@@ -10,6 +10,12 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <ostream>
+
+// Readable test failures for Qt strings.
+inline void PrintTo(const QString &text, std::ostream *os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace vidorev::test {
 

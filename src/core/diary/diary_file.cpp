@@ -6,24 +6,29 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vidorev::diary {
 
 bool writerCanAppend(const QString &path) {
-    if (path.trimmed().isEmpty()) return false;
+    if (path.trimmed().isEmpty())
+        return false;
     const QFileInfo info(path);
     return info.isFile() && info.fileName().size() >= 2;
 }
 
 bool diaryAvailable(const QString &path) {
-    if (path.size() <= 5) return false;
+    if (path.size() <= 5)
+        return false;
     const QFileInfo info(path);
     return info.isFile() && info.fileName().size() > 5;
 }
 
 AppendResult appendLines(const QString &path, const QStringList &lines, QString *error) {
-    if (!writerCanAppend(path)) return AppendResult::Missing;
+    if (!writerCanAppend(path))
+        return AppendResult::Missing;
     QByteArray buffer;
     for (const QString &line : lines) {
         buffer += line.toUtf8();
@@ -37,15 +42,26 @@ AppendResult appendLines(const QString &path, const QStringList &lines, QString 
     };
     // No O_CREAT: a Diary is made by the administration panel, never by a writer.
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT ? AppendResult::Missing : failWith("open");
+    if (fd < 0)
+        return errno == ENOENT ? AppendResult::Missing : failWith("open");
     // O_APPEND makes each write land whole at the end, even with another process appending.
+    struct stat before {};
+    ::fstat(fd, &before);
     const char *data = buffer.constData();
     qsizetype left = buffer.size();
     while (left > 0) {
         const ssize_t written = ::write(fd, data, size_t(left));
         if (written < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             const int saved = errno;
+            // Take back a torn line, unless another writer has appended since, so the next
+            // record does not start in the middle of this one.
+            struct stat after {};
+            const qsizetype done = buffer.size() - left;
+            if (done > 0 && ::fstat(fd, &after) == 0 && after.st_size == before.st_size + done &&
+                ::ftruncate(fd, before.st_size) != 0)
+                qWarning("Diary: a torn line could not be taken back");
             ::close(fd);
             errno = saved;
             return failWith("write");
@@ -59,7 +75,8 @@ AppendResult appendLines(const QString &path, const QStringList &lines, QString 
         errno = saved;
         return failWith("sync");
     }
-    if (::close(fd) != 0) return failWith("close");
+    if (::close(fd) != 0)
+        return failWith("close");
     return AppendResult::Appended;
 }
 

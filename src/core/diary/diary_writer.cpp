@@ -19,7 +19,8 @@ diary::AppendResult DiaryWriter::append(const QString &user, const QString &reco
                                         const QDateTime &at, QString *error) {
     QStringList lines{record};
     const bool upgrade = m_store.get(keys::kAppDiary, user, keys::kCompat) != m_hostTag;
-    if (upgrade) lines << diary::upgradeRecord(user, m_versionText, at);
+    if (upgrade)
+        lines << diary::upgradeRecord(user, m_versionText, at);
     const diary::AppendResult result = diary::appendLines(diaryPath(user), lines, error);
     // "Compat" moves only once the Upgrade line is safely on disk.
     if (upgrade && result == diary::AppendResult::Appended)

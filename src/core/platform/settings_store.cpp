@@ -35,7 +35,8 @@ QString sqliteMessage(sqlite3 *db) {
 void createPrivateFile(const QString &path) {
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) fail(path, QString::fromLocal8Bit(strerror(errno)));
+    if (fd < 0)
+        fail(path, QString::fromLocal8Bit(strerror(errno)));
     ::fchmod(fd, 0600);
     ::close(fd);
 }
@@ -64,10 +65,12 @@ QString columnText(sqlite3_stmt *stmt, int column) {
 
 std::unique_ptr<SettingsStore> SettingsStore::open(const QString &path) {
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) fail(path, QStringLiteral("it is not a file"));
+    if (info.exists() && !info.isFile())
+        fail(path, QStringLiteral("it is not a file"));
     if (!QDir().mkpath(info.absolutePath()))
         fail(path, QStringLiteral("its folder cannot be created"));
-    if (!info.exists()) createPrivateFile(path);
+    if (!info.exists())
+        createPrivateFile(path);
 
     sqlite3 *db = nullptr;
     const QByteArray utf8 = path.toUtf8();
@@ -110,7 +113,8 @@ std::unique_ptr<SettingsStore> SettingsStore::open(const QString &path) {
                         " key TEXT NOT NULL, value TEXT NOT NULL,"
                         " PRIMARY KEY (app_fold, section_fold, key_fold)) WITHOUT ROWID") &&
             store->exec("PRAGMA user_version = 1") && store->exec("COMMIT");
-        if (!created) fail(path, store->m_lastError);
+        if (!created)
+            fail(path, store->m_lastError);
     }
     ::chmod(QFile::encodeName(path).constData(), 0600);
     store->prepareStatements();
@@ -150,7 +154,8 @@ void SettingsStore::prepareStatements() {
 
 bool SettingsStore::exec(const char *sql) {
     char *message = nullptr;
-    if (sqlite3_exec(m_db, sql, nullptr, nullptr, &message) == SQLITE_OK) return true;
+    if (sqlite3_exec(m_db, sql, nullptr, nullptr, &message) == SQLITE_OK)
+        return true;
     m_lastError = QString::fromUtf8(message ? message : "unknown error");
     sqlite3_free(message);
     return false;
@@ -164,7 +169,8 @@ bool SettingsStore::step(sqlite3_stmt *stmt, const std::vector<QString> &args) {
     const int rc = sqlite3_step(stmt);
     sqlite3_reset(stmt);
     sqlite3_clear_bindings(stmt);
-    if (rc == SQLITE_DONE || rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE || rc == SQLITE_ROW)
+        return true;
     m_lastError = sqliteMessage(m_db);
     return false;
 }
@@ -176,7 +182,8 @@ QString SettingsStore::get(const QString &app, const QString &section, const QSt
     sqlite3_bind_text(m_get, 2, s.constData(), int(s.size()), SQLITE_STATIC);
     sqlite3_bind_text(m_get, 3, k.constData(), int(k.size()), SQLITE_STATIC);
     QString result = defaultValue;
-    if (sqlite3_step(m_get) == SQLITE_ROW) result = columnText(m_get, 0);
+    if (sqlite3_step(m_get) == SQLITE_ROW)
+        result = columnText(m_get, 0);
     sqlite3_reset(m_get);
     sqlite3_clear_bindings(m_get);
     return result;
@@ -187,7 +194,8 @@ int SettingsStore::getInt(const QString &app, const QString &section, const QStr
     bool ok = false;
     const QString text = get(app, section, key).trimmed();
     const double value = text.toDouble(&ok);
-    if (!ok || value > 2147483647.0 || value < -2147483648.0) return defaultValue;
+    if (!ok || value > 2147483647.0 || value < -2147483648.0)
+        return defaultValue;
     return int(value);
 }
 
@@ -231,11 +239,13 @@ std::vector<SettingsStore::Entry> SettingsStore::entries() const {
 }
 
 void SettingsStore::beginBatch() {
-    if (m_batchDepth++ == 0) exec("BEGIN IMMEDIATE");
+    if (m_batchDepth++ == 0)
+        exec("BEGIN IMMEDIATE");
 }
 
 void SettingsStore::endBatch() {
-    if (--m_batchDepth == 0 && !exec("COMMIT")) exec("ROLLBACK");
+    if (--m_batchDepth == 0 && !exec("COMMIT"))
+        exec("ROLLBACK");
 }
 
 SettingsStore::Batch::Batch(SettingsStore &store)

@@ -12,8 +12,10 @@ QString longTimeFormatWithoutZone(const QLocale &locale) {
     QString result;
     bool quoted = false;
     for (const QChar c : format) {
-        if (c == u'\'') quoted = !quoted;
-        if (!quoted && c == u't') continue;
+        if (c == u'\'')
+            quoted = !quoted;
+        if (!quoted && c == u't')
+            continue;
         result += c;
     }
     return result.simplified();
@@ -34,10 +36,12 @@ QString stamp(const QDateTime &at, const QLocale &locale) {
 }
 
 QString number(double value, const QLocale &locale) {
-    if (std::isnan(value)) return QStringLiteral("NaN");
+    if (std::isnan(value))
+        return QStringLiteral("NaN");
     if (std::isinf(value))
         return value > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
-    if (value == 0.0) return QStringLiteral("0");
+    if (value == 0.0)
+        return QStringLiteral("0");
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::OmitLeadingZeroInExponent);
     QString text = plain.toString(value, 'g', 15);
@@ -50,9 +54,11 @@ QString storedDateTime(const QDateTime &at) {
 
 QDateTime parseStoredDateTime(const QString &text) {
     const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty()) return {};
+    if (trimmed.isEmpty())
+        return {};
     QDateTime parsed = QDateTime::fromString(trimmed, Qt::ISODate);
-    if (parsed.isValid()) return parsed.toLocalTime();
+    if (parsed.isValid())
+        return parsed.toLocalTime();
     static const char *const forms[] = {
         "M/d/yyyy h:mm:ss AP", "M/d/yyyy h:mm:ss ap", "M/d/yyyy H:mm:ss",
         "M/d/yyyy h:mm AP",    "M/d/yyyy H:mm",       "M/d/yyyy",
@@ -61,7 +67,8 @@ QDateTime parseStoredDateTime(const QString &text) {
     const QLocale c = QLocale::c();
     for (const char *form : forms) {
         parsed = c.toDateTime(trimmed, QString::fromLatin1(form));
-        if (parsed.isValid()) return parsed;
+        if (parsed.isValid())
+            return parsed;
     }
     return {};
 }
@@ -71,7 +78,8 @@ QTime parseDiaryTime(const QString &text) {
     const QLocale c = QLocale::c();
     for (const char *form : {"h:mm:ss AP", "h:mm:ss ap", "H:mm:ss", "h:mm AP", "H:mm"}) {
         const QTime time = c.toTime(trimmed, QString::fromLatin1(form));
-        if (time.isValid()) return time;
+        if (time.isValid())
+            return time;
     }
     return {};
 }

@@ -24,8 +24,10 @@ HotButtons hotButtonsFor(int mode) {
 }
 
 int modeAfterDiaryCheck(int mode, bool diaryPresent) {
-    if (diaryPresent) return mode;
-    if (mode == kModeMenu) return kModePanel;
+    if (diaryPresent)
+        return mode;
+    if (mode == kModeMenu)
+        return kModePanel;
     return mode > kModeMenu ? kModeToolNoDiary : mode;
 }
 
@@ -64,12 +66,14 @@ QString initialStatusToolTip() {
 }
 
 StatusFlag statusFlag(const QString &user, const QString &chain) {
-    if (user.isEmpty() || chain.isEmpty()) return {QString(), QStringLiteral("Not timing any Job")};
+    if (user.isEmpty() || chain.isEmpty())
+        return {QString(), QStringLiteral("Not timing any Job")};
     return {QStringLiteral("#"), QStringLiteral("Click to GoTo job being timed")};
 }
 
 RunningTarget runningTarget(const QString &user, const QString &chain) {
-    if (user.isEmpty() || chain.isEmpty()) return RunningTarget::None;
+    if (user.isEmpty() || chain.isEmpty())
+        return RunningTarget::None;
     return running_stack::top(chain).contains(QLatin1String("TC")) ? RunningTarget::JobClock
                                                                    : RunningTarget::ToDoTask;
 }

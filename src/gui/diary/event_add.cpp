@@ -152,7 +152,8 @@ void EventAdd::cancel() {
 }
 
 void EventAdd::jobStamp() {
-    if (m_chain.size() < 2) return;
+    if (m_chain.size() < 2)
+        return;
     m_task = running_stack::top(m_chain);
     const QString job = m_services.store.get(keys::kAppDiary, m_task, keys::kJob, QString());
     const QString name = m_services.store.get(keys::kAppDiary, m_task, keys::kTaskName, QString());

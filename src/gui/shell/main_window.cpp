@@ -201,11 +201,13 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     });
     connect(m_calculator, &QPushButton::clicked, this, [this] { showTool(m_calc, kModeTool); });
     connect(m_newDiary, &QPushButton::clicked, this, [this] {
-        if (newDiaryActs(user())) showTool(m_adminHat, kModePanel);
+        if (newDiaryActs(user()))
+            showTool(m_adminHat, kModePanel);
     });
 
     connect(m_userBox, &QLineEdit::textChanged, this, [this] {
-        if (!m_starting) userChanged();
+        if (!m_starting)
+            userChanged();
     });
     // Enter in the user box switches every alarm on; the key goes no further.
     connect(m_userBox, &QLineEdit::returnPressed, this, &MainWindow::allAlarms);
@@ -223,7 +225,8 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     m_clockTimer = new QTimer(this);
     m_clockTimer->setInterval(1000);
     connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::updateClockReadout);
-    if (m_clockRun) m_clockTimer->start();
+    if (m_clockRun)
+        m_clockTimer->start();
     updateClockReadout();
     m_addEvent->setEnabled(false);
     m_readLog->setEnabled(false);
@@ -260,7 +263,8 @@ bool MainWindow::event(QEvent *event) {
 }
 
 void MainWindow::handleFirstActivation() {
-    if (!m_starting) return;
+    if (!m_starting)
+        return;
     for (const StartOption &option : scanCommandLine(m_commandLine)) {
         if (option.letter == u'U')
             m_userBox->setText(option.value);
@@ -372,7 +376,8 @@ void MainWindow::allAlarms() {
     m_alarmBank->show();
     m_alert->setText(QStringLiteral(" "));
     showMainMenu();
-    if (!sound.isEmpty()) m_services.sound.play(sound);
+    if (!sound.isEmpty())
+        m_services.sound.play(sound);
 }
 
 void MainWindow::toggleStayOnTop() {

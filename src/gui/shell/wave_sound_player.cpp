@@ -7,7 +7,8 @@
 namespace vidorev {
 
 void WaveSoundPlayer::play(const QString &wavePath) {
-    if (!QFileInfo(wavePath).isFile()) return;
+    if (!QFileInfo(wavePath).isFile())
+        return;
     auto *effect = new QSoundEffect(this);
     const auto finishWhenDone = [effect]() {
         if (effect->status() == QSoundEffect::Error ||
@@ -15,7 +16,8 @@ void WaveSoundPlayer::play(const QString &wavePath) {
             effect->deleteLater();
     };
     connect(effect, &QSoundEffect::statusChanged, effect, [effect, finishWhenDone]() {
-        if (effect->status() == QSoundEffect::Ready) effect->play();
+        if (effect->status() == QSoundEffect::Ready)
+            effect->play();
         finishWhenDone();
     });
     connect(effect, &QSoundEffect::playingChanged, effect, finishWhenDone);

@@ -1,0 +1,216 @@
+#include "platform/settings_cli.h"
+#include "platform/settings_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using vidorev::SettingsStore;
+using vidorev::StoreError;
+
+namespace {
+
+class StoreTest : public ::testing::Test {
+protected:
+    QString path() const { return m_dir.filePath(QStringLiteral("settings.sqlite")); }
+    std::unique_ptr<SettingsStore> open() { return SettingsStore::open(path()); }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(StoreTest, NamesCompareWithoutCaseAndKeepTheirFirstSpelling) {
+    auto store = open();
+    store->save("PLMDiary", "allDT3", "Type", "Bell");
+    EXPECT_EQ(store->get("plmdiary", "AllDT3", "TYPE"), "Bell");
+    // Unicode-aware folding: one section, however the user's name is typed.
+    store->save("PLMDiary", "ÉMILE", "FileKey", "/a");
+    store->save("PLMDiary", "émile", "Stack", ":x");
+    EXPECT_EQ(store->get("PLMDiary", "Émile", "filekey"), "/a");
+    store->save("PLMDIARY", "AllDT3", "TYPE", "Gong");
+
+    const auto entries = store->entries();
+    ASSERT_EQ(entries.size(), 3u);
+    for (const auto &e : entries) {
+        EXPECT_EQ(e.application, "PLMDiary");
+        EXPECT_TRUE(e.section == "allDT3" || e.section == "ÉMILE") << e.section.toStdString();
+    }
+    EXPECT_EQ(store->get("PLMDiary", "allDT3", "Type"), "Gong");
+}
+
+TEST_F(StoreTest, MissingValuesReadAsTheCallersDefault) {
+    auto store = open();
+    EXPECT_EQ(store->get("PLMDiary", "AdminData", "KeyHold", "^~^"), "^~^");
+    EXPECT_EQ(store->get("PLMDiary", "AdminData", "KeyHold"), "");
+    store->save("PLMDiary", "AllDT1", "On", "yes please");
+    store->save("PLMDiary", "AllDT2", "On", "1");
+    store->save("PLMClock", "Cash", "TaxPct", "0.0825");
+    store->save("PLMClock", "Cash", "Broken", "nan");
+    EXPECT_EQ(store->getInt("PLMDiary", "AllDT1", "On", 7), 7);
+    EXPECT_EQ(store->getInt("PLMDiary", "AllDT2", "On", 7), 1);
+    EXPECT_EQ(store->getInt("PLMDiary", "AllDT3", "On", 7), 7);
+    EXPECT_DOUBLE_EQ(store->getDouble("PLMClock", "Cash", "TaxPct", 0.0775), 0.0825);
+    EXPECT_DOUBLE_EQ(store->getDouble("PLMClock", "Cash", "Broken", 0.0775), 0.0775);
+}
+
+TEST_F(StoreTest, DeletesAKeyASectionOrAWholeApplication) {
+    auto store = open();
+    store->save("PLMDiary", "AdminData", "KeyHold", "boss");
+    store->save("PLMDiary", "AdminData", "Locked", "Yes");
+    store->save("PLMDiary", "annSD1", "Note", "n1");
+    store->save("PLMDiary", "annSD2", "Note", "n2");
+    store->save("PLMClock", "Local", "TZone", "5");
+
+    store->remove("plmdiary", "ANNSD1", "note");
+    EXPECT_EQ(store->get("PLMDiary", "annSD1", "Note", "gone"), "gone");
+    store->remove("PLMDiary", "annsd2");
+    EXPECT_EQ(store->get("PLMDiary", "annSD2", "Note", "gone"), "gone");
+    store->remove("PLMDIARY");
+    EXPECT_EQ(store->get("PLMDiary", "AdminData", "KeyHold", "gone"), "gone");
+    EXPECT_EQ(store->get("PLMClock", "Local", "TZone"), "5");
+}
+
+TEST_F(StoreTest, PersistsAcrossOpensWithOwnerOnlyPermissions) {
+    open()->save("PLMDiary", "ann", "FileKey", "/home/ann/diary.log");
+    EXPECT_EQ(open()->get("PLMDiary", "ann", "FileKey"), "/home/ann/diary.log");
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(path()).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST_F(StoreTest, RefusesFilesThatAreNotAStoreAndNamesThem) {
+    QFile junk(path());
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    try {
+        open();
+        FAIL() << "a file of junk opened as a store";
+    } catch (const StoreError &e) {
+        EXPECT_NE(std::string(e.what()).find("settings.sqlite"), std::string::npos) << e.what();
+    }
+    // The junk is left as it was: never a silent reset.
+    QFile check(path());
+    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+    EXPECT_EQ(check.readAll(), QByteArray(4096, 'x'));
+
+    EXPECT_THROW(SettingsStore::open(m_dir.path()), StoreError); // a folder
+}
+
+TEST_F(StoreTest, BatchedWritesCommitTogether) {
+    auto store = open();
+    {
+        SettingsStore::Batch outer(*store);
+        {
+            SettingsStore::Batch inner(*store);
+            store->save("PLMDiary", "annTC1", "Status", "Run");
+        }
+        store->save("PLMDiary", "ann", "Stack", ":annTC1");
+        // Another connection does not see half of the action.
+        EXPECT_EQ(open()->get("PLMDiary", "annTC1", "Status", "Stop"), "Stop");
+    }
+    auto other = open();
+    EXPECT_EQ(other->get("PLMDiary", "annTC1", "Status"), "Run");
+    EXPECT_EQ(other->get("PLMDiary", "ann", "Stack"), ":annTC1");
+}
+
+TEST_F(StoreTest, AProcessKilledMidBurstLeavesEveryCommittedWrite) {
+    open(); // create the schema first
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(pipeFds[0]);
+        auto store = SettingsStore::open(path());
+        for (int i = 0;; ++i) {
+            {
+                SettingsStore::Batch batch(*store);
+                store->save("PLMDiary", "burst", QString::number(i), QString::number(i));
+                store->save("PLMDiary", "burst", "last", QString::number(i));
+            }
+            if (::write(pipeFds[1], &i, sizeof i) != sizeof i)
+                ::_exit(1);
+        }
+    }
+    ::close(pipeFds[1]);
+    int committed = -1;
+    while (committed < 150 &&
+           ::read(pipeFds[0], &committed, sizeof committed) == sizeof committed) {
+    }
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(pipeFds[0]);
+
+    ASSERT_GE(committed, 150);
+    auto store = open();
+    for (int i = 0; i <= committed; ++i)
+        ASSERT_EQ(store->get("PLMDiary", "burst", QString::number(i)), QString::number(i)) << i;
+    EXPECT_GE(store->get("PLMDiary", "burst", "last").toInt(), committed);
+}
+
+TEST_F(StoreTest, ExportThenImportIntoAnEmptyStoreReproducesEveryValue) {
+    auto store = open();
+    store->save("PLMDiary", "AdminData", "Holidays", ";12/25;7/4;HFF8000;");
+    store->save("PLMDiary", "Émile", "FileKey", "/home/émile/d \"quoted\".log");
+    store->save("PLMDiary", "annDoData", "0Task", "line1\nline2\ttab");
+    store->save("PLMClock", "Cash", "TaxPct", "0.0775");
+    const QByteArray json = vidorev::exportSettingsJson(*store);
+
+    QTemporaryDir other;
+    auto copy = SettingsStore::open(other.filePath("copy.sqlite"));
+    QString error;
+    ASSERT_TRUE(vidorev::importSettingsJson(*copy, json, &error)) << error.toStdString();
+    const auto a = store->entries(), b = copy->entries();
+    ASSERT_EQ(a.size(), b.size());
+    for (size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(a[i].application, b[i].application);
+        EXPECT_EQ(a[i].section, b[i].section);
+        EXPECT_EQ(a[i].key, b[i].key);
+        EXPECT_EQ(a[i].value, b[i].value);
+    }
+
+    // A file that is not an export writes nothing.
+    EXPECT_FALSE(vidorev::importSettingsJson(*copy, "{\"settings\":{}}", &error));
+    EXPECT_FALSE(vidorev::importSettingsJson(
+        *copy, R"({"format":"vidorev-settings","settings":{"A":{"S":{"k":"v","n":3}}}})", &error));
+    EXPECT_EQ(copy->get("A", "S", "k", "none"), "none");
+}
+
+TEST_F(StoreTest, CommandLineVerbsAndUsageErrors) {
+    auto store = open();
+    QString outText, errText;
+    QTextStream out(&outText), err(&errText);
+    const auto run = [&](const QStringList &args) {
+        outText.clear();
+        errText.clear();
+        const int rc = vidorev::runSettingsCommand(args, *store, out, err);
+        out.flush();
+        err.flush();
+        return rc;
+    };
+    EXPECT_EQ(run({"set", "PLMDiary", "allDT3", "Type", "Bell"}), 0);
+    EXPECT_EQ(run({"get", "plmdiary", "AllDT3", "TYPE"}), 0);
+    EXPECT_EQ(outText, "Bell\n");
+    EXPECT_EQ(run({"get", "PLMDiary", "nobody", "FileKey", "dflt"}), 0);
+    EXPECT_EQ(outText, "dflt\n");
+    EXPECT_EQ(run({"get", "PLMDiary", "nobody", "FileKey"}), 0);
+    EXPECT_EQ(outText, "\n");
+    EXPECT_EQ(run({"delete", "PLMDiary", "allDT3"}), 0);
+    EXPECT_EQ(store->get("PLMDiary", "allDT3", "Type", "gone"), "gone");
+    for (const QStringList &bad : {QStringList{}, QStringList{"get", "A"}, QStringList{"frob"},
+                                   QStringList{"set", "A", "S", "K"}, QStringList{"delete"}}) {
+        EXPECT_EQ(run(bad), 2) << bad.join(' ').toStdString();
+        EXPECT_TRUE(errText.startsWith("usage:"));
+    }
+    EXPECT_EQ(run({"import", m_dir.filePath("missing.json")}), 1);
+}
+
+} // namespace

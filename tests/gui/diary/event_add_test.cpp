@@ -1,0 +1,131 @@
+#include "diary/diary_writer.h"
+#include "diary/event_add.h"
+#include "platform/settings_keys.h"
+#include "test_env.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace vidorev;
+using test::TestEnv;
+
+namespace {
+
+class EventAddTest : public ::testing::Test {
+protected:
+    EventAddTest()
+        : writer(env.store(), "PLM0D1S0K5", "1.0.0")
+        , panel(env.services(), writer) {
+        diary = env.makeDiary("ann");
+        env.store().save(keys::kAppDiary, "ann", keys::kCompat, "PLM0D1S0K5");
+        panel.show();
+    }
+    template <class T> T *child(const char *name) { return panel.findChild<T *>(name); }
+    QStringList lines() const { return env.diaryLines(diary); }
+
+    TestEnv env;
+    DiaryWriter writer;
+    EventAdd panel;
+    QString diary;
+    const QString stamp = QStringLiteral(" @ 3:45:12 PM 12-04-2026");
+};
+
+TEST_F(EventAddTest, ControlsCarryTheirNamesAndCaptions) {
+    EXPECT_EQ(child<QPushButton>("Command1")->text(), "OK");
+    EXPECT_EQ(child<QPushButton>("Command3")->text(), "Cancel");
+    EXPECT_EQ(child<QPushButton>("Command4")->text(), "JobStamp");
+    ASSERT_NE(child<QPlainTextEdit>("Text1"), nullptr);
+    ASSERT_NE(child<QLineEdit>("Text2"), nullptr);
+    EXPECT_TRUE(child<QLabel>("Label1")->text().startsWith("Type text to be added"));
+    for (QWidget *w : panel.findChildren<QWidget *>()) {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(EventAddTest, OkAppendsAnEventAndCloses) {
+    panel.setUser("ann");
+    QSignalSpy closed(&panel, &EventAdd::eventClosed);
+    child<QPlainTextEdit>("Text1")->setPlainText("Met Bob @ noon");
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(lines(), QStringList{"[Event] Met Bob at noon" + stamp});
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_TRUE(child<QPlainTextEdit>("Text1")->toPlainText().isEmpty());
+}
+
+TEST_F(EventAddTest, JobStampNeedsARunningClockAndEnterTriggersIt) {
+    panel.setUser("ann");
+    EXPECT_FALSE(child<QPushButton>("Command4")->isEnabled());
+    EXPECT_FALSE(child<QLineEdit>("Text2")->isVisible());
+
+    env.store().save(keys::kAppDiary, "ann", keys::kStack, ":annTC1:annTC2");
+    env.store().save(keys::kAppDiary, "annTC2", keys::kJob, "722");
+    env.store().save(keys::kAppDiary, "annTC2", keys::kTaskName, "Fix printer");
+    panel.setUser("ann");
+    EXPECT_TRUE(child<QPushButton>("Command4")->isEnabled());
+    EXPECT_TRUE(child<QLineEdit>("Text2")->isVisible());
+
+    QSignalSpy posted(&panel, &EventAdd::memoPosted);
+    child<QPlainTextEdit>("Text1")->setPlainText("toner");
+    child<QLineEdit>("Text2")->setText("12.50");
+    QTest::keyClick(child<QLineEdit>("Text2"), Qt::Key_Return);
+    EXPECT_EQ(posted.count(), 1);
+    EXPECT_EQ(panel.task(), "annTC2");
+
+    child<QPlainTextEdit>("Text1")->setPlainText("toner");
+    QTest::keyClick(child<QPlainTextEdit>("Text1"), Qt::Key_Return);
+    EXPECT_EQ(lines(), (QStringList{"[722] {$12.50$} [Memo ]<Fix printer> toner" + stamp,
+                                    "[722][Memo ]<Fix printer> toner" + stamp}));
+}
+
+TEST_F(EventAddTest, ATwoLineMemoStaysOneRecord) {
+    panel.setUser("ann");
+    child<QPlainTextEdit>("Text1")->setPlainText("line one\nline two");
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(lines(), QStringList{"[Event] line one&lf;line two" + stamp});
+}
+
+TEST_F(EventAddTest, AuxStringAppendsANoteTaggedWithAuxId) {
+    panel.setUser("ann");
+    QSignalSpy closed(&panel, &EventAdd::eventClosed);
+    panel.setAuxId("Calc");
+    panel.setAuxString("2+3*4 = 20 @ desk");
+    EXPECT_EQ(lines(), QStringList{"[Calc][Note ] 2+3*4 = 20 at desk" + stamp});
+    EXPECT_EQ(closed.count(), 0);
+}
+
+TEST_F(EventAddTest, AMissingDiaryShowsTheMessageAndKeepsThePanelOpen) {
+    panel.setUser("nobody"); // "FileKey" unset
+    QSignalSpy closed(&panel, &EventAdd::eventClosed);
+    child<QPlainTextEdit>("Text1")->setPlainText("lost?");
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_EQ(child<QPlainTextEdit>("Text1")->toPlainText(),
+              "*** BAD LOGFILE SPECIFICATION, EVENT NOT SAVED ***");
+    EXPECT_EQ(closed.count(), 0);
+    QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_TRUE(lines().isEmpty());
+}
+
+TEST_F(EventAddTest, TheFirstRecordAfterAVersionChangeIsFollowedByTheUpgradeLine) {
+    panel.setHostVer("PLM1D1S0K5");
+    panel.setUser("ann");
+    for (const char *text : {"one", "two"}) {
+        child<QPlainTextEdit>("Text1")->setPlainText(text);
+        QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+    }
+    const QStringList l = lines();
+    ASSERT_EQ(l.size(), 3);
+    EXPECT_EQ(l[1],
+              "[Vidorev][Memo]<UpGrade> Loging for User ann is Vidorev Revision 1.0.0" + stamp);
+    EXPECT_TRUE(l[2].startsWith("[Event] two"));
+}
+
+} // namespace
