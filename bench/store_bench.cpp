@@ -40,6 +40,15 @@ void BM_StoreSaveDurable(benchmark::State &state)
 }
 BENCHMARK(BM_StoreSaveDurable)->Unit(benchmark::kMicrosecond);
 
+void BM_StoreSaveUnchanged(benchmark::State &state)
+{
+    Store s;
+    s.store->save("PLMDiary", "annTC1", "Container", "DedUzedova1");
+    for (auto _ : state)
+        s.store->save("PLMDiary", "annTC1", "Container", "DedUzedova1");
+}
+BENCHMARK(BM_StoreSaveUnchanged)->Unit(benchmark::kMicrosecond);
+
 void BM_StoreSaveInBatchOf10(benchmark::State &state)
 {
     Store s;

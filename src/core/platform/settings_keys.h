@@ -68,6 +68,8 @@ inline const QString kShift = QStringLiteral("Shift");
 inline const QString kStashPath = QStringLiteral("StashPath");
 inline const QString kList = QStringLiteral("List");
 inline const QString kScroll = QStringLiteral("Scroll");
+inline const QString kJobListLegacy = QStringLiteral("JobList"); // + 1..7, older home of titles
+inline const QString kHeadNode = QStringLiteral("0");
 
 // Alarm sections.
 inline const QString kOn = QStringLiteral("On");

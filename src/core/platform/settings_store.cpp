@@ -139,12 +139,14 @@ void SettingsStore::prepareStatements() {
     };
     prepare("SELECT value FROM setting WHERE app_fold=?1 AND section_fold=?2 AND key_fold=?3",
             &m_get);
-    // A new key takes the spelling its application and section already have.
+    // A new key takes the spelling its application and section already have. An unchanged
+    // value is not rewritten, so saving what is already stored costs no sync to disk.
     prepare("INSERT INTO setting VALUES (?1, ?2, ?3,"
             " COALESCE((SELECT app FROM setting WHERE app_fold=?1 LIMIT 1), ?4),"
             " COALESCE((SELECT section FROM setting WHERE app_fold=?1 AND section_fold=?2"
             " LIMIT 1), ?5), ?6, ?7)"
-            " ON CONFLICT (app_fold, section_fold, key_fold) DO UPDATE SET value=excluded.value",
+            " ON CONFLICT (app_fold, section_fold, key_fold) DO UPDATE SET value=excluded.value"
+            " WHERE setting.value IS NOT excluded.value",
             &m_save);
     prepare("DELETE FROM setting WHERE app_fold=?1", &m_deleteApp);
     prepare("DELETE FROM setting WHERE app_fold=?1 AND section_fold=?2", &m_deleteSection);

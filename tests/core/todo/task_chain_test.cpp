@@ -1,0 +1,109 @@
+#include "todo/task_chain.h"
+#include "test_env.h"
+
+#include <gtest/gtest.h>
+
+using vidorev::TaskChain;
+using vidorev::test::TestEnv;
+
+namespace {
+
+// Links nodes into a chain closed through the head: 0 -> ids... -> 0.
+void closeChain(TaskChain &chain, const QStringList &ids)
+{
+    QString before = "0";
+    for (const QString &id : ids) {
+        chain.setNext(before, id);
+        chain.setPrior(id, before);
+        before = id;
+    }
+    chain.setNext(before, "0");
+    chain.setPrior("0", before);
+}
+
+QStringList order(const TaskChain &chain, int count)
+{
+    return chain.walk().mid(0, count);
+}
+
+TEST(TaskChain, SectionsAreNamedAfterThePrefix)
+{
+    TestEnv env;
+    TaskChain chain(env.store(), "annJob1");
+    EXPECT_EQ(chain.section(), "annJob1DoData");
+    EXPECT_EQ(chain.clockSection("5"), "annJob1DoData5");
+}
+
+TEST(TaskChain, DownOnTheLastNodeMovesItToTheFrontAndUpOnTheFirstToTheBack)
+{
+    TestEnv env;
+    TaskChain chain(env.store(), "ann");
+    closeChain(chain, {"1", "2", "3"});
+    chain.moveDown("3");
+    EXPECT_EQ(order(chain, 4), (QStringList{"3", "1", "2", "0"}));
+    chain.moveUp("3");
+    EXPECT_EQ(order(chain, 4), (QStringList{"1", "2", "3", "0"}));
+    chain.moveDown("1");
+    EXPECT_EQ(order(chain, 4), (QStringList{"2", "1", "3", "0"}));
+    chain.moveUp("1");
+    EXPECT_EQ(order(chain, 4), (QStringList{"1", "2", "3", "0"}));
+    // Prior links stay the mirror of next links.
+    for (const QString id : {"0", "1", "2", "3"})
+        EXPECT_EQ(chain.prior(chain.next(id)), id) << id.toStdString();
+}
+
+TEST(TaskChain, AnUnlinkedNodeIsLinkedInBehindItsNumericPredecessor)
+{
+    TestEnv env;
+    TaskChain chain(env.store(), "ann");
+    closeChain(chain, {"1", "2", "4", "5"}); // 3 was never linked, nor were 6..22
+    const QStringList repaired = chain.repairOnLoad();
+    ASSERT_EQ(repaired.size(), 18);
+    EXPECT_EQ(repaired.front(), "3");
+    EXPECT_EQ(repaired.at(1), "6");
+    EXPECT_EQ(chain.prior("3"), "2");
+    EXPECT_EQ(chain.next("3"), "4");
+    EXPECT_EQ(chain.next("2"), "3");
+    QStringList expected;
+    for (int k = 1; k <= 22; ++k)
+        expected << QString::number(k);
+    EXPECT_EQ(chain.walk(), expected);
+    EXPECT_EQ(chain.next("22"), "0"); // the chain stays closed through the head
+    EXPECT_TRUE(chain.repairOnLoad().isEmpty());
+}
+
+TEST(TaskChain, AFreshListIsLinkedSoTheWalkFillsAllRows)
+{
+    TestEnv env;
+    TaskChain chain(env.store(), "ann");
+    EXPECT_EQ(chain.repairOnLoad().size(), 22);
+    QStringList expected;
+    for (int k = 1; k <= 22; ++k)
+        expected << QString::number(k);
+    EXPECT_EQ(chain.walk(), expected);
+}
+
+TEST(TaskChain, TheWalkTakesExactly22StepsThroughLoopsAndDeadEnds)
+{
+    TestEnv env;
+    TaskChain chain(env.store(), "ann");
+    closeChain(chain, {"1", "2"});
+    const QStringList rows = chain.walk();
+    ASSERT_EQ(rows.size(), 22);
+    EXPECT_EQ(rows.mid(0, 6), (QStringList{"1", "2", "0", "1", "2", "0"}));
+    chain.setNext("2", "17"); // 17 has no links: its next reads "0"
+    EXPECT_EQ(chain.walk().mid(0, 5), (QStringList{"1", "2", "17", "0", "1"}));
+}
+
+TEST(TaskChain, CheckingAnUnlinkedNodeStoresItsZeros)
+{
+    TestEnv env;
+    TaskChain chain(env.store(), "ann");
+    EXPECT_TRUE(chain.checkUnlinked("9"));
+    EXPECT_EQ(env.store().get("PLMDiary", "annDoData", "9Prior", "missing"), "0");
+    EXPECT_EQ(env.store().get("PLMDiary", "annDoData", "9Next", "missing"), "0");
+    chain.setNext("9", "3");
+    EXPECT_FALSE(chain.checkUnlinked("9"));
+}
+
+} // namespace
