@@ -121,6 +121,9 @@ DedUzedova::DedUzedova(Services services, QWidget *parent)
     m_frame2->hide();
     m_problem->hide();
     m_annotate->setEnabled(false);
+    // No clock works before the tracker has a user.
+    for (TaskClock *c : m_clocks)
+        c->setEnabled(false);
 
     connect(m_annotate, &QPushButton::clicked, this, &DedUzedova::annotateRequest);
     connect(m_help, &QPushButton::clicked, this, [this] { showHelp(QString()); });
@@ -130,7 +133,11 @@ DedUzedova::DedUzedova(Services services, QWidget *parent)
 void DedUzedova::setUser(const QString &user) {
     m_annotate->setEnabled(false);
     m_user = user;
-    if (!job_tracker::acceptsUser(user)) return;
+    // Clocks still loaded for an earlier user must not time jobs into that user's Diary.
+    const bool accepted = job_tracker::acceptsUser(user);
+    for (TaskClock *c : m_clocks)
+        c->setEnabled(accepted);
+    if (!accepted) return;
     m_userLabel->setText(user);
     for (int n = 1; n <= job_tracker::kClockCount; ++n) {
         clock(n)->setUser(user);

@@ -366,6 +366,7 @@ void MainWindow::goToRunningJob() {
     case RunningTarget::None:
         return;
     case RunningTarget::JobClock:
+        m_jobTracker->setUser(user());
         showTool(m_jobTracker, kModeJobTrack);
         return;
     case RunningTarget::ToDoTask:

@@ -191,6 +191,8 @@ TEST_F(DedUzedovaTest, UserNameSetsUpTheTrackerOnlyFromThreeCharacters) {
                   QStringLiteral("DedUzedova1"));
     m_tracker->setUser(QStringLiteral("al"));
     EXPECT_EQ(label->text(), kUser);
+    // ann's clocks stay in view but cannot be started under another user's name.
+    EXPECT_FALSE(row(1).start->isEnabled());
     EXPECT_FALSE(button(QStringLiteral("Command4"))->isEnabled());
     EXPECT_EQ(get(QStringLiteral("alTC1"), keys::kContainer), QString());
 }
@@ -208,6 +210,16 @@ TEST_F(DedUzedovaTest, AClockHaltedElsewhereShowsHaltedWhenThePanelIsShownAgain)
     m_tracker->show();
     EXPECT_FALSE(row(1).stop->isEnabled());
     EXPECT_FALSE(row(1).start->isEnabled());
+}
+
+TEST(DedUzedova, ClocksWaitForAUser) {
+    test::TestEnv env;
+    env.makeDiary(kUser);
+    DedUzedova tracker(env.services());
+    tracker.show();
+    EXPECT_FALSE(Row(tracker.clock(1)).start->isEnabled());
+    tracker.setUser(kUser);
+    EXPECT_TRUE(Row(tracker.clock(1)).start->isEnabled());
 }
 
 TEST_F(DedUzedovaTest, AnnotateAsksTheHost) {

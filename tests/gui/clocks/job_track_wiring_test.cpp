@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "clocks/ded_uzedova.h"
+#include "clocks/running_jobs.h"
 #include "clocks/task_clock.h"
 #include "diary/diary_writer.h"
 #include "diary/event_add.h"
@@ -78,6 +79,24 @@ TEST_F(JobTrackWiring, StatusFlagShowsARunningClockAndLeadsToIt) {
     clockButton(1, QStringLiteral("Command2"))->click();
     EXPECT_EQ(flag->text(), QString());
     EXPECT_EQ(flag->toolTip(), QStringLiteral("Not timing any Job"));
+}
+
+TEST(JobTrackWiringRestart, StatusFlagLeadsToAClockLeftRunningByTheLastSession) {
+    test::TestEnv env;
+    env.makeDiary(kUser, QStringLiteral("ann_diary.log"));
+    RunningJobs(env.store(), env.clock())
+        .start(kUser, QStringLiteral("annTC3"), QStringLiteral("722"), QStringLiteral("Audit"));
+    DiaryWriter writer(env.store(), Version::current().hostTag(), Version::current().full());
+    MainWindow window(env.services(), writer, QStringLiteral("/Uann"));
+    window.handleFirstActivation();
+    window.show();
+    auto *flag = window.findChild<QPushButton *>(QStringLiteral("cmdStatusFlag"));
+    EXPECT_EQ(flag->text(), QStringLiteral("#"));
+    flag->click();
+    auto *tracker = window.findChild<DedUzedova *>(QStringLiteral("DedUzedova1"));
+    EXPECT_TRUE(tracker->isVisible());
+    EXPECT_TRUE(
+        tracker->clock(3)->findChild<QPushButton *>(QStringLiteral("Command2"))->isEnabled());
 }
 
 TEST_F(JobTrackWiring, AnnotateOpensTheMemoPanelAndJobStampReturnsToTheTracker) {
