@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -13,5 +14,18 @@ QStringList entries(const QString &chain);
 QString pushed(const QString &chain, const QString &section);
 // The chain without its last entry.
 QString popped(const QString &chain);
+// The chain without the last entry naming section; unchanged when no entry names it.
+QString without(const QString &chain, const QString &section);
+
+// Store sections compare without regard to case, so chain entries do too.
+bool sameSection(const QString &a, const QString &b);
+
+// Minutes between two local date-times: minute boundaries crossed, both cut to the whole
+// minute and subtracted (10:00:59 to 10:01:00 is 1). A start that is not a date, or one after
+// the end (the system clock was set back), counts 0; the count stops at the 32-bit limit.
+int minutesBetween(const QDateTime &from, const QDateTime &to);
+
+// a + b, held within the 32-bit range.
+int addMinutes(int a, int b);
 
 } // namespace vidorev::running_stack

@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "alarms/all_alarms.h"
+#include "clocks/ded_uzedova.h"
 #include "clocks/running_stack.h"
 #include "diary/diary_file.h"
 #include "diary/diary_writer.h"
@@ -128,8 +129,9 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     addPanel(m_eventAdd);
     m_doList =
         addPanel(new PlaceholderPanel(QStringLiteral("DoList1"), QStringLiteral("ToDo list")));
-    m_jobTracker = addPanel(new PlaceholderPanel(QStringLiteral("DedUzedova1"),
-                                                 QStringLiteral("JobTrack time clocks")));
+    m_jobTracker = new DedUzedova(services);
+    m_jobTracker->setObjectName(QStringLiteral("DedUzedova1"));
+    addPanel(m_jobTracker);
     m_alarmBank =
         addPanel(new PlaceholderPanel(QStringLiteral("TimeLert1"), QStringLiteral("Alarm clocks")));
     m_readLogPanel =
@@ -172,8 +174,10 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
 
     // Hot buttons.
     connect(m_mainMenu, &QPushButton::clicked, this, &MainWindow::showMainMenu);
-    connect(m_hotJobTrack, &QPushButton::clicked, this,
-            [this] { showTool(m_jobTracker, kModeJobTrack); });
+    connect(m_hotJobTrack, &QPushButton::clicked, this, [this] {
+        m_jobTracker->setUser(user());
+        showTool(m_jobTracker, kModeJobTrack);
+    });
     connect(m_hotNotes, &QPushButton::clicked, this, [this] { showTool(m_frame4, kModeNotes); });
     connect(m_doListButton, &QPushButton::clicked, this, [this] { showTool(m_doList, kModeToDo); });
     connect(m_statusFlag, &QPushButton::clicked, this, &MainWindow::goToRunningJob);
@@ -214,6 +218,9 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
 
     connect(m_eventAdd, &EventAdd::eventClosed, this, &MainWindow::showMainMenu);
     connect(m_eventAdd, &EventAdd::memoPosted, this, &MainWindow::memoPosted);
+    connect(m_jobTracker, &DedUzedova::annotateRequest, this,
+            [this] { annotateFrom(m_jobTracker); });
+    connect(m_jobTracker, &DedUzedova::timingChanged, this, &MainWindow::refreshStatusFlag);
 
     // Start-up, in order.
     m_adminName = m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold,
@@ -363,6 +370,7 @@ void MainWindow::goToRunningJob() {
     case RunningTarget::None:
         return;
     case RunningTarget::JobClock:
+        m_jobTracker->setUser(user());
         showTool(m_jobTracker, kModeJobTrack);
         return;
     case RunningTarget::ToDoTask:
@@ -390,6 +398,7 @@ void MainWindow::toggleStayOnTop() {
 }
 
 void MainWindow::memoPosted() {
+    m_jobTracker->setUser(user());
     m_eventAdd->hide();
     if (m_savedMode == kModeJobTrack)
         showTool(m_jobTracker, kModeJobTrack);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+// The conversions behind the percent and money boxes. A box holds nothing but its text; every
+// read converts the text, every write produces it.
+namespace vidorev::money {
+
+// The locale's number test: "7", "7.5", "1e2" and "-3" are numbers; "7%", "", "inf" are not.
+std::optional<double> parseNumber(const QString &text, const QLocale &locale = QLocale());
+
+// A percent box's value: the number / 100, or 0 when the text is not a number.
+double percentValue(const QString &text, const QLocale &locale = QLocale());
+// The text a percent box shows for a value: 0.075 -> "7.5".
+QString percentText(double value, const QLocale &locale = QLocale());
+
+// A money box's value: the number as typed (no cutting), or 0 when the text is not a number.
+double pennyValue(const QString &text, const QLocale &locale = QLocale());
+// Whole cents not above value x 100, the product taken in floating point (0.29 -> 28).
+// Values beyond the 32-bit range stop at its ends; NaN is 0.
+qint32 cutToCents(double value);
+// The text a money box shows for whole cents: 123 -> "1.23", 120 -> "1.2", 100 -> "1".
+QString centsText(qint32 cents, const QLocale &locale = QLocale());
+
+} // namespace vidorev::money

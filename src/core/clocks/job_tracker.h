@@ -1,0 +1,34 @@
+#pragma once
+
+#include "clocks/running_jobs.h"
+
+#include <QString>
+
+namespace vidorev {
+class SettingsStore;
+}
+
+// The job tracker's rules around its five clocks.
+namespace vidorev::job_tracker {
+
+inline constexpr int kClockCount = 5;
+
+// "TC1".."TC5".
+QString clockId(int n);
+
+// The tracker sets itself up only for a name of three characters or more.
+bool acceptsUser(const QString &user);
+
+// "Annotate" is offered while a clock runs: on loading when the chain is longer than two
+// characters, after a Start or Stop when it is not empty.
+bool annotateOnLoad(const QString &chain);
+bool annotateAfterPost(const QString &chain);
+
+// Records under every clock section the name the tracker has on its host. Values already in
+// place are not written again, so showing the tracker costs no disk sync.
+void markContainer(SettingsStore &store, const QString &user, const QString &containerName);
+
+// The help frame's line for a Start or Stop that did not go through; empty when it did.
+QString postingMessage(const Posting &posting);
+
+} // namespace vidorev::job_tracker

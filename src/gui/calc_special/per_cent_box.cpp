@@ -1,0 +1,34 @@
+#include "calc_special/per_cent_box.h"
+
+#include "calc_special/money_text.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace vidorev {
+
+PerCentBox::PerCentBox(QWidget *parent)
+    : EntryBox(QPalette::Base, parent) {
+    m_text->installEventFilter(this);
+    connect(m_text, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (money::parseNumber(text)) emit valueChanged();
+    });
+}
+
+double PerCentBox::text() const {
+    return money::percentValue(m_text->text());
+}
+
+void PerCentBox::setText(double value) {
+    m_text->setText(money::percentText(value));
+}
+
+bool PerCentBox::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_text && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) emit enterPressed();
+    }
+    return EntryBox::eventFilter(watched, event);
+}
+
+} // namespace vidorev

@@ -1,0 +1,25 @@
+#include "calc_special/round_penny.h"
+
+#include "calc_special/money_text.h"
+
+#include <QLineEdit>
+
+namespace vidorev {
+
+RoundPenny::RoundPenny(QWidget *parent)
+    : EntryBox(QPalette::Button, parent) {
+    connect(m_text, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (!locked() && money::parseNumber(text)) emit valueChanged();
+    });
+}
+
+double RoundPenny::text() const {
+    return money::pennyValue(m_text->text());
+}
+
+void RoundPenny::setText(double value) {
+    m_cents = money::cutToCents(value);
+    m_text->setText(money::centsText(m_cents));
+}
+
+} // namespace vidorev

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "calc_special/entry_box.h"
+
+namespace vidorev {
+
+// A money entry: what the host writes is cut down to whole cents; what the user types is read
+// as typed.
+class RoundPenny : public EntryBox {
+    Q_OBJECT
+public:
+    explicit RoundPenny(QWidget *parent = nullptr);
+
+    // The box's number, or 0 when the text is not a number.
+    double text() const;
+    // Shows value cut down to whole cents: 0.29 shows 0.28, -0.001 shows -0.01.
+    void setText(double value);
+    // The cents of the last value written by the host.
+    qint32 cents() const { return m_cents; }
+
+signals:
+    // The text changed, the box is not locked, and the text is a number.
+    void valueChanged();
+
+private:
+    qint32 m_cents = 0;
+};
+
+} // namespace vidorev
