@@ -44,16 +44,16 @@ QString RunningJobs::chain(const QString &user) const {
     return m_store.get(keys::kAppDiary, user, keys::kStack, QString());
 }
 
-ClockSection RunningJobs::load(const QString &section) const {
+ClockSection RunningJobs::loadSection(const SettingsStore &store, const QString &section) {
     ClockSection s;
     s.section = section;
-    s.status = parseClockStatus(m_store.get(keys::kAppDiary, section, keys::kStatus, kStop));
+    s.status = parseClockStatus(store.get(keys::kAppDiary, section, keys::kStatus, kStop));
     s.startTime = text::parseStoredDateTime(
-        m_store.get(keys::kAppDiary, section, keys::kStartTime, QStringLiteral("0")));
-    s.soFar = m_store.getInt(keys::kAppDiary, section, keys::kSoFar, 0);
-    s.byRun = m_store.getInt(keys::kAppDiary, section, keys::kByRun, 0);
-    s.job = m_store.get(keys::kAppDiary, section, keys::kJob, QString());
-    s.taskName = m_store.get(keys::kAppDiary, section, keys::kTaskName, QString());
+        store.get(keys::kAppDiary, section, keys::kStartTime, QStringLiteral("0")));
+    s.soFar = store.getInt(keys::kAppDiary, section, keys::kSoFar, 0);
+    s.byRun = store.getInt(keys::kAppDiary, section, keys::kByRun, 0);
+    s.job = store.get(keys::kAppDiary, section, keys::kJob, QString());
+    s.taskName = store.get(keys::kAppDiary, section, keys::kTaskName, QString());
     return s;
 }
 

@@ -56,7 +56,8 @@ public:
     RunningJobs(SettingsStore &store, const Clock &clock, QLocale locale = QLocale());
 
     QString chain(const QString &user) const;
-    ClockSection load(const QString &section) const;
+    ClockSection load(const QString &section) const { return loadSection(m_store, section); }
+    static ClockSection loadSection(const SettingsStore &store, const QString &section);
 
     // Starts a stopped clock, recording jobCode and taskName as its "Job" and "TaskName".
     Posting start(const QString &user, const QString &section, const QString &jobCode,

@@ -69,10 +69,17 @@ QStringList TaskChain::repairOnLoad()
         const QString node = QString::number(k);
         if (!checkUnlinked(node))
             continue;
+        // Inserted behind its numeric predecessor with both neighbours' links kept in step,
+        // so a fresh list becomes one chain closed through the head and a later "Up" or "Dn"
+        // cannot cut tasks off from it.
         const QString before = QString::number(k - 1);
+        QString after = next(before);
+        if (after == node)
+            after = kZero;
         setPrior(node, before);
-        setNext(node, next(before));
+        setNext(node, after);
         setNext(before, node);
+        setPrior(after, node);
         repaired << node;
     }
     return repaired;

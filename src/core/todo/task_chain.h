@@ -17,6 +17,7 @@ public:
     TaskChain(SettingsStore &store, QString prefix);
 
     QString prefix() const { return m_prefix; }
+    void setPrefix(const QString &prefix) { m_prefix = prefix; }
     QString section() const;                       // prefix + "DoData"
     QString clockSection(const QString &node) const; // section + node
 
@@ -31,7 +32,8 @@ public:
     bool checkUnlinked(const QString &node);
 
     // Done on every load: a head without a next points at node 1, and each unlinked slot k is
-    // linked in behind node k-1. Returns the slots that were repaired.
+    // linked in behind node k-1 (its old follower's "Prior" follows). Returns the slots that
+    // were repaired.
     QStringList repairOnLoad();
 
     // "Dn" and "Up" rewrite the six links around the node in a fixed order; the head is not

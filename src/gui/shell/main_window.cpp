@@ -6,6 +6,7 @@
 #include "diary/diary_file.h"
 #include "diary/diary_writer.h"
 #include "diary/event_add.h"
+#include "todo/do_list.h"
 #include "platform/settings_keys.h"
 #include "platform/text_forms.h"
 #include "platform/version.h"
@@ -127,8 +128,9 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     m_eventAdd = new EventAdd(services, writer);
     m_eventAdd->setObjectName(QStringLiteral("EventAdd1"));
     addPanel(m_eventAdd);
-    m_doList =
-        addPanel(new PlaceholderPanel(QStringLiteral("DoList1"), QStringLiteral("ToDo list")));
+    m_doList = new DoList(services);
+    m_doList->setObjectName(QStringLiteral("DoList1"));
+    addPanel(m_doList);
     m_jobTracker = new DedUzedova(services);
     m_jobTracker->setObjectName(QStringLiteral("DedUzedova1"));
     addPanel(m_jobTracker);
@@ -179,7 +181,10 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
         showTool(m_jobTracker, kModeJobTrack);
     });
     connect(m_hotNotes, &QPushButton::clicked, this, [this] { showTool(m_frame4, kModeNotes); });
-    connect(m_doListButton, &QPushButton::clicked, this, [this] { showTool(m_doList, kModeToDo); });
+    connect(m_doListButton, &QPushButton::clicked, this, [this] {
+        m_doList->setUser(user());
+        showTool(m_doList, kModeToDo);
+    });
     connect(m_statusFlag, &QPushButton::clicked, this, &MainWindow::goToRunningJob);
     connect(m_stayTop, &QPushButton::clicked, this, &MainWindow::toggleStayOnTop);
 
@@ -221,6 +226,13 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     connect(m_jobTracker, &DedUzedova::annotateRequest, this,
             [this] { annotateFrom(m_jobTracker); });
     connect(m_jobTracker, &DedUzedova::timingChanged, this, &MainWindow::refreshStatusFlag);
+    connect(m_doList, &DoList::memoReady, this, [this] {
+        m_eventAdd->setUser(user());
+        m_eventAdd->setAuxId(QStringLiteral("DoList"));
+        m_eventAdd->setAuxString(m_doList->memo());
+    });
+    connect(m_doList, &DoList::annotateRequest, this, [this] { annotateFrom(m_doList); });
+    connect(m_doList, &DoList::timingChanged, this, &MainWindow::refreshStatusFlag);
 
     // Start-up, in order.
     m_adminName = m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold,
@@ -374,7 +386,9 @@ void MainWindow::goToRunningJob() {
         showTool(m_jobTracker, kModeJobTrack);
         return;
     case RunningTarget::ToDoTask:
+        m_doList->setUser(user());
         showTool(m_doList, kModeToDo);
+        m_doList->showHot();
         return;
     }
 }
@@ -399,6 +413,7 @@ void MainWindow::toggleStayOnTop() {
 
 void MainWindow::memoPosted() {
     m_jobTracker->setUser(user());
+    m_doList->setUser(user());
     m_eventAdd->hide();
     if (m_savedMode == kModeJobTrack)
         showTool(m_jobTracker, kModeJobTrack);

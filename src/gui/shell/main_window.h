@@ -15,6 +15,7 @@ class QTimer;
 namespace vidorev {
 
 class DedUzedova;
+class DoList;
 class DiaryWriter;
 class EventAdd;
 
@@ -103,7 +104,7 @@ private:
 
     // Hosted panels.
     EventAdd *m_eventAdd = nullptr;
-    QWidget *m_doList = nullptr;
+    DoList *m_doList = nullptr;
     DedUzedova *m_jobTracker = nullptr;
     QWidget *m_alarmBank = nullptr;
     QWidget *m_readLogPanel = nullptr;

@@ -72,7 +72,7 @@ TEST(TaskChain, AnUnlinkedNodeIsLinkedInBehindItsNumericPredecessor)
     EXPECT_TRUE(chain.repairOnLoad().isEmpty());
 }
 
-TEST(TaskChain, AFreshListIsLinkedSoTheWalkFillsAllRows)
+TEST(TaskChain, AFreshListBecomesAChainClosedThroughTheHead)
 {
     TestEnv env;
     TaskChain chain(env.store(), "ann");
@@ -80,6 +80,15 @@ TEST(TaskChain, AFreshListIsLinkedSoTheWalkFillsAllRows)
     QStringList expected;
     for (int k = 1; k <= 22; ++k)
         expected << QString::number(k);
+    EXPECT_EQ(chain.walk(), expected);
+    EXPECT_EQ(chain.next("22"), "0");
+    EXPECT_EQ(chain.prior("0"), "22");
+
+    // So "Up" on the first task moves it behind the last, and no task drops out of the walk.
+    chain.moveUp("1");
+    EXPECT_EQ(chain.walk().first(), "2");
+    EXPECT_EQ(chain.walk().last(), "1");
+    chain.moveDown("1");
     EXPECT_EQ(chain.walk(), expected);
 }
 

@@ -1,0 +1,220 @@
+#include "todo/do_element.h"
+
+#include "calc_special/round_penny.h"
+#include "platform/settings_keys.h"
+
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vidorev {
+
+namespace {
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
+                        const QString &tip)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(tip);
+    b->setAccessibleName(caption.isEmpty() ? QStringLiteral("Task clock") : caption);
+    b->setAutoDefault(false);
+    return b;
+}
+} // namespace
+
+DoElement::DoElement(Services services, RunningJobs &jobs, QWidget *parent)
+    : QWidget(parent)
+    , m_services(services)
+    , m_jobs(jobs)
+    , m_chain(services.store, QString())
+{
+    m_task = new QLineEdit(this);
+    m_task->setObjectName(QStringLiteral("Text1"));
+    m_task->setToolTip(QStringLiteral("Task Identifier"));
+    m_task->setAccessibleName(QStringLiteral("Task"));
+    m_task->installEventFilter(this);
+
+    m_hours = new RoundPenny(this);
+    m_hours->setObjectName(QStringLiteral("txtTime"));
+    m_hours->setToolTip(QStringLiteral("Time, decimal hours"));
+    m_hours->setLocked(true);
+    m_hours->box()->setAccessibleName(QStringLiteral("Hours"));
+    m_hours->setFixedWidth(64);
+
+    m_clock = makeButton(this, "cmdTime", QString(),
+                         QStringLiteral("Time job, \"#\" if running, \"0\" is interrupted."));
+    m_clock->setFixedWidth(28);
+    m_finish = makeButton(this, "cmdOK", QStringLiteral("OK"), QStringLiteral("Record job as finished"));
+    m_drop = makeButton(this, "cmdLose", QStringLiteral("Cancel"),
+                        QStringLiteral("Remove job from task list"));
+    m_down = makeButton(this, "cmdDn", QStringLiteral("Dn"), QStringLiteral("Move job down one line"));
+    m_up = makeButton(this, "cmdUp", QStringLiteral("Up"), QStringLiteral("Move job up one line"));
+    for (QPushButton *b : {m_finish, m_drop, m_down, m_up})
+        b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("Cancel")) + 16);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(m_task, 1);
+    layout->addWidget(m_hours);
+    layout->addWidget(m_clock);
+    layout->addWidget(m_finish);
+    layout->addWidget(m_drop);
+    layout->addWidget(m_down);
+    layout->addWidget(m_up);
+
+    connect(m_clock, &QPushButton::clicked, this, &DoElement::pressClock);
+    connect(m_finish, &QPushButton::clicked, this, [this] { removeTask(todo::Outcome::Finish); });
+    connect(m_drop, &QPushButton::clicked, this, [this] { removeTask(todo::Outcome::Drop); });
+    connect(m_down, &QPushButton::clicked, this, [this] { move(true); });
+    connect(m_up, &QPushButton::clicked, this, [this] { move(false); });
+}
+
+void DoElement::setUser(const QString &prefix)
+{
+    m_chain.setPrefix(prefix);
+    m_task->clear();
+    setHours(0);
+}
+
+void DoElement::setIdent(const QString &node)
+{
+    m_node = node;
+    m_task->setReadOnly(false);
+    m_view = todo::load(m_services.store, m_chain, node);
+    m_task->setText(m_view.text);
+    m_task->setReadOnly(!m_view.text.isEmpty());
+    showClock(m_view.status);
+    setHours(m_view.soFarMinutes);
+}
+
+void DoElement::setFollower(const QString &node)
+{
+    m_view.next = node;
+    m_chain.setNext(m_node, node);
+}
+
+void DoElement::setLeader(const QString &node)
+{
+    m_view.prior = node;
+    m_chain.setPrior(m_node, node);
+}
+
+qsizetype DoElement::length() const { return m_task->text().size(); }
+
+QString DoElement::text() const { return m_task->text(); }
+
+void DoElement::setText(const QString &text)
+{
+    m_task->setReadOnly(false);
+    m_task->setText(text);
+    m_task->setReadOnly(!text.isEmpty());
+}
+
+QString DoElement::charged() const { return todo::charged(m_view.soFarMinutes); }
+
+void DoElement::setHours(int minutes)
+{
+    m_view.soFarMinutes = minutes;
+    m_hours->setText(minutes / 60.0);
+}
+
+void DoElement::showClock(ClockStatus status)
+{
+    switch (status) {
+    case ClockStatus::Stop:
+        m_clock->setText(QString());
+        m_clock->setToolTip(QStringLiteral("Click to Start this JobClock"));
+        break;
+    case ClockStatus::Run:
+        m_clock->setText(QStringLiteral("#"));
+        m_clock->setToolTip(QStringLiteral("Timing this Job, Click to Stop"));
+        break;
+    case ClockStatus::Halt:
+        m_clock->setText(QStringLiteral("0"));
+        m_clock->setToolTip(QStringLiteral("Halted, other Job Running"));
+        break;
+    }
+}
+
+void DoElement::addTask(bool byEnter)
+{
+    if (m_node.isEmpty())
+        return;
+    const auto memo = todo::add(m_services.store, m_chain, m_node, m_view, m_caption, text());
+    if (!memo)
+        return;
+    m_memoText = *memo;
+    m_view.text = text();
+    setHours(0);
+    m_task->setReadOnly(true);
+    if (byEnter)
+        emit taskEntered();
+    else
+        emit memoReady();
+}
+
+void DoElement::removeTask(todo::Outcome outcome)
+{
+    const QString task = text();
+    const auto memo =
+        todo::remove(m_services.store, m_chain, m_node, outcome, m_caption, task);
+    if (!memo)
+        return;
+    m_memoText = *memo;
+    m_view.text.clear();
+    m_task->setReadOnly(false);
+    m_task->clear();
+    setHours(0);
+    emit memoReady();
+    if (outcome == todo::Outcome::Finish) {
+        const QString sound =
+            m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kPingCash, QString());
+        if (sound.size() >= 3)
+            m_services.sound.play(sound);
+    }
+}
+
+void DoElement::pressClock()
+{
+    if (text().isEmpty())
+        return;
+    m_posting = todo::pressClock(m_jobs, m_root, m_chain, m_node, m_caption, text());
+    if (m_posting.result == PostResult::Posted || m_posting.result == PostResult::StoreFailed) {
+        m_memoText = m_posting.record;
+        setHours(m_posting.totalMinutes);
+    }
+    // A halted clock only redraws; a refused one shows what the store holds.
+    showClock(m_jobs.load(m_chain.clockSection(m_node)).status);
+    if (m_posting.result != PostResult::NotAllowed)
+        emit clockPosted();
+}
+
+void DoElement::move(bool down)
+{
+    if (down)
+        m_chain.moveDown(m_node);
+    else
+        m_chain.moveUp(m_node);
+    emit linksChanged();
+}
+
+bool DoElement::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_task) {
+        if (event->type() == QEvent::FocusOut && !m_task->isReadOnly())
+            addTask(false);
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                addTask(true);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace vidorev

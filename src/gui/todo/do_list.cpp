@@ -1,0 +1,292 @@
+#include "todo/do_list.h"
+
+#include "clocks/job_tracker.h"
+#include "clocks/running_stack.h"
+#include "platform/settings_keys.h"
+#include "todo/do_element.h"
+
+#include <QClipboard>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vidorev {
+
+namespace {
+const QString kHostName = QStringLiteral("DoList1");
+
+QPushButton *makeButton(const QString &name, const QString &caption, const QString &tip)
+{
+    auto *b = new QPushButton(caption);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    b->setAccessibleName(caption);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// The platform's own line ending, so a pasted list has no stray characters.
+QString lineEnd()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("\r\n");
+#else
+    return QStringLiteral("\n");
+#endif
+}
+} // namespace
+
+DoList::DoList(Services services, QWidget *parent)
+    : QWidget(parent)
+    , m_services(services)
+    , m_jobs(services.store, services.clock)
+    , m_chain(services.store, QString())
+{
+    m_frame = new QGroupBox(QStringLiteral("To Do List for "), this);
+    m_frame->setObjectName(QStringLiteral("Frame1"));
+
+    auto *lists = new QVBoxLayout;
+    m_listButtons[0] = makeButton(QStringLiteral("cmdUserDef"), QString(),
+                                  QStringLiteral("Click to Select the User's default To Do List"));
+    for (int n = 1; n <= todo::kJobLists; ++n)
+        m_listButtons[size_t(n)] = makeButton(QStringLiteral("cmdDoJob%1").arg(n), QString(),
+                                              QStringLiteral("Click to Select this To Do List"));
+    for (size_t i = 0; i < m_listButtons.size(); ++i) {
+        lists->addWidget(m_listButtons[i]);
+        connect(m_listButtons[i], &QPushButton::clicked, this, [this, i] { chooseList(int(i)); });
+    }
+    lists->addStretch();
+
+    auto *rows = new QVBoxLayout;
+    rows->setSpacing(2);
+    for (int k = 1; k <= TaskChain::kSlots; ++k) {
+        auto *row = new DoElement(services, m_jobs);
+        row->setObjectName(QStringLiteral("DoElement%1").arg(k));
+        m_rows[size_t(k - 1)] = row;
+        rows->addWidget(row);
+        connect(row, &DoElement::memoReady, this, [this, k] { rowMemo(k); });
+        connect(row, &DoElement::taskEntered, this, [this, k] { rowEntered(k); });
+        connect(row, &DoElement::clockPosted, this, [this, k] { rowClock(k); });
+        connect(row, &DoElement::linksChanged, this, [this] {
+            layOut();
+            showPage();
+        });
+    }
+    m_head = new DoElement(services, m_jobs, this);
+    m_head->setObjectName(QStringLiteral("DoElement23"));
+    m_head->hide();
+    rows->addStretch();
+
+    m_pageUp = makeButton(QStringLiteral("cmdTopDo"), QStringLiteral("Pg Up"), QString());
+    m_pageDown = makeButton(QStringLiteral("cmdBotDo"), QStringLiteral("Pg Dn"), QString());
+    m_copy = makeButton(QStringLiteral("cmdExport"), QStringLiteral("Copy list"), QString());
+    m_help = makeButton(QStringLiteral("cmdHelp"), QStringLiteral("Help"), QString());
+    m_annotate = makeButton(QStringLiteral("cmdAnnotate"), QStringLiteral("Annotate"), QString());
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *b : {m_pageUp, m_pageDown, m_copy, m_help, m_annotate})
+        buttons->addWidget(b);
+    buttons->addStretch();
+
+    m_status = new QLabel;
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_status->setWordWrap(true);
+    m_status->setStyleSheet(QStringLiteral("color: #a00000"));
+    m_status->hide();
+
+    auto *grid = new QGridLayout(m_frame);
+    grid->addLayout(lists, 0, 0, 2, 1);
+    grid->addLayout(rows, 0, 1);
+    grid->addLayout(buttons, 1, 1);
+    grid->addWidget(m_status, 2, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+
+    m_helpFrame = new QGroupBox(QStringLiteral("Help for the ToDo feature"), this);
+    m_helpFrame->setObjectName(QStringLiteral("frmHelp"));
+    m_helpFrame->setAccessibleName(m_helpFrame->title());
+    auto *helpText = new QLabel(QStringLiteral(
+        "To add a task to your ToDo, click in the text area and type the task description; it "
+        "locks as soon as you leave the text area. \"OK\" records the task as finished, "
+        "\"Cancel\" drops it; neither works while its clock runs or waits. \"Dn\" and \"Up\" move "
+        "a task. The small button times the task: \"#\" while it runs, \"0\" while another job "
+        "interrupts it. \"Copy list\" puts the numbered list on the clipboard."));
+    helpText->setWordWrap(true);
+    (new QVBoxLayout(m_helpFrame))->addWidget(helpText);
+    m_helpFrame->hide();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_frame, 1);
+    layout->addWidget(m_helpFrame);
+
+    connect(m_pageUp, &QPushButton::clicked, this, [this] {
+        setPage(todo::pageUp(m_page));
+        showPage();
+    });
+    connect(m_pageDown, &QPushButton::clicked, this, [this] {
+        setPage(todo::pageDown(m_page));
+        showPage();
+    });
+    connect(m_copy, &QPushButton::clicked, this, &DoList::copyList);
+    connect(m_help, &QPushButton::clicked, this,
+            [this] { m_helpFrame->setVisible(m_helpFrame->isHidden()); });
+    connect(m_annotate, &QPushButton::clicked, this, &DoList::annotateRequest);
+}
+
+void DoList::setUser(const QString &user)
+{
+    m_user = user;
+    m_frame->setTitle(QStringLiteral("To Do List for ") + user);
+    m_frame->setAccessibleName(m_frame->title());
+    m_listButtons[0]->setText(user);
+    m_listButtons[0]->setAccessibleName(user);
+    m_titles = todo::loadTitles(m_services.store, user);
+    for (int n = 1; n <= todo::kJobLists; ++n) {
+        m_listButtons[size_t(n)]->setText(m_titles[size_t(n - 1)]);
+        m_listButtons[size_t(n)]->setAccessibleName(
+            m_titles[size_t(n - 1)].isEmpty() ? QStringLiteral("Job list %1").arg(n)
+                                              : m_titles[size_t(n - 1)]);
+    }
+    loadList();
+}
+
+void DoList::chooseList(int index)
+{
+    todo::setListOnShow(m_services.store, m_user,
+                        index == 0 ? m_user : todo::jobListPrefix(m_user, index));
+    loadList();
+}
+
+void DoList::loadList()
+{
+    SettingsStore::Batch batch(m_services.store);
+    m_status->hide();
+    const QString prefix = todo::listOnShow(m_services.store, m_user);
+    m_chain.setPrefix(prefix);
+    const int index = todo::listIndex(m_user, prefix);
+    m_title = index == 0 ? m_user : index > 0 ? m_titles[size_t(index - 1)] : prefix;
+    for (size_t i = 0; i < m_listButtons.size(); ++i)
+        m_listButtons[i]->setEnabled(int(i) != index);
+    for (DoElement *row : m_rows) {
+        row->setRoot(m_user);
+        row->setUser(prefix);
+        row->setCaption(m_title);
+    }
+    m_head->setRoot(m_user);
+    m_head->setUser(prefix);
+    m_head->setCaption(m_title);
+    m_chain.repairOnLoad();
+    m_page = todo::pageFromName(
+        m_services.store.get(keys::kAppDiary, m_chain.section(), keys::kShift, QString()));
+    layOut();
+    showPage();
+    m_helpFrame->hide();
+}
+
+void DoList::layOut()
+{
+    SettingsStore::Batch batch(m_services.store);
+    m_head->setIdent(keys::kHeadNode);
+    const QStringList nodes = m_chain.walk();
+    for (int k = 1; k <= TaskChain::kSlots; ++k) {
+        const QString &node = nodes[k - 1];
+        m_rows[size_t(k - 1)]->setIdent(node);
+        const QString clock = m_chain.clockSection(node);
+        m_services.store.save(keys::kAppDiary, clock, keys::kContainer, kHostName);
+        m_services.store.save(keys::kAppDiary, clock, keys::kScroll,
+                              todo::pageName(todo::pageOfRow(k)));
+        m_services.store.save(keys::kAppDiary, clock, keys::kList, m_chain.prefix());
+    }
+    const QString chain = m_services.store.get(keys::kAppDiary, m_user, keys::kStack, QString());
+    m_annotate->setEnabled(!chain.isEmpty());
+    const auto l = lengths();
+    if (std::all_of(l.begin(), l.end(), [](qsizetype n) { return n == 0; }))
+        setPage(todo::Page::Top);
+}
+
+void DoList::setPage(todo::Page page)
+{
+    m_page = page;
+    m_services.store.save(keys::kAppDiary, m_chain.section(), keys::kShift, todo::pageName(page));
+}
+
+void DoList::showPage()
+{
+    const int first = todo::firstRowOf(m_page);
+    for (int k = 1; k <= TaskChain::kSlots; ++k)
+        m_rows[size_t(k - 1)]->setVisible(k >= first && k < first + todo::kRowsPerPage);
+    const todo::PageButtons buttons = todo::pageButtons(m_page, lengths());
+    m_pageUp->setEnabled(buttons.up);
+    m_pageDown->setEnabled(buttons.down);
+}
+
+std::array<qsizetype, 22> DoList::lengths() const
+{
+    std::array<qsizetype, 22> l{};
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        l[i] = m_rows[i]->length();
+    return l;
+}
+
+void DoList::rowMemo(int k)
+{
+    m_memo = row(k)->memoText();
+    showPage();
+    emit memoReady();
+}
+
+void DoList::rowEntered(int k)
+{
+    setPage(todo::pageAfterEnter(m_page, k));
+    showPage();
+    if (k < TaskChain::kSlots)
+        row(k + 1)->taskBox()->setFocus();
+    rowMemo(k);
+}
+
+void DoList::rowClock(int k)
+{
+    const Posting &posting = row(k)->lastPosting();
+    const QString message = job_tracker::postingMessage(posting);
+    m_status->setText(message);
+    m_status->setVisible(!message.isEmpty());
+    if (posting.result != PostResult::Posted && posting.result != PostResult::StoreFailed)
+        return;
+    m_memo = posting.record;
+    layOut();
+    showPage();
+    emit timingChanged();
+}
+
+void DoList::showHot()
+{
+    const QString chain = m_services.store.get(keys::kAppDiary, m_user, keys::kStack, QString());
+    if (m_user.isEmpty() || chain.isEmpty())
+        return;
+    const QString running = running_stack::top(chain);
+    const QString list = m_services.store.get(keys::kAppDiary, running, keys::kList,
+                                              todo::pageName(todo::Page::Top));
+    todo::setListOnShow(m_services.store, m_user, list);
+    loadList();
+    setPage(todo::pageFromName(m_services.store.get(keys::kAppDiary, running, keys::kScroll,
+                                                     todo::pageName(todo::Page::Top))));
+    showPage();
+}
+
+void DoList::copyList()
+{
+    std::array<QString, 22> texts, charged;
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        texts[i] = m_rows[i]->text();
+        charged[i] = m_rows[i]->charged();
+    }
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(todo::copyListText(m_title, texts, charged, lineEnd()));
+}
+
+} // namespace vidorev

@@ -1,0 +1,206 @@
+#include "todo/do_list.h"
+
+#include "calc_special/round_penny.h"
+#include "clocks/ded_uzedova.h"
+#include "clocks/task_clock.h"
+#include "diary/diary_writer.h"
+#include "platform/settings_keys.h"
+#include "platform/version.h"
+#include "shell/main_window.h"
+#include "test_env.h"
+#include "todo/do_element.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace vidorev {
+namespace {
+
+const QString kUser = QStringLiteral("ann");
+
+class DoListTest : public ::testing::Test {
+protected:
+    DoListTest()
+    {
+        m_diary = m_env.makeDiary(kUser, QStringLiteral("ann_diary.log"));
+        m_env.store().save(keys::kAppDiary, kUser, keys::kCompat, Version::current().hostTag());
+        m_window.show();
+        m_window.handleFirstActivation();
+        QApplication::setActiveWindow(&m_window);
+    }
+    QPushButton *button(QWidget *in, const char *name) const
+    {
+        return in->findChild<QPushButton *>(QLatin1String(name));
+    }
+    DoList *list() const { return m_window.findChild<DoList *>(QStringLiteral("DoList1")); }
+    DedUzedova *tracker() const { return m_window.findChild<DedUzedova *>(QStringLiteral("DedUzedova1")); }
+    void openList() { button(&m_window, "cmdDoList")->click(); }
+    QStringList diary() const { return m_env.diaryLines(m_diary); }
+    QString stored(const QString &section, const QString &key, const QString &dflt = "unset")
+    {
+        return m_env.store().get(keys::kAppDiary, section, key, dflt);
+    }
+    void type(int row, const QString &text)
+    {
+        QLineEdit *box = list()->row(row)->taskBox();
+        box->setFocus();
+        QTest::keyClicks(box, text);
+    }
+
+    test::TestEnv m_env;
+    QString m_diary;
+    DiaryWriter m_writer{m_env.store(), Version::current().hostTag(), Version::current().full()};
+    MainWindow m_window{m_env.services(), m_writer, QStringLiteral("/Uann")};
+    const QString m_stamp = QStringLiteral(" @ 3:45:12 PM 12-04-2026");
+};
+
+TEST_F(DoListTest, ANewUserSeesAnEmptyListOfTheirOwn)
+{
+    openList();
+    DoList *l = list();
+    ASSERT_TRUE(l->isVisible());
+    EXPECT_EQ(l->findChild<QGroupBox *>("Frame1")->title(), "To Do List for ann");
+    EXPECT_EQ(button(l, "cmdUserDef")->text(), "ann");
+    EXPECT_FALSE(button(l, "cmdUserDef")->isEnabled());
+    EXPECT_TRUE(button(l, "cmdDoJob1")->isEnabled());
+    for (int k = 1; k <= 22; ++k)
+        EXPECT_TRUE(l->row(k)->text().isEmpty()) << k;
+    EXPECT_EQ(l->page(), todo::Page::Top);
+    EXPECT_FALSE(button(l, "cmdTopDo")->isEnabled());
+    EXPECT_FALSE(button(l, "cmdBotDo")->isEnabled());
+    EXPECT_TRUE(l->row(7)->isVisible());
+    EXPECT_FALSE(l->row(8)->isVisible());
+    EXPECT_EQ(m_window.mode(), 4);
+}
+
+TEST_F(DoListTest, LeavingANewTaskPostsOneNoteAndEnterMovesThePage)
+{
+    m_env.store().save(keys::kAppDiary, "annJob1DoData", "0Task", "722");
+    openList();
+    button(list(), "cmdDoJob1")->click();
+    type(1, "Call supplier");
+    list()->row(2)->taskBox()->setFocus(); // leave the box
+    EXPECT_EQ(diary(), QStringList{"[DoList][Note ] <AddTask> (722) Call supplier" + m_stamp});
+    EXPECT_TRUE(list()->row(1)->taskBox()->isReadOnly());
+    list()->row(1)->taskBox()->setFocus();
+    list()->row(3)->taskBox()->setFocus(); // leave again: nothing new
+    EXPECT_EQ(diary().size(), 1);
+
+    type(7, "Order paper");
+    QTest::keyClick(list()->row(7)->taskBox(), Qt::Key_Return);
+    EXPECT_EQ(list()->page(), todo::Page::Mid);
+    EXPECT_TRUE(list()->row(8)->taskBox()->hasFocus());
+    EXPECT_EQ(diary().size(), 2);
+    EXPECT_EQ(stored("annJob1DoData", "Shift"), "Mid");
+}
+
+TEST_F(DoListTest, ATaskClockSharesTheStackWithTheJobClocks)
+{
+    // Job clock 1 runs.
+    button(&m_window, "cmdHotJobTrack")->click();
+    QTest::keyClicks(tracker()->clock(1)->findChild<QLineEdit *>("Text1"), "Check timing");
+    button(tracker()->clock(1), "Command1")->click();
+    ASSERT_EQ(stored(kUser, "Stack"), ":annTC1");
+
+    openList();
+    type(5, "Call supplier");
+    list()->row(6)->taskBox()->setFocus();
+    m_env.clock().advanceSeconds(25 * 60);
+    button(list()->row(5), "cmdTime")->click();
+    EXPECT_EQ(stored(kUser, "Stack"), ":annTC1:annDoData5");
+    EXPECT_EQ(stored("annTC1", "Status"), "Halt");
+    EXPECT_EQ(stored("annTC1", "SoFar"), "25");
+    EXPECT_EQ(button(list()->row(5), "cmdTime")->text(), "#");
+    EXPECT_EQ(stored("annDoData5", "List"), "ann");
+    EXPECT_TRUE(diary().last().startsWith("[ann][Start]<Call supplier> @ "));
+
+    // The "#" flag leads to the list and page of the task being timed.
+    button(&m_window, "cmdMainMenu")->click();
+    QPushButton *flag = button(&m_window, "cmdStatusFlag");
+    EXPECT_EQ(flag->text(), "#");
+    flag->click();
+    EXPECT_TRUE(list()->isVisible());
+    EXPECT_EQ(list()->listPrefix(), "ann");
+    EXPECT_EQ(list()->page(), todo::Page::Top);
+
+    // Finishing is refused while the clock runs; stopping resumes job clock 1.
+    button(list()->row(5), "cmdOK")->click();
+    EXPECT_EQ(list()->row(5)->text(), "Call supplier");
+    m_env.clock().advanceSeconds(10 * 60);
+    button(list()->row(5), "cmdTime")->click();
+    EXPECT_EQ(stored(kUser, "Stack"), ":annTC1");
+    EXPECT_EQ(stored("annTC1", "Status"), "Run");
+    EXPECT_TRUE(diary().last().startsWith("[ann][Stop ]{10}<Call supplier> @ "));
+    EXPECT_EQ(list()->row(5)->charged(), " = 0.16 Hours");
+}
+
+TEST_F(DoListTest, FinishingPlaysTheCashSoundOnceAndFreesTheSlot)
+{
+    m_env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kPingCash, "/sounds/cash.wav");
+    openList();
+    type(1, "Fix printer");
+    list()->row(2)->taskBox()->setFocus();
+    button(list()->row(1), "cmdOK")->click();
+    EXPECT_EQ(m_env.sound().played, QStringList{"/sounds/cash.wav"});
+    EXPECT_TRUE(list()->row(1)->text().isEmpty());
+    EXPECT_FALSE(list()->row(1)->taskBox()->isReadOnly());
+    EXPECT_EQ(diary().last(), "[DoList][Note ] <FinishTask> (ann) Fix printer" + m_stamp);
+    type(2, "Toner");
+    list()->row(3)->taskBox()->setFocus();
+    button(list()->row(2), "cmdLose")->click();
+    EXPECT_EQ(m_env.sound().played.size(), 1);
+    EXPECT_EQ(diary().last(), "[DoList][Note ] <DropTask> (ann) Toner" + m_stamp);
+}
+
+TEST_F(DoListTest, WithoutADiaryAClockChangesNothingAndSaysSo)
+{
+    openList();
+    type(1, "Call supplier");
+    list()->row(2)->taskBox()->setFocus();
+    QFile::remove(m_diary);
+    button(list()->row(1), "cmdTime")->click();
+    EXPECT_EQ(stored(kUser, "Stack", ""), "");
+    EXPECT_EQ(stored("annDoData1", "Status", "Stop"), "Stop");
+    EXPECT_EQ(button(list()->row(1), "cmdTime")->text(), "");
+    auto *status = list()->findChild<QLabel *>("lblStatus");
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_TRUE(status->text().contains("Diary file is missing"));
+}
+
+TEST_F(DoListTest, CopyListUsesThePlatformLineEnding)
+{
+    m_env.store().save(keys::kAppDiary, "annJob1DoData", "0Task", "722");
+    openList();
+    button(list(), "cmdDoJob1")->click();
+    type(1, "Call supplier");
+    list()->row(3)->taskBox()->setFocus();
+    type(3, "Order paper");
+    list()->row(4)->taskBox()->setFocus();
+    button(list(), "cmdExport")->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              "To Do List 722\n1) Call supplier\n3) Order paper\n");
+}
+
+TEST_F(DoListTest, MovingATaskRedrawsTheRows)
+{
+    openList();
+    type(1, "first");
+    list()->row(2)->taskBox()->setFocus();
+    type(2, "second");
+    list()->row(3)->taskBox()->setFocus();
+    button(list()->row(1), "cmdDn")->click();
+    EXPECT_EQ(list()->row(1)->text(), "second");
+    EXPECT_EQ(list()->row(2)->text(), "first");
+    if (qEnvironmentVariableIsSet("VIDOREV_SHOTS"))
+        m_window.grab().save(qEnvironmentVariable("VIDOREV_SHOTS") + "/do_list.png");
+}
+
+} // namespace
+} // namespace vidorev
