@@ -18,6 +18,7 @@ TaskClock::TaskClock(SettingsStore &store, RunningJobs &jobs, QWidget *parent)
     m_hours = new RoundPenny(this);
     m_hours->setObjectName(QStringLiteral("Text2"));
     m_hours->setLocked(true);
+    m_hours->setAccessibleName(QStringLiteral("Hours"));
     m_hours->box()->setAccessibleName(QStringLiteral("Hours"));
     m_hours->setFixedWidth(kHoursWidth);
     m_code = new QLineEdit(this);
