@@ -17,7 +17,7 @@ public:
     void showFault(const QString &text);
     QString shownText() const;
 
-    QSize sizeHint() const override { return {320, 46}; }
+    QSize sizeHint() const override { return {320, 58}; }
     QSize minimumSizeHint() const override { return {160, 36}; }
 
 protected:

@@ -25,7 +25,7 @@ public:
 
     QLineEdit *line() const { return m_text; }
 
-    QSize sizeHint() const override { return {320, 46}; }
+    QSize sizeHint() const override { return {320, 58}; }
     QSize minimumSizeHint() const override { return {160, 36}; }
 
 signals:

@@ -16,6 +16,7 @@ namespace vidorev {
 
 class DiaryWriter;
 class EventAdd;
+class TVCalc;
 
 // The one top-level window: hot buttons, tool buttons, the user box and the hosted panels.
 // It routes between panels and applies the shell's rules; every panel does its own work.
@@ -112,7 +113,7 @@ private:
     QWidget *m_timeSet = nullptr;
     QWidget *m_doLoadSave = nullptr;
     QWidget *m_pictures = nullptr;
-    QWidget *m_calc = nullptr;
+    TVCalc *m_calc = nullptr;
     QWidget *m_holidayStrip = nullptr;
 };
 

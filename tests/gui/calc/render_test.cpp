@@ -1,10 +1,13 @@
 #include "calc/calc_display.h"
 #include "calc/calc_entry.h"
 #include "calc/tv_calc.h"
+#include "diary/diary_writer.h"
 #include "platform/settings_keys.h"
+#include "shell/main_window.h"
 #include "test_env.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -49,6 +52,19 @@ TEST(CalcRender, EntryAndDisplay) {
     host.resize(220, 90);
     host.show();
     grab(host, QStringLiteral("calc_entry_display"));
+}
+
+TEST(CalcRender, InTheMainWindowAfterASum) {
+    test::TestEnv env;
+    DiaryWriter writer(env.store(), QStringLiteral("Vidorev"), QStringLiteral("1.0.0"));
+    MainWindow window(env.services(), writer, QString());
+    window.show();
+    window.findChild<QPushButton *>(QStringLiteral("cmdCalculator"))->click();
+    auto *line = window.findChild<QWidget *>(QStringLiteral("TypeInPad1"))
+                     ->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    for (const QChar c : QStringLiteral("2+3*4="))
+        line->insert(QString(c));
+    grab(window, QStringLiteral("calc_main_window"));
 }
 
 } // namespace
