@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -356,6 +357,25 @@ TEST_F(CalcHost, ElectronicsPageIsToldTheSelection) {
     EXPECT_EQ(child<SpecialCalcPage>("TVTron1")->actFunct(), QStringLiteral("Bridge"));
     click("cmdTube");
     EXPECT_EQ(child<SpecialCalcPage>("TVTron1")->actFunct(), QStringLiteral("VT"));
+}
+
+TEST(KeypadPanel, OrientationMovesTheButtons) {
+    ParenBase pad;
+    pad.resize(420, 240);
+    pad.show();
+    const QList<QPushButton *> buttons = pad.findChildren<QPushButton *>();
+    ASSERT_EQ(buttons.size(), 8);
+    pad.setWide(3); // one row
+    for (QPushButton *b : buttons)
+        EXPECT_EQ(b->y(), buttons.first()->y()) << b->objectName().toStdString();
+    pad.setWide(0); // two columns of four
+    QSet<int> columns, rows;
+    for (QPushButton *b : buttons) {
+        columns.insert(b->x());
+        rows.insert(b->y());
+    }
+    EXPECT_EQ(columns.size(), 2);
+    EXPECT_EQ(rows.size(), 4);
 }
 
 } // namespace
