@@ -2,6 +2,7 @@
 
 #include "alarms/all_alarms.h"
 #include "clocks/ded_uzedova.h"
+#include "calc/tv_calc.h"
 #include "clocks/running_stack.h"
 #include "diary/diary_file.h"
 #include "diary/diary_writer.h"
@@ -150,8 +151,9 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
         new PlaceholderPanel(QStringLiteral("DoLoadSave1"), QStringLiteral("ToDo utilities")));
     m_pictures = addPanel(
         new PlaceholderPanel(QStringLiteral("pmPixXplore1"), QStringLiteral("Picture explorer")));
-    m_calc =
-        addPanel(new PlaceholderPanel(QStringLiteral("TVCalc1"), QStringLiteral("Calculators")));
+    m_calc = new TVCalc(services);
+    m_calc->setObjectName(QStringLiteral("TVCalc1"));
+    addPanel(m_calc);
 
     m_frame4 = new QGroupBox(QStringLiteral("NotePad,  5 sheets"));
     m_frame4->setObjectName(QStringLiteral("Frame4"));
@@ -208,7 +210,10 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
         m_savedMode = m_mode;
         showTool(m_eventAdd, kModePanel);
     });
-    connect(m_calculator, &QPushButton::clicked, this, [this] { showTool(m_calc, kModeTool); });
+    connect(m_calculator, &QPushButton::clicked, this, [this] {
+        m_calc->setInitMe(true);
+        showTool(m_calc, kModeTool);
+    });
     connect(m_newDiary, &QPushButton::clicked, this, [this] {
         if (newDiaryActs(user()))
             showTool(m_adminHat, kModePanel);
@@ -233,6 +238,15 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     });
     connect(m_doList, &DoList::annotateRequest, this, [this] { annotateFrom(m_doList); });
     connect(m_doList, &DoList::timingChanged, this, &MainWindow::refreshStatusFlag);
+    // A calculator memo lands in the current user's Diary, and only when there is one.
+    connect(m_calc, &TVCalc::memoReady, this, [this] {
+        const QString path =
+            m_services.store.get(keys::kAppDiary, user(), keys::kFileKey, keys::kNoDiaryPath);
+        if (user().isEmpty() || !diary::diaryAvailable(path)) return;
+        m_eventAdd->setUser(user());
+        m_eventAdd->setAuxId(QStringLiteral("Calc"));
+        m_eventAdd->setAuxString(m_calc->memo());
+    });
 
     // Start-up, in order.
     m_adminName = m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold,

@@ -18,6 +18,7 @@ class DedUzedova;
 class DoList;
 class DiaryWriter;
 class EventAdd;
+class TVCalc;
 
 // The one top-level window: hot buttons, tool buttons, the user box and the hosted panels.
 // It routes between panels and applies the shell's rules; every panel does its own work.
@@ -114,7 +115,7 @@ private:
     QWidget *m_timeSet = nullptr;
     QWidget *m_doLoadSave = nullptr;
     QWidget *m_pictures = nullptr;
-    QWidget *m_calc = nullptr;
+    TVCalc *m_calc = nullptr;
     QWidget *m_holidayStrip = nullptr;
 };
 

@@ -1,0 +1,70 @@
+#include "calc/bin_funct.h"
+
+#include "calc/keypad_layout.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vidorev {
+
+BinFunct::BinFunct(QWidget *parent)
+    : QWidget(parent) {
+    m_border = new QGroupBox(QStringLiteral("Binary Logic"), this);
+    m_border->setObjectName(QStringLiteral("Border"));
+    m_border->setAccessibleName(m_border->title());
+    m_text = new QLineEdit(m_border);
+    m_text->setObjectName(QStringLiteral("Text1"));
+    m_text->setAccessibleName(QStringLiteral("Text1"));
+    m_text->setReadOnly(true);
+    static const struct {
+        const char *name, *caption, *tip;
+    } specs[] = {{"Btn1", "Load", "Save current value"},
+                 {"Btn2", "OR", "Calc Saved OR current"},
+                 {"Btn3", "AND", "Calc Saved AND current"},
+                 {"Btn4", "XOR", "Calc Saved XOR current"},
+                 {"Btn5", "NOT", "Calc Binary Inverse of current"}};
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        auto *b = new QPushButton(QString::fromLatin1(specs[i].caption), m_border);
+        b->setObjectName(QString::fromLatin1(specs[i].name));
+        b->setToolTip(QString::fromLatin1(specs[i].tip));
+        b->setAccessibleName(b->text());
+        b->setAutoDefault(false);
+        m_buttons[i] = b;
+    }
+    using Op = calc::BinaryLogic::Op;
+    connect(m_buttons[0], &QPushButton::clicked, this, &BinFunct::load);
+    connect(m_buttons[1], &QPushButton::clicked, this, [this] { apply(Op::Or); });
+    connect(m_buttons[2], &QPushButton::clicked, this, [this] { apply(Op::And); });
+    connect(m_buttons[3], &QPushButton::clicked, this, [this] { apply(Op::Xor); });
+    connect(m_buttons[4], &QPushButton::clicked, this, [this] { apply(Op::Not); });
+}
+
+void BinFunct::setLoaded(const QString &hex) {
+    m_logic.setLoaded(hex);
+}
+
+void BinFunct::load() {
+    m_value = m_logic.load();
+    m_text->setText(m_logic.loaded());
+}
+
+void BinFunct::apply(calc::BinaryLogic::Op op) {
+    m_value = m_logic.apply(op);
+    emit change();
+}
+
+void BinFunct::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    m_border->setGeometry(rect());
+    const QRect inner = m_border->contentsRect();
+    auto place = [&](QWidget *w, int x, int y, int width) {
+        w->setGeometry(calc::gridRect(inner.width(), inner.height(), 12, 32, x, y, width, 4)
+                           .translated(inner.topLeft()));
+    };
+    place(m_text, 1, 2, 10);
+    for (std::size_t i = 0; i < m_buttons.size(); ++i)
+        place(m_buttons[i], 2, 7 + 5 * static_cast<int>(i), 8);
+}
+
+} // namespace vidorev
