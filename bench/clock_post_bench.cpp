@@ -57,7 +57,8 @@ struct Desk {
 
 void BM_TrackerStartOrStop(benchmark::State &state) {
     Desk desk;
-    if (!desk.ok) return state.SkipWithError("cannot make the bench folder");
+    if (!desk.ok)
+        return state.SkipWithError("cannot make the bench folder");
     DedUzedova tracker(desk.services());
     tracker.setObjectName(QStringLiteral("DedUzedova1"));
     tracker.setUser(kUser);
@@ -78,7 +79,8 @@ BENCHMARK(BM_TrackerStartOrStop)->UseRealTime()->Unit(benchmark::kMillisecond);
 // The same without the panel: what the shared model costs on its own.
 void BM_RunningJobsStartOrStop(benchmark::State &state) {
     Desk desk;
-    if (!desk.ok) return state.SkipWithError("cannot make the bench folder");
+    if (!desk.ok)
+        return state.SkipWithError("cannot make the bench folder");
     RunningJobs jobs(*desk.store, desk.clock);
     const QString section = keys::jobClockSection(kUser, 2);
     bool running = false;
@@ -87,7 +89,8 @@ void BM_RunningJobsStartOrStop(benchmark::State &state) {
         const Posting p = running ? jobs.stop(kUser, section)
                                   : jobs.start(kUser, section, QStringLiteral("722"),
                                                QStringLiteral("Check timing 2"));
-        if (p.result != PostResult::Posted) return state.SkipWithError("did not post");
+        if (p.result != PostResult::Posted)
+            return state.SkipWithError("did not post");
         running = !running;
     }
 }

@@ -14,8 +14,7 @@
 
 namespace {
 
-void BM_BareQtWindowFirstFrame(benchmark::State &state)
-{
+void BM_BareQtWindowFirstFrame(benchmark::State &state) {
     for (auto _ : state) {
         QWidget window;
         auto *layout = new QVBoxLayout(&window);
@@ -26,8 +25,7 @@ void BM_BareQtWindowFirstFrame(benchmark::State &state)
 }
 BENCHMARK(BM_BareQtWindowFirstFrame)->Unit(benchmark::kMillisecond);
 
-void BM_MainWindowFirstFrame(benchmark::State &state)
-{
+void BM_MainWindowFirstFrame(benchmark::State &state) {
     QTemporaryDir dir;
     auto store = vidorev::SettingsStore::open(dir.filePath("bench.sqlite"));
     vidorev::SystemClock clock;
@@ -44,8 +42,7 @@ BENCHMARK(BM_MainWindowFirstFrame)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

@@ -8,8 +8,8 @@
 namespace {
 
 struct Store {
-    Store() : store(vidorev::SettingsStore::open(dir.filePath("bench.sqlite")))
-    {
+    Store()
+        : store(vidorev::SettingsStore::open(dir.filePath("bench.sqlite"))) {
         vidorev::SettingsStore::Batch batch(*store);
         for (int i = 0; i < 2000; ++i)
             store->save("PLMDiary", QStringLiteral("user%1TC%2").arg(i / 10).arg(i % 10), "SoFar",
@@ -19,20 +19,19 @@ struct Store {
     std::unique_ptr<vidorev::SettingsStore> store;
 };
 
-void BM_StoreGet(benchmark::State &state)
-{
+void BM_StoreGet(benchmark::State &state) {
     Store s;
     int i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(s.store->get(
-            "plmdiary", QStringLiteral("USER%1tc%2").arg((i / 10) % 200).arg(i % 10), "sofar", "0"));
+        benchmark::DoNotOptimize(
+            s.store->get("plmdiary", QStringLiteral("USER%1tc%2").arg((i / 10) % 200).arg(i % 10),
+                         "sofar", "0"));
         ++i;
     }
 }
 BENCHMARK(BM_StoreGet);
 
-void BM_StoreSaveDurable(benchmark::State &state)
-{
+void BM_StoreSaveDurable(benchmark::State &state) {
     Store s;
     int i = 0;
     for (auto _ : state)
@@ -40,8 +39,7 @@ void BM_StoreSaveDurable(benchmark::State &state)
 }
 BENCHMARK(BM_StoreSaveDurable)->Unit(benchmark::kMicrosecond);
 
-void BM_StoreSaveUnchanged(benchmark::State &state)
-{
+void BM_StoreSaveUnchanged(benchmark::State &state) {
     Store s;
     s.store->save("PLMDiary", "annTC1", "Container", "DedUzedova1");
     for (auto _ : state)
@@ -49,14 +47,14 @@ void BM_StoreSaveUnchanged(benchmark::State &state)
 }
 BENCHMARK(BM_StoreSaveUnchanged)->Unit(benchmark::kMicrosecond);
 
-void BM_StoreSaveInBatchOf10(benchmark::State &state)
-{
+void BM_StoreSaveInBatchOf10(benchmark::State &state) {
     Store s;
     int i = 0;
     for (auto _ : state) {
         vidorev::SettingsStore::Batch batch(*s.store);
         for (int k = 0; k < 10; ++k)
-            s.store->save("PLMDiary", QStringLiteral("annTC%1").arg(k), "SoFar", QString::number(i++));
+            s.store->save("PLMDiary", QStringLiteral("annTC%1").arg(k), "SoFar",
+                          QString::number(i++));
     }
     state.SetItemsProcessed(state.iterations() * 10);
 }

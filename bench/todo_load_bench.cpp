@@ -19,8 +19,7 @@ namespace {
 
 using namespace vidorev;
 
-void BM_DoListLoadFull(benchmark::State &state)
-{
+void BM_DoListLoadFull(benchmark::State &state) {
     QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/todo-bench-XXXXXX"));
     auto store = SettingsStore::open(dir.filePath(QStringLiteral("settings.sqlite")));
     FixedClock clock(QDateTime(QDate(2026, 12, 4), QTime(8, 0, 0)));
@@ -42,8 +41,7 @@ BENCHMARK(BM_DoListLoadFull)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

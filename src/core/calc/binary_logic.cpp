@@ -11,13 +11,15 @@ QString hexToBits(const QString &hex) {
     QString bits;
     for (const QChar c : hex) {
         const qsizetype p = digits.indexOf(c.toUpper());
-        if (p >= 0) bits += table.mid(4 * p, 4);
+        if (p >= 0)
+            bits += table.mid(4 * p, 4);
     }
     return bits;
 }
 
 double bitsToValue(const QString &bits) {
-    if (bits.isEmpty()) return 0.0;
+    if (bits.isEmpty())
+        return 0.0;
     const bool negative = bits.front() == u'1';
     double value = 0.0;
     for (qsizetype i = 1; i < bits.size(); ++i) {
@@ -65,7 +67,8 @@ double BinaryLogic::apply(Op op) {
             one = current[i] != u'1';
             break;
         }
-        if (one) out[i] = u'1';
+        if (one)
+            out[i] = u'1';
     }
     m_resultBits = out;
     return bitsToValue(out);

@@ -19,8 +19,10 @@ QString faultText(CalcFault fault) {
 }
 
 CalcFault faultOf(double result) {
-    if (std::isnan(result)) return CalcFault::Invalid;
-    if (std::isinf(result)) return CalcFault::Overflow;
+    if (std::isnan(result))
+        return CalcFault::Invalid;
+    if (std::isinf(result))
+        return CalcFault::Overflow;
     return CalcFault::None;
 }
 

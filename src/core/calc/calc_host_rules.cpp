@@ -31,13 +31,15 @@ const struct {
 
 Pad padFromValue(const QString &value) {
     for (const auto &entry : kPads)
-        if (value == QStringView(entry.value)) return entry.pad;
+        if (value == QStringView(entry.value))
+            return entry.pad;
     return Pad::None;
 }
 
 QString padValue(Pad pad) {
     for (const auto &entry : kPads)
-        if (entry.pad == pad) return QString::fromUtf16(entry.value);
+        if (entry.pad == pad)
+            return QString::fromUtf16(entry.value);
     return QString();
 }
 

@@ -52,12 +52,14 @@ PadStep trigFunction(TrigKey key, double v) {
     case TrigKey::ArcSin:
         // Beyond +-1 the root is of a negative number; at exactly +-1 the quotient is an
         // infinity whose arctangent is the right answer, +-pi/2.
-        if (std::abs(v) > 1.0) return invalid(v);
+        if (std::abs(v) > 1.0)
+            return invalid(v);
         return result(std::atan(v / std::sqrt(1.0 - v * v)), v);
     case TrigKey::Sec:
         return result(1.0 / std::cos(v), v);
     case TrigKey::ArcSec:
-        if (!(v >= 1.0)) return quiet(v);
+        if (!(v >= 1.0))
+            return quiet(v);
         return result(std::atan(std::sqrt(v * v - 1.0)), v);
     case TrigKey::Tan:
         return result(std::tan(v), v);
@@ -72,7 +74,8 @@ PadStep trigFunction(TrigKey key, double v) {
 }
 
 PadStep hypFunction(HypKey key, double v) {
-    if (v == 0.0) return quiet(v);
+    if (v == 0.0)
+        return quiet(v);
     // The quotients are written with E^-|V| so that a large argument gives its limit (tanh 1000
     // is 1) instead of infinity over infinity.
     const double a = std::abs(v);
@@ -85,17 +88,20 @@ PadStep hypFunction(HypKey key, double v) {
     case HypKey::Tanh:
         return result(std::copysign((1.0 - small * small) / (1.0 + small * small), v), v);
     case HypKey::ArcTanh:
-        if (a >= 1.0) return invalid(v);
+        if (a >= 1.0)
+            return invalid(v);
         return result(std::log((1.0 + v) / (1.0 - v)) / 2.0, v);
     case HypKey::Cosh:
         return result((std::pow(kE, v) + std::pow(kE, -v)) / 2.0, v);
     case HypKey::ArcCosh:
-        if (v < 1.0) return invalid(v);
+        if (v < 1.0)
+            return invalid(v);
         return result(std::acosh(v), v);
     case HypKey::Sech:
         return result(2.0 * small / (1.0 + small * small), v);
     case HypKey::ArcSech:
-        if (v < 0.0 || v > 1.0) return invalid(v);
+        if (v < 0.0 || v > 1.0)
+            return invalid(v);
         return result(std::log((std::sqrt(1.0 - v * v) + 1.0) / v), v);
     }
     return quiet(v);
@@ -124,12 +130,14 @@ PadStep ExtendPad::press(XtendKey key) {
     case XtendKey::Percent:
         return change(m_value * 0.01 * m_acc);
     case XtendKey::Mean:
-        if (m_addends == 0) return quiet(m_value);
+        if (m_addends == 0)
+            return quiet(m_value);
         return change(m_acc / m_addends);
     case XtendKey::Square:
         return change(m_value * m_value);
     case XtendKey::Root:
-        if (m_value < 0.0) return {PadAction::Fault, m_value, CalcFault::Invalid};
+        if (m_value < 0.0)
+            return {PadAction::Fault, m_value, CalcFault::Invalid};
         return change(std::sqrt(m_value));
     }
     return quiet(m_value);
@@ -137,10 +145,14 @@ PadStep ExtendPad::press(XtendKey key) {
 
 PadStep ExtendPad::setTypeIn(const QString &key) {
     m_typeIn = key;
-    if (key == u"%") return press(XtendKey::Percent);
-    if (key == u"q") return press(XtendKey::Square);
-    if (key == u"t") return press(XtendKey::Root);
-    if (key == u"n") return press(XtendKey::Mean);
+    if (key == u"%")
+        return press(XtendKey::Percent);
+    if (key == u"q")
+        return press(XtendKey::Square);
+    if (key == u"t")
+        return press(XtendKey::Root);
+    if (key == u"n")
+        return press(XtendKey::Mean);
     if (key == u"r")
         m_addends = 0;
     else if (key == u"+" || key == u"-")

@@ -13,13 +13,15 @@ KeyResult ParenEngine::setTypeIn(const QString &key) {
         {u"r", EngineKey::Clear},     {u"+", EngineKey::Add},
     };
     for (const auto &entry : keys)
-        if (key == QStringView(entry.text)) return press(entry.key);
+        if (key == QStringView(entry.text))
+            return press(entry.key);
     return {};
 }
 
 KeyResult ParenEngine::press(EngineKey key) {
     auto operatorKey = [this](std::int16_t code) -> KeyResult {
-        if (const CalcFault fault = applyPending(); fault != CalcFault::None) return {{}, fault};
+        if (const CalcFault fault = applyPending(); fault != CalcFault::None)
+            return {{}, fault};
         m_pend = code;
         return {EngineEvent::Change, CalcFault::None};
     };
@@ -45,7 +47,8 @@ KeyResult ParenEngine::press(EngineKey key) {
     case EngineKey::LeftParen:
         return {EngineEvent::Push, CalcFault::None};
     case EngineKey::RightParen:
-        if (const CalcFault fault = applyPending(); fault != CalcFault::None) return {{}, fault};
+        if (const CalcFault fault = applyPending(); fault != CalcFault::None)
+            return {{}, fault};
         return {EngineEvent::Pop, CalcFault::None};
     }
     return {};
@@ -70,9 +73,12 @@ CalcFault ParenEngine::applyPending() {
     default:
         break;
     }
-    if (value == 0.0) value = 1.0;
-    if (m_pend == op::kDivide) acc = acc / value;
-    if (const CalcFault fault = faultOf(acc); fault != CalcFault::None) return fault;
+    if (value == 0.0)
+        value = 1.0;
+    if (m_pend == op::kDivide)
+        acc = acc / value;
+    if (const CalcFault fault = faultOf(acc); fault != CalcFault::None)
+        return fault;
     m_acc = acc;
     m_value = value;
     return CalcFault::None;

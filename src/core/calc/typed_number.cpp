@@ -8,7 +8,8 @@ std::optional<double> localeNumber(const QString &text, const QLocale &locale) {
     bool ok = false;
     const double value = locale.toDouble(text, &ok);
     // "inf" and "nan" pass the locale's conversion but are no numbers to calculate with.
-    if (!ok || !std::isfinite(value)) return std::nullopt;
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 
@@ -44,7 +45,8 @@ int subtractivePair(QChar previous, QChar c) {
     } pairs[] = {{u'C', u'M', 800}, {u'C', u'D', 300}, {u'X', u'C', 80},
                  {u'X', u'L', 30},  {u'I', u'X', 8},   {u'I', u'V', 3}};
     for (const auto &pair : pairs)
-        if (previous == QChar(pair.previous) && c == QChar(pair.c)) return pair.adds;
+        if (previous == QChar(pair.previous) && c == QChar(pair.c))
+            return pair.adds;
     return 0;
 }
 
@@ -52,7 +54,8 @@ bool forbiddenPair(QChar previous, QChar c) {
     static const char16_t pairs[][2] = {{u'D', u'D'}, {u'L', u'L'}, {u'V', u'V'},
                                         {u'D', u'M'}, {u'L', u'D'}, {u'V', u'L'}};
     for (const auto &pair : pairs)
-        if (previous == QChar(pair[0]) && c == QChar(pair[1])) return true;
+        if (previous == QChar(pair[0]) && c == QChar(pair[1]))
+            return true;
     return false;
 }
 
@@ -68,7 +71,8 @@ ParsedNumber parseHex(const QString &upper) {
         else
             break;
         sum = sum * 16.0 + digit;
-        if (std::isinf(sum)) return {false, 0.0, CalcFault::Overflow};
+        if (std::isinf(sum))
+            return {false, 0.0, CalcFault::Overflow};
     }
     return {true, sum, CalcFault::None};
 }
@@ -82,10 +86,12 @@ ParsedNumber parseRoman(const QString &upper) {
             sum += adds;
             recognised = true;
         }
-        if (forbiddenPair(previous, c)) return {};
+        if (forbiddenPair(previous, c))
+            return {};
         if (!recognised) {
             const int letter = romanLetterValue(c);
-            if (letter == 0) return {};
+            if (letter == 0)
+                return {};
             sum += letter;
         }
         previous = c;
@@ -97,7 +103,8 @@ ParsedNumber parseRoman(const QString &upper) {
 
 ParsedNumber parseHexOrRoman(const QString &text) {
     const QString upper = text.toUpper();
-    if (upper.startsWith(QStringLiteral("0X"))) return parseHex(upper);
+    if (upper.startsWith(QStringLiteral("0X")))
+        return parseHex(upper);
     return parseRoman(upper);
 }
 
@@ -131,7 +138,8 @@ EntryEdit readEntryEdit(const QString &text, const QLocale &locale) {
     edit.text = text;
     if (!text.isEmpty()) {
         edit.conKey = entryKey(text.back());
-        if (!edit.conKey.isEmpty()) edit.text.chop(1);
+        if (!edit.conKey.isEmpty())
+            edit.text.chop(1);
     }
     if (const auto number = localeNumber(edit.text, locale)) {
         edit.recognised = true;

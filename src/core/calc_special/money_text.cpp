@@ -10,7 +10,8 @@ namespace vidorev::money {
 std::optional<double> parseNumber(const QString &text, const QLocale &locale) {
     bool ok = false;
     const double value = locale.toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(value)) return std::nullopt;
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 
@@ -29,11 +30,14 @@ double pennyValue(const QString &text, const QLocale &locale) {
 
 qint32 cutToCents(double value) {
     const double cents = std::floor(value * 100.0);
-    if (std::isnan(cents)) return 0;
+    if (std::isnan(cents))
+        return 0;
     constexpr double lowest = std::numeric_limits<qint32>::min();
     constexpr double highest = std::numeric_limits<qint32>::max();
-    if (cents <= lowest) return std::numeric_limits<qint32>::min();
-    if (cents >= highest) return std::numeric_limits<qint32>::max();
+    if (cents <= lowest)
+        return std::numeric_limits<qint32>::min();
+    if (cents >= highest)
+        return std::numeric_limits<qint32>::max();
     return qint32(cents);
 }
 

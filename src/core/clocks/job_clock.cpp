@@ -22,20 +22,23 @@ void JobClock::setWhich(const QString &id) {
 }
 
 bool JobClock::setName(const QString &name) {
-    if (!edit(keys::kTaskName, name)) return false;
+    if (!edit(keys::kTaskName, name))
+        return false;
     m_view.name = name;
     return true;
 }
 
 bool JobClock::setCode(const QString &code) {
-    if (!edit(keys::kJob, code)) return false;
+    if (!edit(keys::kJob, code))
+        return false;
     m_view.code = code;
     return true;
 }
 
 bool JobClock::edit(const QString &key, const QString &value) {
     // Read the store, not the view: another panel may have started this clock meanwhile.
-    if (m_which.isEmpty() || m_jobs.load(section()).status != ClockStatus::Stop) return false;
+    if (m_which.isEmpty() || m_jobs.load(section()).status != ClockStatus::Stop)
+        return false;
     SettingsStore::Batch batch(m_store);
     m_store.save(keys::kAppDiary, section(), key, value);
     m_store.save(keys::kAppDiary, section(), keys::kSoFar, QStringLiteral("0"));

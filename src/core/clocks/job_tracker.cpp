@@ -27,8 +27,10 @@ void markContainer(SettingsStore &store, const QString &user, const QString &con
     std::optional<SettingsStore::Batch> batch;
     for (int n = 1; n <= kClockCount; ++n) {
         const QString section = keys::jobClockSection(user, n);
-        if (store.get(keys::kAppDiary, section, keys::kContainer) == containerName) continue;
-        if (!batch) batch.emplace(store);
+        if (store.get(keys::kAppDiary, section, keys::kContainer) == containerName)
+            continue;
+        if (!batch)
+            batch.emplace(store);
         store.save(keys::kAppDiary, section, keys::kContainer, containerName);
     }
 }

@@ -18,8 +18,10 @@ const QString kHalt = QStringLiteral("Halt");
 
 ClockStatus parseClockStatus(const QString &text) {
     const QString trimmed = text.trimmed();
-    if (trimmed.compare(kRun, Qt::CaseInsensitive) == 0) return ClockStatus::Run;
-    if (trimmed.compare(kHalt, Qt::CaseInsensitive) == 0) return ClockStatus::Halt;
+    if (trimmed.compare(kRun, Qt::CaseInsensitive) == 0)
+        return ClockStatus::Run;
+    if (trimmed.compare(kHalt, Qt::CaseInsensitive) == 0)
+        return ClockStatus::Halt;
     return ClockStatus::Stop;
 }
 
@@ -63,7 +65,8 @@ Posting RunningJobs::start(const QString &user, const QString &section, const QS
     // what this Start reads and what it writes.
     SettingsStore::Batch batch(m_store);
     const ClockSection self = load(section);
-    if (self.status != ClockStatus::Stop) return {};
+    if (self.status != ClockStatus::Stop)
+        return {};
 
     const QDateTime now = m_clock.now();
     const QString before = chain(user);
@@ -97,7 +100,8 @@ Posting RunningJobs::start(const QString &user, const QString &section, const QS
 Posting RunningJobs::stop(const QString &user, const QString &section) {
     SettingsStore::Batch batch(m_store);
     const ClockSection self = load(section);
-    if (self.status != ClockStatus::Run) return {};
+    if (self.status != ClockStatus::Run)
+        return {};
 
     const QDateTime now = m_clock.now();
     const QString before = chain(user);

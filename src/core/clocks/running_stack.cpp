@@ -47,9 +47,11 @@ QDateTime cutToMinute(const QDateTime &at) {
 } // namespace
 
 int minutesBetween(const QDateTime &from, const QDateTime &to) {
-    if (!from.isValid() || !to.isValid()) return 0;
+    if (!from.isValid() || !to.isValid())
+        return 0;
     const qint64 minutes = cutToMinute(from).secsTo(cutToMinute(to)) / 60;
-    if (minutes <= 0) return 0;
+    if (minutes <= 0)
+        return 0;
     return int(std::min<qint64>(minutes, std::numeric_limits<int>::max()));
 }
 

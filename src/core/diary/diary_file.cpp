@@ -7,7 +7,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vidorev::diary {

@@ -11,46 +11,41 @@ const QString &kZero = keys::kHeadNode; // also the id a missing link reads as
 
 TaskChain::TaskChain(SettingsStore &store, QString prefix)
     : m_store(store)
-    , m_prefix(std::move(prefix))
-{
+    , m_prefix(std::move(prefix)) {}
+
+QString TaskChain::section() const {
+    return m_prefix + keys::kSufDoData;
 }
 
-QString TaskChain::section() const { return m_prefix + keys::kSufDoData; }
+QString TaskChain::clockSection(const QString &node) const {
+    return section() + node;
+}
 
-QString TaskChain::clockSection(const QString &node) const { return section() + node; }
-
-QString TaskChain::task(const QString &node) const
-{
+QString TaskChain::task(const QString &node) const {
     return m_store.get(keys::kAppDiary, section(), key(node, keys::kTask), QString());
 }
 
-QString TaskChain::prior(const QString &node) const
-{
+QString TaskChain::prior(const QString &node) const {
     return m_store.get(keys::kAppDiary, section(), key(node, keys::kPrior), kZero);
 }
 
-QString TaskChain::next(const QString &node) const
-{
+QString TaskChain::next(const QString &node) const {
     return m_store.get(keys::kAppDiary, section(), key(node, keys::kNext), kZero);
 }
 
-void TaskChain::setTask(const QString &node, const QString &text)
-{
+void TaskChain::setTask(const QString &node, const QString &text) {
     m_store.save(keys::kAppDiary, section(), key(node, keys::kTask), text);
 }
 
-void TaskChain::setPrior(const QString &node, const QString &id)
-{
+void TaskChain::setPrior(const QString &node, const QString &id) {
     m_store.save(keys::kAppDiary, section(), key(node, keys::kPrior), id);
 }
 
-void TaskChain::setNext(const QString &node, const QString &id)
-{
+void TaskChain::setNext(const QString &node, const QString &id) {
     m_store.save(keys::kAppDiary, section(), key(node, keys::kNext), id);
 }
 
-bool TaskChain::checkUnlinked(const QString &node)
-{
+bool TaskChain::checkUnlinked(const QString &node) {
     if (prior(node) != kZero || next(node) != kZero)
         return false;
     setPrior(node, kZero);
@@ -58,8 +53,7 @@ bool TaskChain::checkUnlinked(const QString &node)
     return true;
 }
 
-QStringList TaskChain::repairOnLoad()
-{
+QStringList TaskChain::repairOnLoad() {
     SettingsStore::Batch batch(m_store);
     QStringList repaired;
     checkUnlinked(kZero);
@@ -85,8 +79,7 @@ QStringList TaskChain::repairOnLoad()
     return repaired;
 }
 
-void TaskChain::moveDown(const QString &n)
-{
+void TaskChain::moveDown(const QString &n) {
     SettingsStore::Batch batch(m_store);
     const QString l = prior(n), f = next(n);
     const QString ff = next(f);
@@ -98,8 +91,7 @@ void TaskChain::moveDown(const QString &n)
     setPrior(ff, n);
 }
 
-void TaskChain::moveUp(const QString &n)
-{
+void TaskChain::moveUp(const QString &n) {
     SettingsStore::Batch batch(m_store);
     const QString l = prior(n), f = next(n);
     const QString ll = prior(l);
@@ -111,8 +103,7 @@ void TaskChain::moveUp(const QString &n)
     setNext(ll, n);
 }
 
-QStringList TaskChain::walk() const
-{
+QStringList TaskChain::walk() const {
     QStringList rows;
     QString current = next(kZero);
     for (int k = 0; k < kSlots; ++k) {

@@ -18,7 +18,7 @@ public:
 
     QString prefix() const { return m_prefix; }
     void setPrefix(const QString &prefix) { m_prefix = prefix; }
-    QString section() const;                       // prefix + "DoData"
+    QString section() const;                         // prefix + "DoData"
     QString clockSection(const QString &node) const; // section + node
 
     QString task(const QString &node) const;

@@ -11,14 +11,12 @@ namespace vidorev::todo {
 namespace {
 const QString kZero = QStringLiteral("0");
 
-void zeroTally(SettingsStore &store, const TaskChain &chain, const QString &node)
-{
+void zeroTally(SettingsStore &store, const TaskChain &chain, const QString &node) {
     store.save(keys::kAppDiary, chain.clockSection(node), keys::kSoFar, kZero);
 }
 } // namespace
 
-SlotView load(SettingsStore &store, TaskChain &chain, const QString &node)
-{
+SlotView load(SettingsStore &store, TaskChain &chain, const QString &node) {
     SlotView view;
     view.unlinked = chain.checkUnlinked(node);
     view.prior = chain.prior(node);
@@ -35,8 +33,7 @@ SlotView load(SettingsStore &store, TaskChain &chain, const QString &node)
 }
 
 std::optional<QString> add(SettingsStore &store, TaskChain &chain, const QString &node,
-                           const SlotView &view, const QString &caption, const QString &text)
-{
+                           const SlotView &view, const QString &caption, const QString &text) {
     if (text.isEmpty() || text == chain.task(node))
         return std::nullopt;
     SettingsStore::Batch batch(store);
@@ -48,8 +45,7 @@ std::optional<QString> add(SettingsStore &store, TaskChain &chain, const QString
 }
 
 std::optional<QString> remove(SettingsStore &store, TaskChain &chain, const QString &node,
-                              Outcome outcome, const QString &caption, const QString &text)
-{
+                              Outcome outcome, const QString &caption, const QString &text) {
     // A task being timed, or waiting to resume, cannot leave the list.
     const ClockStatus status = RunningJobs::loadSection(store, chain.clockSection(node)).status;
     if (status != ClockStatus::Stop)
@@ -57,13 +53,12 @@ std::optional<QString> remove(SettingsStore &store, TaskChain &chain, const QStr
     SettingsStore::Batch batch(store);
     chain.setTask(node, QString());
     zeroTally(store, chain, node);
-    const QString tag =
-        outcome == Outcome::Finish ? QStringLiteral("<FinishTask> (") : QStringLiteral("<DropTask> (");
+    const QString tag = outcome == Outcome::Finish ? QStringLiteral("<FinishTask> (")
+                                                   : QStringLiteral("<DropTask> (");
     return tag + caption + QStringLiteral(") ") + text;
 }
 
-QString charged(int minutes)
-{
+QString charged(int minutes) {
     const qint32 cents = money::cutToCents(minutes / 60.0);
     if (cents == 0)
         return {};
@@ -71,15 +66,17 @@ QString charged(int minutes)
 }
 
 Posting pressClock(RunningJobs &jobs, const QString &user, const TaskChain &chain,
-                   const QString &node, const QString &caption, const QString &text)
-{
+                   const QString &node, const QString &caption, const QString &text) {
     if (text.isEmpty())
         return {};
     const QString section = chain.clockSection(node);
     switch (jobs.load(section).status) {
-    case ClockStatus::Halt: return {};
-    case ClockStatus::Stop: return jobs.start(user, section, caption, text);
-    case ClockStatus::Run: return jobs.stop(user, section);
+    case ClockStatus::Halt:
+        return {};
+    case ClockStatus::Stop:
+        return jobs.start(user, section, caption, text);
+    case ClockStatus::Run:
+        return jobs.stop(user, section);
     }
     return {};
 }

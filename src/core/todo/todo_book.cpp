@@ -10,27 +10,28 @@ const QString kHeadTask = keys::kHeadNode + keys::kTask;
 const QString &kJobListLegacy = keys::kJobListLegacy;
 } // namespace
 
-QString pageName(Page page)
-{
+QString pageName(Page page) {
     switch (page) {
-    case Page::Top: return QStringLiteral("Top");
-    case Page::Mid: return QStringLiteral("Mid");
-    case Page::Bot: return QStringLiteral("Bot");
-    case Page::Ped: return QStringLiteral("Ped");
+    case Page::Top:
+        return QStringLiteral("Top");
+    case Page::Mid:
+        return QStringLiteral("Mid");
+    case Page::Bot:
+        return QStringLiteral("Bot");
+    case Page::Ped:
+        return QStringLiteral("Ped");
     }
     return QStringLiteral("Top");
 }
 
-Page pageFromName(const QString &name)
-{
+Page pageFromName(const QString &name) {
     for (Page p : {Page::Mid, Page::Bot, Page::Ped})
         if (name == pageName(p))
             return p;
     return Page::Top;
 }
 
-Page pageOfRow(int row)
-{
+Page pageOfRow(int row) {
     if (row <= 6)
         return Page::Top;
     if (row <= 11)
@@ -40,27 +41,35 @@ Page pageOfRow(int row)
     return Page::Ped;
 }
 
-int firstRowOf(Page page) { return 1 + 5 * int(page); }
+int firstRowOf(Page page) {
+    return 1 + 5 * int(page);
+}
 
-Page pageUp(Page page) { return page == Page::Top ? Page::Top : Page(int(page) - 1); }
+Page pageUp(Page page) {
+    return page == Page::Top ? Page::Top : Page(int(page) - 1);
+}
 
-Page pageDown(Page page) { return page == Page::Ped ? Page::Ped : Page(int(page) + 1); }
+Page pageDown(Page page) {
+    return page == Page::Ped ? Page::Ped : Page(int(page) + 1);
+}
 
-Page pageAfterEnter(Page current, int row)
-{
+Page pageAfterEnter(Page current, int row) {
     switch (row) {
     case 6:
-    case 7: return Page::Mid;
+    case 7:
+        return Page::Mid;
     case 11:
-    case 12: return Page::Bot;
+    case 12:
+        return Page::Bot;
     case 16:
-    case 17: return Page::Ped;
-    default: return current;
+    case 17:
+        return Page::Ped;
+    default:
+        return current;
     }
 }
 
-PageButtons pageButtons(Page page, const std::array<qsizetype, 22> &lengths)
-{
+PageButtons pageButtons(Page page, const std::array<qsizetype, 22> &lengths) {
     const auto text = [&lengths](int from, int to) {
         qsizetype sum = 0;
         for (int k = from; k <= to; ++k)
@@ -68,18 +77,23 @@ PageButtons pageButtons(Page page, const std::array<qsizetype, 22> &lengths)
         return sum > 0;
     };
     switch (page) {
-    case Page::Top: return {false, text(6, 22)};
-    case Page::Mid: return {text(1, 7), text(11, 22)};
-    case Page::Bot: return {text(1, 12), text(16, 22)};
-    case Page::Ped: return {text(1, 17), false};
+    case Page::Top:
+        return {false, text(6, 22)};
+    case Page::Mid:
+        return {text(1, 7), text(11, 22)};
+    case Page::Bot:
+        return {text(1, 12), text(16, 22)};
+    case Page::Ped:
+        return {text(1, 17), false};
     }
     return {};
 }
 
-QString jobListPrefix(const QString &user, int n) { return user + keys::kSufJobList + QString::number(n); }
+QString jobListPrefix(const QString &user, int n) {
+    return user + keys::kSufJobList + QString::number(n);
+}
 
-std::array<QString, kJobLists> loadTitles(SettingsStore &store, const QString &user)
-{
+std::array<QString, kJobLists> loadTitles(SettingsStore &store, const QString &user) {
     SettingsStore::Batch batch(store);
     std::array<QString, kJobLists> titles;
     const QString own = keys::doDataSection(user);
@@ -96,18 +110,15 @@ std::array<QString, kJobLists> loadTitles(SettingsStore &store, const QString &u
     return titles;
 }
 
-QString listOnShow(const SettingsStore &store, const QString &user)
-{
+QString listOnShow(const SettingsStore &store, const QString &user) {
     return store.get(keys::kAppDiary, keys::doDataSection(user), keys::kTask, user);
 }
 
-void setListOnShow(SettingsStore &store, const QString &user, const QString &prefix)
-{
+void setListOnShow(SettingsStore &store, const QString &user, const QString &prefix) {
     store.save(keys::kAppDiary, keys::doDataSection(user), keys::kTask, prefix);
 }
 
-int listIndex(const QString &user, const QString &prefix)
-{
+int listIndex(const QString &user, const QString &prefix) {
     if (prefix == user)
         return 0;
     for (int n = 1; n <= kJobLists; ++n)
@@ -117,8 +128,7 @@ int listIndex(const QString &user, const QString &prefix)
 }
 
 QString copyListText(const QString &title, const std::array<QString, 22> &texts,
-                     const std::array<QString, 22> &charged, const QString &lineEnd)
-{
+                     const std::array<QString, 22> &charged, const QString &lineEnd) {
     QString out = QStringLiteral("To Do List ") + title + lineEnd;
     for (size_t k = 0; k < texts.size(); ++k)
         if (!texts[k].isEmpty())

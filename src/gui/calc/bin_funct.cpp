@@ -19,15 +19,15 @@ BinFunct::BinFunct(QWidget *parent)
     m_text->setReadOnly(true);
     static const struct {
         const char *name, *caption, *tip;
-    } specs[] = {{"Btn1", "Load", "Save current value"},
-                 {"Btn2", "OR", "Calc Saved OR current"},
-                 {"Btn3", "AND", "Calc Saved AND current"},
-                 {"Btn4", "XOR", "Calc Saved XOR current"},
-                 {"Btn5", "NOT", "Calc Binary Inverse of current"}};
+    } buttons[] = {{"Btn1", "Load", "Save current value"},
+                   {"Btn2", "OR", "Calc Saved OR current"},
+                   {"Btn3", "AND", "Calc Saved AND current"},
+                   {"Btn4", "XOR", "Calc Saved XOR current"},
+                   {"Btn5", "NOT", "Calc Binary Inverse of current"}};
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
-        auto *b = new QPushButton(QString::fromLatin1(specs[i].caption), m_border);
-        b->setObjectName(QString::fromLatin1(specs[i].name));
-        b->setToolTip(QString::fromLatin1(specs[i].tip));
+        auto *b = new QPushButton(QString::fromLatin1(buttons[i].caption), m_border);
+        b->setObjectName(QString::fromLatin1(buttons[i].name));
+        b->setToolTip(QString::fromLatin1(buttons[i].tip));
         b->setAccessibleName(b->text());
         b->setAutoDefault(false);
         m_buttons[i] = b;

@@ -27,7 +27,8 @@ void CalcDisplay::setValue(double value) {
 }
 
 void CalcDisplay::setLabel(const QString &label) {
-    if (label == m_label) return;
+    if (label == m_label)
+        return;
     m_label = label;
     emit labelChanged();
 }

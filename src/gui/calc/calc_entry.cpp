@@ -43,9 +43,11 @@ void CalcEntry::edited() {
     if (edit.operatorTyped) {
         m_text->setText(edit.newText);
         // A refusal's message is selected so that the next key replaces it.
-        if (edit.fault != calc::CalcFault::None) m_text->selectAll();
+        if (edit.fault != calc::CalcFault::None)
+            m_text->selectAll();
     }
-    if (edit.typing) emit typing();
+    if (edit.typing)
+        emit typing();
 }
 
 void CalcEntry::commit() {
@@ -61,7 +63,8 @@ bool CalcEntry::eventFilter(QObject *watched, QEvent *event) {
             commit();
         } else if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) commit();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter)
+                commit();
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -20,12 +20,12 @@ CalcSel::CalcSel(QWidget *parent)
                    {"cmdOK", "Help", "Help"}};
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (const auto &spec : buttons) {
-        auto *b = new QPushButton(QString::fromLatin1(spec.caption), this);
-        b->setObjectName(QString::fromLatin1(spec.name));
+    for (const auto &button : buttons) {
+        auto *b = new QPushButton(QString::fromLatin1(button.caption), this);
+        b->setObjectName(QString::fromLatin1(button.name));
         b->setAccessibleName(b->text());
         b->setAutoDefault(false);
-        const QString value = QString::fromLatin1(spec.value);
+        const QString value = QString::fromLatin1(button.value);
         connect(b, &QPushButton::clicked, this, [this, value] {
             m_nextUp = value;
             emit selected();
@@ -43,7 +43,8 @@ void CalcSel::setActive(const QString &selection) {
     m_help->setText(QStringLiteral("Help"));
     m_help->setAccessibleName(m_help->text());
     for (const Choice &choice : m_choices)
-        if (choice.value == selection) choice.button->setEnabled(false);
+        if (choice.value == selection)
+            choice.button->setEnabled(false);
 }
 
 } // namespace vidorev

@@ -13,10 +13,11 @@ Keypad::Keypad(const QString &frameCaption, const std::array<ButtonSpec, 8> &but
     m_border->setObjectName(QStringLiteral("Border"));
     m_border->setAccessibleName(frameCaption.isEmpty() ? m_border->objectName() : frameCaption);
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        const ButtonSpec &spec = buttons[i];
-        auto *b = new QPushButton(QString::fromUtf8(spec.caption), m_border);
-        b->setObjectName(QString::fromLatin1(spec.name));
-        if (spec.toolTip) b->setToolTip(QString::fromUtf8(spec.toolTip));
+        const ButtonSpec &button = buttons[i];
+        auto *b = new QPushButton(QString::fromUtf8(button.caption), m_border);
+        b->setObjectName(QString::fromLatin1(button.name));
+        if (button.toolTip)
+            b->setToolTip(QString::fromUtf8(button.toolTip));
         // A screen reader reads the caption without its accelerator marks.
         b->setAccessibleName(QString(b->text()).remove(u'&'));
         b->setAutoDefault(false);

@@ -7,9 +7,9 @@
 #include "calc/hyp_trig.h"
 #include "calc/mono_funct.h"
 #include "calc/paren_base.h"
+#include "calc/pending_calc_page.h"
 #include "calc/pm_calc_xtend.h"
 #include "calc/roman2_display.h"
-#include "calc/special_calc_page.h"
 #include "calc/stack.h"
 #include "calc/trig_funct.h"
 #include "calc/type_in_pad.h"
@@ -69,11 +69,11 @@ TVCalc::TVCalc(Services services, QWidget *parent)
     help->setWordWrap(true);
     (new QVBoxLayout(m_frame2))->addWidget(help);
 
-    m_tron = new SpecialCalcPage(QStringLiteral("TVTron1"),
+    m_tron = new PendingCalcPage(QStringLiteral("TVTron1"),
                                  QStringLiteral("Electronics calculator"), this);
-    m_tax = new SpecialCalcPage(QStringLiteral("TaxWiz1"), QStringLiteral("Tax calculator"), this);
+    m_tax = new PendingCalcPage(QStringLiteral("TaxWiz1"), QStringLiteral("Tax calculator"), this);
     m_loan =
-        new SpecialCalcPage(QStringLiteral("CreditMath1"), QStringLiteral("Loan calculator"), this);
+        new PendingCalcPage(QStringLiteral("CreditMath1"), QStringLiteral("Loan calculator"), this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -88,7 +88,7 @@ TVCalc::TVCalc(Services services, QWidget *parent)
     setTabOrder(m_padButtons.back(), m_calcSel);
 
     connect(m_calcSel, &CalcSel::selected, this, &TVCalc::calculatorSelected);
-    connect(m_tron, &SpecialCalcPage::memoReady, this, &TVCalc::memoReady);
+    connect(m_tron, &PendingCalcPage::memoReady, this, &TVCalc::memoReady);
 }
 
 QWidget *TVCalc::buildArithmetic() {
@@ -258,12 +258,18 @@ void TVCalc::padSelected(Pad pad) {
 void TVCalc::fanOut(Source source, double value) {
     const calc::FanOut f = calc::fanOutFor(source);
     m_current = value;
-    if (f.parenValue) m_paren->setValue(value);
-    if (f.xtendValue) m_xtend->setValue(value);
-    if (f.xtendAcc) m_xtend->setAcc(m_paren->acc());
-    if (f.mono) m_mono->setValue(value);
-    if (f.trig) m_trig->setValue(value);
-    if (f.hyper) m_hyper->setValue(value);
+    if (f.parenValue)
+        m_paren->setValue(value);
+    if (f.xtendValue)
+        m_xtend->setValue(value);
+    if (f.xtendAcc)
+        m_xtend->setAcc(m_paren->acc());
+    if (f.mono)
+        m_mono->setValue(value);
+    if (f.trig)
+        m_trig->setValue(value);
+    if (f.hyper)
+        m_hyper->setValue(value);
     if (f.readouts) {
         m_arab->setValue(value);
         m_hex->setValue(value);
@@ -273,7 +279,8 @@ void TVCalc::fanOut(Source source, double value) {
         m_binary->setHexValue(m_hex->display());
     else if (f.binary == calc::BinaryWrite::Value)
         m_binary->setValue(value);
-    if (f.clearTypeIn) m_typeIn->setValue(0.0);
+    if (f.clearTypeIn)
+        m_typeIn->setValue(0.0);
 }
 
 void TVCalc::typeInChanged() {
@@ -283,7 +290,8 @@ void TVCalc::typeInChanged() {
     m_paren->setTypeIn(key);
     m_xtend->setAcc(m_paren->acc());
     m_xtend->setTypeIn(key);
-    if (key.isEmpty()) fanOut(Source::TypeIn, m_typeIn->value());
+    if (key.isEmpty())
+        fanOut(Source::TypeIn, m_typeIn->value());
 }
 
 void TVCalc::openParen() {

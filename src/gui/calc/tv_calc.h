@@ -21,7 +21,7 @@ class HypTrig;
 class MonoFunct;
 class ParenBase;
 class Roman2Display;
-class SpecialCalcPage;
+class PendingCalcPage;
 class Stack;
 class TrigFunct;
 class TypeInPad;
@@ -83,9 +83,9 @@ private:
     HexDisplay *m_hex = nullptr;
     Roman2Display *m_roman = nullptr;
     std::array<QPushButton *, 5> m_padButtons{};
-    SpecialCalcPage *m_tron = nullptr;
-    SpecialCalcPage *m_tax = nullptr;
-    SpecialCalcPage *m_loan = nullptr;
+    PendingCalcPage *m_tron = nullptr;
+    PendingCalcPage *m_tax = nullptr;
+    PendingCalcPage *m_loan = nullptr;
 };
 
 } // namespace vidorev

@@ -40,7 +40,8 @@ void TypeInPad::setValue(double value) {
 }
 
 void TypeInPad::edited() {
-    if (m_quiet) return;
+    if (m_quiet)
+        return;
     const calc::EntryEdit edit = calc::readEntryEdit(m_text->text());
     m_conKey = edit.conKey;
     if (!edit.conKey.isEmpty()) {

@@ -50,7 +50,8 @@ void EntryBox::resizeEvent(QResizeEvent *event) {
 }
 
 bool EntryBox::event(QEvent *event) {
-    if (event->type() == QEvent::ToolTipChange) m_text->setToolTip(toolTip());
+    if (event->type() == QEvent::ToolTipChange)
+        m_text->setToolTip(toolTip());
     return QWidget::event(event);
 }
 

@@ -11,7 +11,8 @@ PerCentBox::PerCentBox(QWidget *parent)
     : EntryBox(QPalette::Base, parent) {
     m_text->installEventFilter(this);
     connect(m_text, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (money::parseNumber(text)) emit valueChanged();
+        if (money::parseNumber(text))
+            emit valueChanged();
     });
 }
 
@@ -26,7 +27,8 @@ void PerCentBox::setText(double value) {
 bool PerCentBox::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_text && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) emit enterPressed();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            emit enterPressed();
     }
     return EntryBox::eventFilter(watched, event);
 }

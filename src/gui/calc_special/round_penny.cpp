@@ -9,7 +9,8 @@ namespace vidorev {
 RoundPenny::RoundPenny(QWidget *parent)
     : EntryBox(QPalette::Button, parent) {
     connect(m_text, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!locked() && money::parseNumber(text)) emit valueChanged();
+        if (!locked() && money::parseNumber(text))
+            emit valueChanged();
     });
 }
 

@@ -25,7 +25,8 @@ QLabel *helpLabel(const QString &name, const QString &text, QWidget *parent) {
 QLabel *columnCaption(const QString &text, int width, QWidget *parent) {
     auto *label = new QLabel(text, parent);
     label->setAccessibleName(text);
-    if (width > 0) label->setFixedWidth(width);
+    if (width > 0)
+        label->setFixedWidth(width);
     return label;
 }
 
@@ -137,7 +138,8 @@ void DedUzedova::setUser(const QString &user) {
     const bool accepted = job_tracker::acceptsUser(user);
     for (TaskClock *c : m_clocks)
         c->setEnabled(accepted);
-    if (!accepted) return;
+    if (!accepted)
+        return;
     m_userLabel->setText(user);
     for (int n = 1; n <= job_tracker::kClockCount; ++n) {
         clock(n)->setUser(user);
@@ -151,7 +153,8 @@ void DedUzedova::setUser(const QString &user) {
 
 void DedUzedova::showEvent(QShowEvent *event) {
     // Another panel's clock may have halted or resumed one of these while this one was hidden.
-    if (job_tracker::acceptsUser(m_user)) reloadClocks();
+    if (job_tracker::acceptsUser(m_user))
+        reloadClocks();
     QWidget::showEvent(event);
 }
 

@@ -49,14 +49,18 @@ TaskClock::TaskClock(SettingsStore &store, RunningJobs &jobs, QWidget *parent)
     m_name->installEventFilter(this);
     m_code->installEventFilter(this);
     connect(m_name, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (m_loading) return;
+        if (m_loading)
+            return;
         // A clock that does not take the edit shows its stored name again.
-        if (!m_clock.setName(text)) reload();
+        if (!m_clock.setName(text))
+            reload();
         display(m_clock.view());
     });
     connect(m_code, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (m_loading) return;
-        if (!m_clock.setCode(text)) reload();
+        if (m_loading)
+            return;
+        if (!m_clock.setCode(text))
+            reload();
         display(m_clock.view());
     });
     connect(m_start, &QPushButton::clicked, this, &TaskClock::start);
@@ -70,7 +74,8 @@ void TaskClock::setWhich(const QString &id) {
 }
 
 void TaskClock::reload() {
-    if (m_clock.which().isEmpty()) return;
+    if (m_clock.which().isEmpty())
+        return;
     m_clock.reload();
     display(m_clock.view());
 }
@@ -78,8 +83,10 @@ void TaskClock::reload() {
 void TaskClock::display(const JobClockView &view) {
     m_loading = true;
     // Only differing text is set, so the cursor stays where the user is typing.
-    if (m_name->text() != view.name) m_name->setText(view.name);
-    if (m_code->text() != view.code) m_code->setText(view.code);
+    if (m_name->text() != view.name)
+        m_name->setText(view.name);
+    if (m_code->text() != view.code)
+        m_code->setText(view.code);
     m_name->setReadOnly(view.boxesLocked);
     m_code->setReadOnly(view.boxesLocked);
     m_start->setEnabled(view.startEnabled);
@@ -89,19 +96,23 @@ void TaskClock::display(const JobClockView &view) {
 }
 
 void TaskClock::start() {
-    if (!m_clock.view().startEnabled) return;
+    if (!m_clock.view().startEnabled)
+        return;
     const bool posted = m_clock.start().result == PostResult::Posted;
     display(m_clock.view());
     emit clockPosted();
-    if (posted) m_stop->setFocus();
+    if (posted)
+        m_stop->setFocus();
 }
 
 void TaskClock::stop() {
-    if (!m_clock.view().stopEnabled) return;
+    if (!m_clock.view().stopEnabled)
+        return;
     const bool posted = m_clock.stop().result == PostResult::Posted;
     display(m_clock.view());
     emit clockPosted();
-    if (posted) m_start->setFocus();
+    if (posted)
+        m_start->setFocus();
 }
 
 bool TaskClock::eventFilter(QObject *watched, QEvent *event) {

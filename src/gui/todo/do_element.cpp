@@ -13,8 +13,7 @@ namespace vidorev {
 
 namespace {
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
-                        const QString &tip)
-{
+                        const QString &tip) {
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
     b->setToolTip(tip);
@@ -28,8 +27,7 @@ DoElement::DoElement(Services services, RunningJobs &jobs, QWidget *parent)
     : QWidget(parent)
     , m_services(services)
     , m_jobs(jobs)
-    , m_chain(services.store, QString())
-{
+    , m_chain(services.store, QString()) {
     m_task = new QLineEdit(this);
     m_task->setObjectName(QStringLiteral("Text1"));
     m_task->setToolTip(QStringLiteral("Task Identifier"));
@@ -46,10 +44,12 @@ DoElement::DoElement(Services services, RunningJobs &jobs, QWidget *parent)
     m_clock = makeButton(this, "cmdTime", QString(),
                          QStringLiteral("Time job, \"#\" if running, \"0\" is interrupted."));
     m_clock->setFixedWidth(28);
-    m_finish = makeButton(this, "cmdOK", QStringLiteral("OK"), QStringLiteral("Record job as finished"));
+    m_finish =
+        makeButton(this, "cmdOK", QStringLiteral("OK"), QStringLiteral("Record job as finished"));
     m_drop = makeButton(this, "cmdLose", QStringLiteral("Cancel"),
                         QStringLiteral("Remove job from task list"));
-    m_down = makeButton(this, "cmdDn", QStringLiteral("Dn"), QStringLiteral("Move job down one line"));
+    m_down =
+        makeButton(this, "cmdDn", QStringLiteral("Dn"), QStringLiteral("Move job down one line"));
     m_up = makeButton(this, "cmdUp", QStringLiteral("Up"), QStringLiteral("Move job up one line"));
     for (QPushButton *b : {m_finish, m_drop, m_down, m_up})
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("Cancel")) + 16);
@@ -72,15 +72,13 @@ DoElement::DoElement(Services services, RunningJobs &jobs, QWidget *parent)
     connect(m_up, &QPushButton::clicked, this, [this] { move(false); });
 }
 
-void DoElement::setUser(const QString &prefix)
-{
+void DoElement::setUser(const QString &prefix) {
     m_chain.setPrefix(prefix);
     m_task->clear();
     setHours(0);
 }
 
-void DoElement::setIdent(const QString &node)
-{
+void DoElement::setIdent(const QString &node) {
     m_node = node;
     m_task->setReadOnly(false);
     m_view = todo::load(m_services.store, m_chain, node);
@@ -90,39 +88,40 @@ void DoElement::setIdent(const QString &node)
     setHours(m_view.soFarMinutes);
 }
 
-void DoElement::setFollower(const QString &node)
-{
+void DoElement::setFollower(const QString &node) {
     m_view.next = node;
     m_chain.setNext(m_node, node);
 }
 
-void DoElement::setLeader(const QString &node)
-{
+void DoElement::setLeader(const QString &node) {
     m_view.prior = node;
     m_chain.setPrior(m_node, node);
 }
 
-qsizetype DoElement::length() const { return m_task->text().size(); }
+qsizetype DoElement::length() const {
+    return m_task->text().size();
+}
 
-QString DoElement::text() const { return m_task->text(); }
+QString DoElement::text() const {
+    return m_task->text();
+}
 
-void DoElement::setText(const QString &text)
-{
+void DoElement::setText(const QString &text) {
     m_task->setReadOnly(false);
     m_task->setText(text);
     m_task->setReadOnly(!text.isEmpty());
 }
 
-QString DoElement::charged() const { return todo::charged(m_view.soFarMinutes); }
+QString DoElement::charged() const {
+    return todo::charged(m_view.soFarMinutes);
+}
 
-void DoElement::setHours(int minutes)
-{
+void DoElement::setHours(int minutes) {
     m_view.soFarMinutes = minutes;
     m_hours->setText(minutes / 60.0);
 }
 
-void DoElement::showClock(ClockStatus status)
-{
+void DoElement::showClock(ClockStatus status) {
     switch (status) {
     case ClockStatus::Stop:
         m_clock->setText(QString());
@@ -139,8 +138,7 @@ void DoElement::showClock(ClockStatus status)
     }
 }
 
-void DoElement::addTask(bool byEnter)
-{
+void DoElement::addTask(bool byEnter) {
     if (m_node.isEmpty())
         return;
     const auto memo = todo::add(m_services.store, m_chain, m_node, m_view, m_caption, text());
@@ -156,11 +154,9 @@ void DoElement::addTask(bool byEnter)
         emit memoReady();
 }
 
-void DoElement::removeTask(todo::Outcome outcome)
-{
+void DoElement::removeTask(todo::Outcome outcome) {
     const QString task = text();
-    const auto memo =
-        todo::remove(m_services.store, m_chain, m_node, outcome, m_caption, task);
+    const auto memo = todo::remove(m_services.store, m_chain, m_node, outcome, m_caption, task);
     if (!memo)
         return;
     m_memoText = *memo;
@@ -177,8 +173,7 @@ void DoElement::removeTask(todo::Outcome outcome)
     }
 }
 
-void DoElement::pressClock()
-{
+void DoElement::pressClock() {
     if (text().isEmpty())
         return;
     m_posting = todo::pressClock(m_jobs, m_root, m_chain, m_node, m_caption, text());
@@ -192,8 +187,7 @@ void DoElement::pressClock()
         emit clockPosted();
 }
 
-void DoElement::move(bool down)
-{
+void DoElement::move(bool down) {
     if (down)
         m_chain.moveDown(m_node);
     else
@@ -201,8 +195,7 @@ void DoElement::move(bool down)
     emit linksChanged();
 }
 
-bool DoElement::eventFilter(QObject *watched, QEvent *event)
-{
+bool DoElement::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_task) {
         if (event->type() == QEvent::FocusOut && !m_task->isReadOnly())
             addTask(false);

@@ -75,13 +75,13 @@ private:
     todo::SlotView m_view;
     Posting m_posting;
 
-    QLineEdit *m_task = nullptr;      // Text1
-    RoundPenny *m_hours = nullptr;    // txtTime
-    QPushButton *m_clock = nullptr;   // cmdTime
-    QPushButton *m_finish = nullptr;  // cmdOK
-    QPushButton *m_drop = nullptr;    // cmdLose
-    QPushButton *m_down = nullptr;    // cmdDn
-    QPushButton *m_up = nullptr;      // cmdUp
+    QLineEdit *m_task = nullptr;     // Text1
+    RoundPenny *m_hours = nullptr;   // txtTime
+    QPushButton *m_clock = nullptr;  // cmdTime
+    QPushButton *m_finish = nullptr; // cmdOK
+    QPushButton *m_drop = nullptr;   // cmdLose
+    QPushButton *m_down = nullptr;   // cmdDn
+    QPushButton *m_up = nullptr;     // cmdUp
 };
 
 } // namespace vidorev

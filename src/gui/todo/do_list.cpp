@@ -20,8 +20,7 @@ namespace vidorev {
 namespace {
 const QString kHostName = QStringLiteral("DoList1");
 
-QPushButton *makeButton(const QString &name, const QString &caption, const QString &tip)
-{
+QPushButton *makeButton(const QString &name, const QString &caption, const QString &tip) {
     auto *b = new QPushButton(caption);
     b->setObjectName(name);
     b->setToolTip(tip);
@@ -31,8 +30,7 @@ QPushButton *makeButton(const QString &name, const QString &caption, const QStri
 }
 
 // The platform's own line ending, so a pasted list has no stray characters.
-QString lineEnd()
-{
+QString lineEnd() {
 #ifdef Q_OS_WIN
     return QStringLiteral("\r\n");
 #else
@@ -45,8 +43,7 @@ DoList::DoList(Services services, QWidget *parent)
     : QWidget(parent)
     , m_services(services)
     , m_jobs(services.store, services.clock)
-    , m_chain(services.store, QString())
-{
+    , m_chain(services.store, QString()) {
     m_frame = new QGroupBox(QStringLiteral("To Do List for "), this);
     m_frame->setObjectName(QStringLiteral("Frame1"));
 
@@ -137,8 +134,7 @@ DoList::DoList(Services services, QWidget *parent)
     connect(m_annotate, &QPushButton::clicked, this, &DoList::annotateRequest);
 }
 
-void DoList::setUser(const QString &user)
-{
+void DoList::setUser(const QString &user) {
     m_user = user;
     m_frame->setTitle(QStringLiteral("To Do List for ") + user);
     m_frame->setAccessibleName(m_frame->title());
@@ -147,22 +143,20 @@ void DoList::setUser(const QString &user)
     m_titles = todo::loadTitles(m_services.store, user);
     for (int n = 1; n <= todo::kJobLists; ++n) {
         m_listButtons[size_t(n)]->setText(m_titles[size_t(n - 1)]);
-        m_listButtons[size_t(n)]->setAccessibleName(
-            m_titles[size_t(n - 1)].isEmpty() ? QStringLiteral("Job list %1").arg(n)
-                                              : m_titles[size_t(n - 1)]);
+        m_listButtons[size_t(n)]->setAccessibleName(m_titles[size_t(n - 1)].isEmpty()
+                                                        ? QStringLiteral("Job list %1").arg(n)
+                                                        : m_titles[size_t(n - 1)]);
     }
     loadList();
 }
 
-void DoList::chooseList(int index)
-{
+void DoList::chooseList(int index) {
     todo::setListOnShow(m_services.store, m_user,
                         index == 0 ? m_user : todo::jobListPrefix(m_user, index));
     loadList();
 }
 
-void DoList::loadList()
-{
+void DoList::loadList() {
     SettingsStore::Batch batch(m_services.store);
     m_status->hide();
     const QString prefix = todo::listOnShow(m_services.store, m_user);
@@ -187,8 +181,7 @@ void DoList::loadList()
     m_helpFrame->hide();
 }
 
-void DoList::layOut()
-{
+void DoList::layOut() {
     SettingsStore::Batch batch(m_services.store);
     m_head->setIdent(keys::kHeadNode);
     const QStringList nodes = m_chain.walk();
@@ -208,14 +201,12 @@ void DoList::layOut()
         setPage(todo::Page::Top);
 }
 
-void DoList::setPage(todo::Page page)
-{
+void DoList::setPage(todo::Page page) {
     m_page = page;
     m_services.store.save(keys::kAppDiary, m_chain.section(), keys::kShift, todo::pageName(page));
 }
 
-void DoList::showPage()
-{
+void DoList::showPage() {
     const int first = todo::firstRowOf(m_page);
     for (int k = 1; k <= TaskChain::kSlots; ++k)
         m_rows[size_t(k - 1)]->setVisible(k >= first && k < first + todo::kRowsPerPage);
@@ -224,23 +215,20 @@ void DoList::showPage()
     m_pageDown->setEnabled(buttons.down);
 }
 
-std::array<qsizetype, 22> DoList::lengths() const
-{
+std::array<qsizetype, 22> DoList::lengths() const {
     std::array<qsizetype, 22> l{};
     for (size_t i = 0; i < m_rows.size(); ++i)
         l[i] = m_rows[i]->length();
     return l;
 }
 
-void DoList::rowMemo(int k)
-{
+void DoList::rowMemo(int k) {
     m_memo = row(k)->memoText();
     showPage();
     emit memoReady();
 }
 
-void DoList::rowEntered(int k)
-{
+void DoList::rowEntered(int k) {
     setPage(todo::pageAfterEnter(m_page, k));
     showPage();
     if (k < TaskChain::kSlots)
@@ -248,8 +236,7 @@ void DoList::rowEntered(int k)
     rowMemo(k);
 }
 
-void DoList::rowClock(int k)
-{
+void DoList::rowClock(int k) {
     const Posting &posting = row(k)->lastPosting();
     const QString message = job_tracker::postingMessage(posting);
     m_status->setText(message);
@@ -262,8 +249,7 @@ void DoList::rowClock(int k)
     emit timingChanged();
 }
 
-void DoList::showHot()
-{
+void DoList::showHot() {
     const QString chain = m_services.store.get(keys::kAppDiary, m_user, keys::kStack, QString());
     if (m_user.isEmpty() || chain.isEmpty())
         return;
@@ -273,12 +259,11 @@ void DoList::showHot()
     todo::setListOnShow(m_services.store, m_user, list);
     loadList();
     setPage(todo::pageFromName(m_services.store.get(keys::kAppDiary, running, keys::kScroll,
-                                                     todo::pageName(todo::Page::Top))));
+                                                    todo::pageName(todo::Page::Top))));
     showPage();
 }
 
-void DoList::copyList()
-{
+void DoList::copyList() {
     std::array<QString, 22> texts, charged;
     for (size_t i = 0; i < m_rows.size(); ++i) {
         texts[i] = m_rows[i]->text();

@@ -17,8 +17,10 @@ struct Box {
         for (const QChar c : keys) {
             text += c;
             const EntryArithmetic::Edit edit = arithmetic.edit(text);
-            if (edit.operatorTyped) text = edit.newText;
-            if (edit.typing) ++typing;
+            if (edit.operatorTyped)
+                text = edit.newText;
+            if (edit.typing)
+                ++typing;
             fault = edit.fault;
         }
     }

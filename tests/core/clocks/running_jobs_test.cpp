@@ -188,7 +188,8 @@ TEST_F(RunningJobsTest, WithTheDiaryMissingStartAndStopChangeNothing) {
 TEST_F(RunningJobsTest, AFailedDiaryWriteLeavesTheStoreAsItWas) {
     // A file that opens for appending but refuses every write, whoever runs the test.
     const QString refusing = QStringLiteral("/proc/version");
-    if (!QFileInfo(refusing).isFile()) GTEST_SKIP() << "no /proc here";
+    if (!QFileInfo(refusing).isFile())
+        GTEST_SKIP() << "no /proc here";
     put(kUser, keys::kFileKey, refusing);
     const QStringList before = snapshot(m_env.store());
     const Posting p = start(kTC1);

@@ -1,5 +1,5 @@
-#include "todo/task_chain.h"
 #include "test_env.h"
+#include "todo/task_chain.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,7 @@ using vidorev::test::TestEnv;
 namespace {
 
 // Links nodes into a chain closed through the head: 0 -> ids... -> 0.
-void closeChain(TaskChain &chain, const QStringList &ids)
-{
+void closeChain(TaskChain &chain, const QStringList &ids) {
     QString before = "0";
     for (const QString &id : ids) {
         chain.setNext(before, id);
@@ -21,21 +20,18 @@ void closeChain(TaskChain &chain, const QStringList &ids)
     chain.setPrior("0", before);
 }
 
-QStringList order(const TaskChain &chain, int count)
-{
+QStringList order(const TaskChain &chain, int count) {
     return chain.walk().mid(0, count);
 }
 
-TEST(TaskChain, SectionsAreNamedAfterThePrefix)
-{
+TEST(TaskChain, SectionsAreNamedAfterThePrefix) {
     TestEnv env;
     TaskChain chain(env.store(), "annJob1");
     EXPECT_EQ(chain.section(), "annJob1DoData");
     EXPECT_EQ(chain.clockSection("5"), "annJob1DoData5");
 }
 
-TEST(TaskChain, DownOnTheLastNodeMovesItToTheFrontAndUpOnTheFirstToTheBack)
-{
+TEST(TaskChain, DownOnTheLastNodeMovesItToTheFrontAndUpOnTheFirstToTheBack) {
     TestEnv env;
     TaskChain chain(env.store(), "ann");
     closeChain(chain, {"1", "2", "3"});
@@ -52,8 +48,7 @@ TEST(TaskChain, DownOnTheLastNodeMovesItToTheFrontAndUpOnTheFirstToTheBack)
         EXPECT_EQ(chain.prior(chain.next(id)), id) << id.toStdString();
 }
 
-TEST(TaskChain, AnUnlinkedNodeIsLinkedInBehindItsNumericPredecessor)
-{
+TEST(TaskChain, AnUnlinkedNodeIsLinkedInBehindItsNumericPredecessor) {
     TestEnv env;
     TaskChain chain(env.store(), "ann");
     closeChain(chain, {"1", "2", "4", "5"}); // 3 was never linked, nor were 6..22
@@ -72,8 +67,7 @@ TEST(TaskChain, AnUnlinkedNodeIsLinkedInBehindItsNumericPredecessor)
     EXPECT_TRUE(chain.repairOnLoad().isEmpty());
 }
 
-TEST(TaskChain, AFreshListBecomesAChainClosedThroughTheHead)
-{
+TEST(TaskChain, AFreshListBecomesAChainClosedThroughTheHead) {
     TestEnv env;
     TaskChain chain(env.store(), "ann");
     EXPECT_EQ(chain.repairOnLoad().size(), 22);
@@ -92,8 +86,7 @@ TEST(TaskChain, AFreshListBecomesAChainClosedThroughTheHead)
     EXPECT_EQ(chain.walk(), expected);
 }
 
-TEST(TaskChain, TheWalkTakesExactly22StepsThroughLoopsAndDeadEnds)
-{
+TEST(TaskChain, TheWalkTakesExactly22StepsThroughLoopsAndDeadEnds) {
     TestEnv env;
     TaskChain chain(env.store(), "ann");
     closeChain(chain, {"1", "2"});
@@ -104,8 +97,7 @@ TEST(TaskChain, TheWalkTakesExactly22StepsThroughLoopsAndDeadEnds)
     EXPECT_EQ(chain.walk().mid(0, 5), (QStringList{"1", "2", "17", "0", "1"}));
 }
 
-TEST(TaskChain, CheckingAnUnlinkedNodeStoresItsZeros)
-{
+TEST(TaskChain, CheckingAnUnlinkedNodeStoresItsZeros) {
     TestEnv env;
     TaskChain chain(env.store(), "ann");
     EXPECT_TRUE(chain.checkUnlinked("9"));

@@ -1,5 +1,5 @@
-#include "todo/todo_book.h"
 #include "test_env.h"
+#include "todo/todo_book.h"
 
 #include <gtest/gtest.h>
 
@@ -8,16 +8,14 @@ using vidorev::test::TestEnv;
 
 namespace {
 
-std::array<qsizetype, 22> lengthsWithTextIn(std::initializer_list<int> rows)
-{
+std::array<qsizetype, 22> lengthsWithTextIn(std::initializer_list<int> rows) {
     std::array<qsizetype, 22> lengths{};
     for (int row : rows)
         lengths[size_t(row - 1)] = 5;
     return lengths;
 }
 
-TEST(ToDoPages, RowsBelongToOverlappingPages)
-{
+TEST(ToDoPages, RowsBelongToOverlappingPages) {
     EXPECT_EQ(pageOfRow(1), Page::Top);
     EXPECT_EQ(pageOfRow(6), Page::Top);
     EXPECT_EQ(pageOfRow(7), Page::Mid);
@@ -31,8 +29,7 @@ TEST(ToDoPages, RowsBelongToOverlappingPages)
     EXPECT_EQ(pageDown(Page::Ped), Page::Ped);
 }
 
-TEST(ToDoPages, EnterMovesThePageOnlyWhereTheNextRowIsHidden)
-{
+TEST(ToDoPages, EnterMovesThePageOnlyWhereTheNextRowIsHidden) {
     EXPECT_EQ(pageAfterEnter(Page::Top, 5), Page::Top);
     EXPECT_EQ(pageAfterEnter(Page::Top, 7), Page::Mid);
     EXPECT_EQ(pageAfterEnter(Page::Mid, 11), Page::Bot);
@@ -40,8 +37,7 @@ TEST(ToDoPages, EnterMovesThePageOnlyWhereTheNextRowIsHidden)
     EXPECT_EQ(pageAfterEnter(Page::Ped, 22), Page::Ped);
 }
 
-TEST(ToDoPages, PageButtonsFollowTheTextInRangesOfRows)
-{
+TEST(ToDoPages, PageButtonsFollowTheTextInRangesOfRows) {
     const auto empty = lengthsWithTextIn({});
     for (Page p : {Page::Top, Page::Mid, Page::Bot, Page::Ped})
         EXPECT_EQ(pageButtons(p, empty), (PageButtons{false, false}));
@@ -53,8 +49,7 @@ TEST(ToDoPages, PageButtonsFollowTheTextInRangesOfRows)
     EXPECT_EQ(pageButtons(Page::Ped, lengthsWithTextIn({17, 22})), (PageButtons{true, false}));
 }
 
-TEST(ToDoBook, OlderTitlesMoveToTheHeadNode)
-{
+TEST(ToDoBook, OlderTitlesMoveToTheHeadNode) {
     TestEnv env;
     env.store().save("PLMDiary", "annDoData", "JobList3", "Jones");
     env.store().save("PLMDiary", "annJob1DoData", "0Task", "722");
@@ -65,11 +60,11 @@ TEST(ToDoBook, OlderTitlesMoveToTheHeadNode)
     EXPECT_EQ(titles[4], "");
     EXPECT_EQ(env.store().get("PLMDiary", "annJob3DoData", "0Task"), "Jones");
     for (int n = 1; n <= 7; ++n)
-        EXPECT_EQ(env.store().get("PLMDiary", "annDoData", QStringLiteral("JobList%1").arg(n), "x"), "");
+        EXPECT_EQ(env.store().get("PLMDiary", "annDoData", QStringLiteral("JobList%1").arg(n), "x"),
+                  "");
 }
 
-TEST(ToDoBook, TheListOnShowDefaultsToTheUsersOwn)
-{
+TEST(ToDoBook, TheListOnShowDefaultsToTheUsersOwn) {
     TestEnv env;
     EXPECT_EQ(listOnShow(env.store(), "ann"), "ann");
     setListOnShow(env.store(), "ann", jobListPrefix("ann", 4));
@@ -79,8 +74,7 @@ TEST(ToDoBook, TheListOnShowDefaultsToTheUsersOwn)
     EXPECT_EQ(listIndex("ann", "bobJob1"), -1);
 }
 
-TEST(ToDoBook, CopyListNumbersRowsAndEndsLinesWithThePlatformEnding)
-{
+TEST(ToDoBook, CopyListNumbersRowsAndEndsLinesWithThePlatformEnding) {
     std::array<QString, 22> texts{}, charged{};
     texts[0] = "Call supplier";
     texts[2] = "Order paper";

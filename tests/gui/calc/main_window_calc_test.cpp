@@ -1,4 +1,4 @@
-#include "calc/special_calc_page.h"
+#include "calc/pending_calc_page.h"
 #include "calc/tv_calc.h"
 #include "diary/diary_writer.h"
 #include "platform/settings_keys.h"
@@ -76,7 +76,7 @@ TEST_F(CalcInMainWindow, MemoGoesToTheCurrentUsersDiaryTaggedCalc) {
     openCalculator();
     auto *calc = child<TVCalc>("TVCalc1");
     calc->setMemo(QStringLiteral("R = 47 Ohms"));
-    emit calc->findChild<SpecialCalcPage *>(QStringLiteral("TVTron1"))->memoReady();
+    emit calc->findChild<PendingCalcPage *>(QStringLiteral("TVTron1"))->memoReady();
     const QStringList lines = env.diaryLines(annDiary);
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_TRUE(lines.first().contains(QStringLiteral("Calc")));
@@ -89,7 +89,7 @@ TEST_F(CalcInMainWindow, NoMemoWithoutADiary) {
     openCalculator();
     auto *calc = child<TVCalc>("TVCalc1");
     calc->setMemo(QStringLiteral("lost?"));
-    emit calc->findChild<SpecialCalcPage *>(QStringLiteral("TVTron1"))->memoReady();
+    emit calc->findChild<PendingCalcPage *>(QStringLiteral("TVTron1"))->memoReady();
     EXPECT_TRUE(child("TVCalc1")->isVisible()); // nothing else happened
     EXPECT_EQ(window.mode(), 6);
 }

@@ -21,7 +21,8 @@ void grab(QWidget &w, const QString &name) {
     const QPixmap shot = w.grab();
     EXPECT_FALSE(shot.isNull());
     const QString dir = qEnvironmentVariable("VIDOREV_SHOTS");
-    if (!dir.isEmpty()) shot.save(QDir(dir).filePath(name + QStringLiteral(".png")));
+    if (!dir.isEmpty())
+        shot.save(QDir(dir).filePath(name + QStringLiteral(".png")));
 }
 
 TEST(CalcRender, EveryPadAndPage) {

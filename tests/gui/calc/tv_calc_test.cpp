@@ -3,9 +3,9 @@
 #include "calc/hex_display.h"
 #include "calc/hyp_trig.h"
 #include "calc/paren_base.h"
+#include "calc/pending_calc_page.h"
 #include "calc/pm_calc_xtend.h"
 #include "calc/roman2_display.h"
-#include "calc/special_calc_page.h"
 #include "calc/tv_calc.h"
 #include "calc/type_in_pad.h"
 #include "platform/settings_keys.h"
@@ -344,7 +344,7 @@ TEST_F(CalcHost, KeypadAcceleratorsWorkAsCaptioned) {
 
 TEST_F(CalcHost, MemoIsTheElectronicsCalculatorsAndSoIsItsEvent) {
     calc.setMemo(QStringLiteral("R = 47 Ohms"));
-    auto *tron = child<SpecialCalcPage>("TVTron1");
+    auto *tron = child<PendingCalcPage>("TVTron1");
     EXPECT_EQ(tron->memo(), QStringLiteral("R = 47 Ohms"));
     EXPECT_EQ(calc.memo(), QStringLiteral("R = 47 Ohms"));
     QSignalSpy ready(&calc, &TVCalc::memoReady);
@@ -354,9 +354,9 @@ TEST_F(CalcHost, MemoIsTheElectronicsCalculatorsAndSoIsItsEvent) {
 
 TEST_F(CalcHost, ElectronicsPageIsToldTheSelection) {
     click("cmdBridge");
-    EXPECT_EQ(child<SpecialCalcPage>("TVTron1")->actFunct(), QStringLiteral("Bridge"));
+    EXPECT_EQ(child<PendingCalcPage>("TVTron1")->actFunct(), QStringLiteral("Bridge"));
     click("cmdTube");
-    EXPECT_EQ(child<SpecialCalcPage>("TVTron1")->actFunct(), QStringLiteral("VT"));
+    EXPECT_EQ(child<PendingCalcPage>("TVTron1")->actFunct(), QStringLiteral("VT"));
 }
 
 TEST(KeypadPanel, OrientationMovesTheButtons) {

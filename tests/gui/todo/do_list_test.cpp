@@ -27,28 +27,26 @@ const QString kUser = QStringLiteral("ann");
 
 class DoListTest : public ::testing::Test {
 protected:
-    DoListTest()
-    {
+    DoListTest() {
         m_diary = m_env.makeDiary(kUser, QStringLiteral("ann_diary.log"));
         m_env.store().save(keys::kAppDiary, kUser, keys::kCompat, Version::current().hostTag());
         m_window.show();
         m_window.handleFirstActivation();
         QApplication::setActiveWindow(&m_window);
     }
-    QPushButton *button(QWidget *in, const char *name) const
-    {
+    QPushButton *button(QWidget *in, const char *name) const {
         return in->findChild<QPushButton *>(QLatin1String(name));
     }
     DoList *list() const { return m_window.findChild<DoList *>(QStringLiteral("DoList1")); }
-    DedUzedova *tracker() const { return m_window.findChild<DedUzedova *>(QStringLiteral("DedUzedova1")); }
+    DedUzedova *tracker() const {
+        return m_window.findChild<DedUzedova *>(QStringLiteral("DedUzedova1"));
+    }
     void openList() { button(&m_window, "cmdDoList")->click(); }
     QStringList diary() const { return m_env.diaryLines(m_diary); }
-    QString stored(const QString &section, const QString &key, const QString &dflt = "unset")
-    {
+    QString stored(const QString &section, const QString &key, const QString &dflt = "unset") {
         return m_env.store().get(keys::kAppDiary, section, key, dflt);
     }
-    void type(int row, const QString &text)
-    {
+    void type(int row, const QString &text) {
         QLineEdit *box = list()->row(row)->taskBox();
         box->setFocus();
         QTest::keyClicks(box, text);
@@ -61,8 +59,7 @@ protected:
     const QString m_stamp = QStringLiteral(" @ 3:45:12 PM 12-04-2026");
 };
 
-TEST_F(DoListTest, ANewUserSeesAnEmptyListOfTheirOwn)
-{
+TEST_F(DoListTest, ANewUserSeesAnEmptyListOfTheirOwn) {
     openList();
     DoList *l = list();
     ASSERT_TRUE(l->isVisible());
@@ -80,8 +77,7 @@ TEST_F(DoListTest, ANewUserSeesAnEmptyListOfTheirOwn)
     EXPECT_EQ(m_window.mode(), 4);
 }
 
-TEST_F(DoListTest, LeavingANewTaskPostsOneNoteAndEnterMovesThePage)
-{
+TEST_F(DoListTest, LeavingANewTaskPostsOneNoteAndEnterMovesThePage) {
     m_env.store().save(keys::kAppDiary, "annJob1DoData", "0Task", "722");
     openList();
     button(list(), "cmdDoJob1")->click();
@@ -101,8 +97,7 @@ TEST_F(DoListTest, LeavingANewTaskPostsOneNoteAndEnterMovesThePage)
     EXPECT_EQ(stored("annJob1DoData", "Shift"), "Mid");
 }
 
-TEST_F(DoListTest, ATaskClockSharesTheStackWithTheJobClocks)
-{
+TEST_F(DoListTest, ATaskClockSharesTheStackWithTheJobClocks) {
     // Job clock 1 runs.
     button(&m_window, "cmdHotJobTrack")->click();
     QTest::keyClicks(tracker()->clock(1)->findChild<QLineEdit *>("Text1"), "Check timing");
@@ -141,8 +136,7 @@ TEST_F(DoListTest, ATaskClockSharesTheStackWithTheJobClocks)
     EXPECT_EQ(list()->row(5)->charged(), " = 0.16 Hours");
 }
 
-TEST_F(DoListTest, FinishingPlaysTheCashSoundOnceAndFreesTheSlot)
-{
+TEST_F(DoListTest, FinishingPlaysTheCashSoundOnceAndFreesTheSlot) {
     m_env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kPingCash, "/sounds/cash.wav");
     openList();
     type(1, "Fix printer");
@@ -159,8 +153,7 @@ TEST_F(DoListTest, FinishingPlaysTheCashSoundOnceAndFreesTheSlot)
     EXPECT_EQ(diary().last(), "[DoList][Note ] <DropTask> (ann) Toner" + m_stamp);
 }
 
-TEST_F(DoListTest, WithoutADiaryAClockChangesNothingAndSaysSo)
-{
+TEST_F(DoListTest, WithoutADiaryAClockChangesNothingAndSaysSo) {
     openList();
     type(1, "Call supplier");
     list()->row(2)->taskBox()->setFocus();
@@ -174,8 +167,7 @@ TEST_F(DoListTest, WithoutADiaryAClockChangesNothingAndSaysSo)
     EXPECT_TRUE(status->text().contains("Diary file is missing"));
 }
 
-TEST_F(DoListTest, CopyListUsesThePlatformLineEnding)
-{
+TEST_F(DoListTest, CopyListUsesThePlatformLineEnding) {
     m_env.store().save(keys::kAppDiary, "annJob1DoData", "0Task", "722");
     openList();
     button(list(), "cmdDoJob1")->click();
@@ -188,8 +180,7 @@ TEST_F(DoListTest, CopyListUsesThePlatformLineEnding)
               "To Do List 722\n1) Call supplier\n3) Order paper\n");
 }
 
-TEST_F(DoListTest, MovingATaskRedrawsTheRows)
-{
+TEST_F(DoListTest, MovingATaskRedrawsTheRows) {
     openList();
     type(1, "first");
     list()->row(2)->taskBox()->setFocus();

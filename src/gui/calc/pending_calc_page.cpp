@@ -1,11 +1,11 @@
-#include "calc/special_calc_page.h"
+#include "calc/pending_calc_page.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace vidorev {
 
-SpecialCalcPage::SpecialCalcPage(const QString &objectName, const QString &calculatorName,
+PendingCalcPage::PendingCalcPage(const QString &objectName, const QString &calculatorName,
                                  QWidget *parent)
     : QWidget(parent)
     , m_name(calculatorName) {
@@ -20,12 +20,12 @@ SpecialCalcPage::SpecialCalcPage(const QString &objectName, const QString &calcu
     refreshCaption();
 }
 
-void SpecialCalcPage::setActFunct(const QString &function) {
+void PendingCalcPage::setActFunct(const QString &function) {
     m_actFunct = function;
     refreshCaption();
 }
 
-void SpecialCalcPage::refreshCaption() {
+void PendingCalcPage::refreshCaption() {
     static const struct {
         const char *value, *name;
     } functions[] = {{"Ohms", "Ohms"},

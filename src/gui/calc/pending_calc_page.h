@@ -8,10 +8,10 @@ namespace vidorev {
 
 // Stands where a special calculator (loan, tax, electronics) will be: it names the calculator
 // and carries the surface the host uses, so the host's selection logic is real before they are.
-class SpecialCalcPage : public QWidget {
+class PendingCalcPage : public QWidget {
     Q_OBJECT
 public:
-    SpecialCalcPage(const QString &objectName, const QString &calculatorName,
+    PendingCalcPage(const QString &objectName, const QString &calculatorName,
                     QWidget *parent = nullptr);
 
     // The electronics calculator's function: "Ohms", "Trans", "Bridge", "OA" or "VT".
