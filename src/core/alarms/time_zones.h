@@ -21,7 +21,7 @@ double wrapZone(double zone);
 std::array<double, 6> boardZones(double localZone);
 
 // Date-times here are wall-clock readings with no zone of their own, so that adding hours
-// never meets a daylight-saving gap; they carry the UTC spec only for that reason.
+// never meets a daylight-saving gap; they are marked Qt::UTC only for that reason.
 QDateTime wallClock(const QDateTime &local);
 // Greenwich time of a local reading in the given zone (zone 8 at 10:00 gives 18:00).
 QDateTime greenwichTime(const QDateTime &local, double localZone);
