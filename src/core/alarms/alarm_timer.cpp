@@ -75,6 +75,7 @@ void AlarmTimer::load(const QString &section) {
 
     m_soundDescription = store.get(keys::kAppDiary, m_soundSection, keys::kType, QString());
     m_readout = QStringLiteral(" ");
+    m_dueAtLoad = minutesUntil(m_services.clock.now().time(), m_alarmTime) < 1;
 }
 
 void AlarmTimer::setOn(bool on) {
@@ -153,7 +154,9 @@ AlarmTimer::TickResult AlarmTimer::tick(const QDateTime &now) {
 
 void AlarmTimer::ring(TickResult &result) {
     switchOff(result);
-    if (m_batch) {
+    // The batch tick silences only alarms whose time had passed before the load; one that comes
+    // due in the very second after a reload (a panel switch, say) still sounds.
+    if (m_batch && m_dueAtLoad) {
         result.ring = Ring::Quiet;
         return;
     }

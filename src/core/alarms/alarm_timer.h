@@ -17,7 +17,7 @@ class AlarmTimer {
 public:
     enum class Ring {
         None,
-        Quiet,  // came due in the batch tick after a load: switched off, nothing more
+        Quiet,  // was already due when loaded: switched off in its batch tick, nothing more
         Silent, // came due and no wave file is configured
         Sound,  // came due and its sound was started (or its sound is silence by choice)
     };
@@ -84,6 +84,7 @@ private:
     int m_daysToNext = 7;
     bool m_on = false;
     bool m_batch = false;
+    bool m_dueAtLoad = false; // its time had come when it was loaded
     bool m_monthEndPending = false;
 };
 

@@ -159,6 +159,15 @@ TEST_F(AlarmTimerTest, DueAlarmInTheBatchTickSwitchesOffSilently) {
     EXPECT_TRUE(env.sound().played.isEmpty());
 }
 
+TEST_F(AlarmTimerTest, AlarmComingDueJustAfterAReloadStillSounds) {
+    setAlarm(1, QTime(8, 0));
+    putAdmin(keys::kPing, QStringLiteral("/sounds/any.wav"));
+    at(QDate(2026, 7, 7), QTime(7, 59, 59, 600));
+    timer.load(keys::alarmSection(1));
+    EXPECT_EQ(tickAt(QTime(8, 0, 0)).ring, Ring::Sound);
+    EXPECT_EQ(env.sound().played.size(), 1);
+}
+
 struct SoundCase {
     const char *name;
     const char *slotWave;     // "Ping" + sound section
