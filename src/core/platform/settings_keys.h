@@ -77,6 +77,14 @@ inline const QString kDays = QStringLiteral("Days");
 inline const QString kTime = QStringLiteral("Time");
 inline const QString kRedir = QStringLiteral("Redir");
 inline const QString kType = QStringLiteral("Type");
+// "AdminData" key of the wave file an alarm falls back on when its sound slot has none.
+inline const QString kPing = QStringLiteral("Ping");
+// A sound slot's wave file that means "play nothing, but count as played".
+inline const QString kSilentWave = QStringLiteral("[None]");
+inline const QString kDefaultDays = QStringLiteral("SMTWTFSeeh");
+inline const QString kEmptyHolidays = QStringLiteral(";");
+inline constexpr int kDefaultSoundCount = 9;
+inline constexpr double kDefaultTimeZone = 8;
 
 // User-list head.
 inline const QString kHat = QStringLiteral("Hat");

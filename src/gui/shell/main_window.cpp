@@ -1,19 +1,23 @@
 #include "shell/main_window.h"
 
 #include "alarms/all_alarms.h"
-#include "clocks/ded_uzedova.h"
+#include "alarms/holiday_strip.h"
+#include "alarms/time_lert.h"
+#include "alarms/time_set.h"
 #include "calc/tv_calc.h"
+#include "clocks/ded_uzedova.h"
 #include "clocks/running_stack.h"
 #include "diary/diary_file.h"
 #include "diary/diary_writer.h"
 #include "diary/event_add.h"
-#include "todo/do_list.h"
 #include "platform/settings_keys.h"
 #include "platform/text_forms.h"
 #include "platform/version.h"
 #include "shell/placeholder_panel.h"
 #include "shell/window_rules.h"
+#include "todo/do_list.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -116,8 +120,8 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     m_frame2 = new QGroupBox(QStringLiteral("Holidays"));
     m_frame2->setObjectName(QStringLiteral("Frame2"));
     m_frame2->setAccessibleName(m_frame2->title());
-    m_holidayStrip =
-        new PlaceholderPanel(QStringLiteral("HolidayStrip1"), QStringLiteral("Holiday strip"));
+    m_holidayStrip = new HolidayStrip(services.store, services.clock);
+    m_holidayStrip->setObjectName(QStringLiteral("HolidayStrip1"));
     (new QVBoxLayout(m_frame2))->addWidget(m_holidayStrip);
 
     // Panels: created once, kept for the life of the window, only shown and hidden.
@@ -135,8 +139,9 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     m_jobTracker = new DedUzedova(services);
     m_jobTracker->setObjectName(QStringLiteral("DedUzedova1"));
     addPanel(m_jobTracker);
-    m_alarmBank =
-        addPanel(new PlaceholderPanel(QStringLiteral("TimeLert1"), QStringLiteral("Alarm clocks")));
+    m_alarmBank = new TimeLert(services);
+    m_alarmBank->setObjectName(QStringLiteral("TimeLert1"));
+    addPanel(m_alarmBank);
     m_readLogPanel =
         addPanel(new PlaceholderPanel(QStringLiteral("ReadLog1"), QStringLiteral("Log reader")));
     m_adminHat =
@@ -145,8 +150,9 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
         new PlaceholderPanel(QStringLiteral("KeyHold1"), QStringLiteral("Administration")));
     m_aboutPage =
         addPanel(new PlaceholderPanel(QStringLiteral("AboutPage1"), QStringLiteral("Help")));
-    m_timeSet =
-        addPanel(new PlaceholderPanel(QStringLiteral("TimeSet1"), QStringLiteral("Time zones")));
+    m_timeSet = new TimeSet;
+    m_timeSet->setObjectName(QStringLiteral("TimeSet1"));
+    addPanel(m_timeSet);
     m_doLoadSave = addPanel(
         new PlaceholderPanel(QStringLiteral("DoLoadSave1"), QStringLiteral("ToDo utilities")));
     m_pictures = addPanel(
@@ -196,11 +202,18 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
             [this] { showTool(m_doLoadSave, kModeTool); });
     connect(m_startAlarms, &QPushButton::clicked, this, &MainWindow::allAlarms);
     connect(m_admin, &QPushButton::clicked, this, [this] { showTool(m_keyHold, kModePanel); });
-    connect(m_timeZone, &QPushButton::clicked, this, [this] { showTool(m_timeSet, kModeTool); });
+    connect(m_timeZone, &QPushButton::clicked, this, [this] {
+        showTool(m_timeSet, kModeTool);
+        m_timeSet->setTimeZone(m_services.store.getDouble(keys::kAppClock, keys::kSecLocal,
+                                                          keys::kTZone, keys::kDefaultTimeZone));
+        m_timeSet->setTime(m_services.clock.now());
+    });
     connect(m_scratchPad, &QPushButton::clicked, this, [this] { showTool(m_scratch, kModeTool); });
     connect(m_help, &QPushButton::clicked, this, [this] { showTool(m_aboutPage, kModeTool); });
     connect(m_setAlarms, &QPushButton::clicked, this, [this] {
         showTool(m_alarmBank, kModeTool);
+        m_alarmBank->setSuperUser(m_admin->isEnabled());
+        m_alarmBank->setClockRun(m_clockRun);
         m_alert->setText(QStringLiteral(" "));
     });
     connect(m_readLog, &QPushButton::clicked, this,
@@ -242,25 +255,30 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     connect(m_calc, &TVCalc::memoReady, this, [this] {
         const QString path =
             m_services.store.get(keys::kAppDiary, user(), keys::kFileKey, keys::kNoDiaryPath);
-        if (user().isEmpty() || !diary::diaryAvailable(path)) return;
+        if (user().isEmpty() || !diary::diaryAvailable(path))
+            return;
         m_eventAdd->setUser(user());
         m_eventAdd->setAuxId(QStringLiteral("Calc"));
         m_eventAdd->setAuxString(m_calc->memo());
     });
+    connect(m_alarmBank, &TimeLert::clockTick, this, &MainWindow::clockTick);
+    connect(m_alarmBank, &TimeLert::alarmPing, this,
+            [this] { m_alert->setText(QStringLiteral("Ping!")); });
+    // Minimised or behind other windows, the desk still asks to be looked at.
+    connect(m_alarmBank, &TimeLert::alarmRang, this, [this] { QApplication::alert(this); });
+    connect(m_alarmBank, &TimeLert::alarmsReset, m_holidayStrip, &HolidayStrip::setDisplay);
 
     // Start-up, in order.
     m_adminName = m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold,
                                        keys::kDefaultAdminName);
     setWindowTitle(Version::current().windowCaption());
     m_eventAdd->setHostVer(Version::current().hostTag());
+    m_holidayStrip->setHost(keys::kAppDiary);
+    m_holidayStrip->setUser(keys::kSecAdmin);
+    m_holidayStrip->setSelf(keys::kHolidays);
     showMainMenu();
-    // The time read-out ticks once a second on the window's own thread.
-    m_clockTimer = new QTimer(this);
-    m_clockTimer->setInterval(1000);
-    connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::updateClockReadout);
-    if (m_clockRun)
-        m_clockTimer->start();
-    updateClockReadout();
+    m_alarmBank->setClockRun(m_clockRun);
+    clockTick(); // the read-out shows the time before the first tick
     m_addEvent->setEnabled(false);
     m_readLog->setEnabled(false);
     m_toDoUtils->setEnabled(false);
@@ -313,6 +331,8 @@ void MainWindow::hideAll() {
         panel->hide();
     m_menuPage->hide();
     m_frame2->hide();
+    m_alarmBank->setUser(keys::kAlarmBankUser);
+    m_holidayStrip->setDisplay();
     m_mode = modeForTool(m_diaryAvailable);
     refresh();
     m_adminName = m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold,
@@ -410,6 +430,7 @@ void MainWindow::goToRunningJob() {
 void MainWindow::allAlarms() {
     const QString sound = switchOnAllAlarms(m_services.store);
     m_alarmBank->show();
+    m_alarmBank->setClockRun(true);
     m_alert->setText(QStringLiteral(" "));
     showMainMenu();
     if (!sound.isEmpty())
@@ -448,9 +469,10 @@ void MainWindow::annotateFrom(QWidget *panel) {
     refresh();
 }
 
-void MainWindow::updateClockReadout() {
+void MainWindow::clockTick() {
     const QDateTime now = m_services.clock.now();
     m_clockCal->setText(text::diaryTime(now.time()) + u' ' + text::diaryDate(now.date()));
+    m_timeSet->setTime(now);
 }
 
 } // namespace vidorev

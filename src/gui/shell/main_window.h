@@ -10,7 +10,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimer;
 
 namespace vidorev {
 
@@ -18,7 +17,10 @@ class DedUzedova;
 class DoList;
 class DiaryWriter;
 class EventAdd;
+class HolidayStrip;
 class TVCalc;
+class TimeLert;
+class TimeSet;
 
 // The one top-level window: hot buttons, tool buttons, the user box and the hosted panels.
 // It routes between panels and applies the shell's rules; every panel does its own work.
@@ -55,7 +57,7 @@ private:
     void showTool(QWidget *panel, int mode);
     void memoPosted();
     void annotateFrom(QWidget *panel);
-    void updateClockReadout();
+    void clockTick();
 
     Services m_services;
     DiaryWriter &m_writer;
@@ -101,22 +103,21 @@ private:
     QGroupBox *m_scratch = nullptr;
     QWidget *m_panelArea = nullptr;
     std::vector<QWidget *> m_panels;
-    QTimer *m_clockTimer = nullptr;
 
     // Hosted panels.
     EventAdd *m_eventAdd = nullptr;
     DoList *m_doList = nullptr;
     DedUzedova *m_jobTracker = nullptr;
-    QWidget *m_alarmBank = nullptr;
+    TimeLert *m_alarmBank = nullptr;
     QWidget *m_readLogPanel = nullptr;
     QWidget *m_adminHat = nullptr;
     QWidget *m_keyHold = nullptr;
     QWidget *m_aboutPage = nullptr;
-    QWidget *m_timeSet = nullptr;
+    TimeSet *m_timeSet = nullptr;
     QWidget *m_doLoadSave = nullptr;
     QWidget *m_pictures = nullptr;
     TVCalc *m_calc = nullptr;
-    QWidget *m_holidayStrip = nullptr;
+    HolidayStrip *m_holidayStrip = nullptr;
 };
 
 } // namespace vidorev

@@ -1,0 +1,177 @@
+#include "alarms/time_lert.h"
+
+#include "alarms/can_reset.h"
+#include "alarms/down_time.h"
+#include "platform/settings_keys.h"
+#include "platform/text_forms.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vidorev {
+
+namespace {
+// Row-number labels of alarms 1 .. 8, as the frame names them.
+const char *const kRowLabels[8] = {"Label5", "Label6",  "Label7",  "Label8",
+                                   "Label9", "Label10", "Label11", "Label1"};
+constexpr int kShownRows = 8;
+
+QPushButton *button(const QString &name, const QString &caption, QWidget *parent) {
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAccessibleName(caption);
+    b->setAutoDefault(false);
+    return b;
+}
+} // namespace
+
+TimeLert::TimeLert(Services services, QWidget *parent)
+    : QWidget(parent)
+    , m_services(services)
+    , m_bank(services) {
+    m_frame1 = new QGroupBox(QStringLiteral("Alert Timers"), this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_frame1->setAccessibleName(m_frame1->title());
+    m_adminFrame =
+        new QGroupBox(QStringLiteral(" Administrator's Aditional timers (9 - 14) "), m_frame1);
+    m_adminFrame->setObjectName(QStringLiteral("frmAdminTimers"));
+    m_adminFrame->setAccessibleName(m_adminFrame->title());
+
+    auto *shown = new QGridLayout;
+    auto *extra = new QGridLayout(m_adminFrame);
+    for (int n = 1; n <= AlarmBank::count(); ++n) {
+        QWidget *owner = n <= kShownRows ? static_cast<QWidget *>(m_frame1) : m_adminFrame;
+        auto *number = new QLabel(QString::number(n), owner);
+        number->setObjectName(n <= kShownRows ? QString::fromLatin1(kRowLabels[n - 1])
+                                              : QStringLiteral("lblTimer%1").arg(n));
+        auto *row = new DownTime(m_bank.alarm(n), owner);
+        row->setObjectName(QStringLiteral("DownTime%1").arg(n));
+        m_rows.push_back(row);
+        QGridLayout *grid = n <= kShownRows ? shown : extra;
+        const int line = n <= kShownRows ? n - 1 : n - kShownRows - 1;
+        grid->addWidget(number, line, 0, Qt::AlignTop | Qt::AlignRight);
+        grid->addWidget(row, line, 1);
+    }
+    m_adminFrame->hide();
+
+    auto *nowLabel = new QLabel(QStringLiteral("Now"), m_frame1);
+    m_timeNow = new QLineEdit(m_frame1);
+    m_timeNow->setObjectName(QStringLiteral("TimeNow"));
+    m_timeNow->setAccessibleName(m_timeNow->objectName());
+    m_timeNow->setReadOnly(true);
+    m_timeNow->setMaximumWidth(
+        m_timeNow->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00 PM")) + 16);
+    nowLabel->setBuddy(m_timeNow);
+    m_canReset = new CanReset(m_frame1);
+    m_adminButton = button(QStringLiteral("cmdAdminTimers"), QStringLiteral("9 - 14"), m_frame1);
+    m_adminButton->hide();
+    auto *help = button(QStringLiteral("Command2"), QStringLiteral("Help"), m_frame1);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(nowLabel);
+    top->addWidget(m_timeNow);
+    top->addWidget(m_canReset);
+    top->addStretch();
+    top->addWidget(m_adminButton);
+    top->addWidget(help);
+    auto *frameLayout = new QVBoxLayout(m_frame1);
+    frameLayout->addLayout(top);
+    frameLayout->addLayout(shown);
+    frameLayout->addWidget(m_adminFrame);
+
+    m_frame2 = new QGroupBox(QStringLiteral("Help for the Alert Timers"), this);
+    m_frame2->setObjectName(QStringLiteral("Frame2"));
+    m_frame2->setAccessibleName(m_frame2->title());
+    auto *helpText = new QLabel(
+        QStringLiteral(
+            "Each alarm has an on/off box, its time of day (24-hour, as 14:30), the minutes "
+            "left until it goes off, and a slider that picks one of the sounds the "
+            "administrator has set up. The \"X\" button opens its schedule: the days of the "
+            "week it may sound on, the month-end choices, and whether holidays switch it "
+            "off.\n\nAn alarm that goes off switches itself off; at one minute past midnight "
+            "every alarm comes back on and its schedule decides for the new day.\n\nAlarms "
+            "work only while this program is running, and they are shared by all users of "
+            "this desk."),
+        m_frame2);
+    helpText->setObjectName(QStringLiteral("Label2"));
+    helpText->setWordWrap(true);
+    auto *ok = button(QStringLiteral("Command3"), QStringLiteral("OK"), m_frame2);
+    auto *helpLayout = new QVBoxLayout(m_frame2);
+    helpLayout->addWidget(helpText);
+    helpLayout->addWidget(ok, 0, Qt::AlignRight);
+    m_frame2->hide();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_frame1);
+    layout->addWidget(m_frame2);
+    layout->addStretch();
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, &TimeLert::tick);
+
+    connect(m_adminButton, &QPushButton::clicked, this,
+            [this] { m_adminFrame->setVisible(m_adminFrame->isHidden()); });
+    connect(help, &QPushButton::clicked, this, [this] { showHelp(true); });
+    connect(ok, &QPushButton::clicked, this, [this] { showHelp(false); });
+
+    connect(&m_bank, &AlarmBank::alarmPing, this, &TimeLert::alarmPing);
+    connect(&m_bank, &AlarmBank::alarmRang, this, &TimeLert::alarmRang);
+    connect(&m_bank, &AlarmBank::alarmsReset, this, [this] {
+        showRows();
+        emit alarmsReset();
+    });
+}
+
+void TimeLert::setClockRun(bool) {
+    m_clockRun = true;
+    if (!m_timer->isActive()) m_timer->start();
+}
+
+void TimeLert::setUser(const QString &user) {
+    m_userName = user;
+    m_bank.reload();
+    showRows();
+    showHelp(false);
+}
+
+bool TimeLert::superUser() const {
+    return !m_adminButton->isHidden();
+}
+
+void TimeLert::setSuperUser(bool superUser) {
+    m_adminButton->setVisible(superUser);
+}
+
+void TimeLert::tick() {
+    const QDateTime now = m_services.clock.now();
+    m_timeNow->setText(text::diaryTime(now.time()));
+    m_bank.tick(now);
+    for (DownTime *row : m_rows)
+        row->showTickState();
+    if (m_canReset->armed() != m_bank.reset().armed())
+        m_canReset->showArmed(m_bank.reset().armed());
+    emit clockTick();
+}
+
+void TimeLert::showRows() {
+    for (DownTime *row : m_rows)
+        row->showModel();
+    // A reload always leaves the administrator's frame closed.
+    m_adminFrame->hide();
+}
+
+void TimeLert::showHelp(bool help) {
+    m_frame2->setVisible(help);
+    m_frame1->setVisible(!help);
+}
+
+} // namespace vidorev

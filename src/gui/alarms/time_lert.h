@@ -1,0 +1,70 @@
+#pragma once
+
+#include "alarms/alarm_bank.h"
+#include "platform/services.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace vidorev {
+
+class CanReset;
+class DownTime;
+
+// The alarm bank's panel: fourteen alarm rows (9 - 14 in the administrator's frame), the time
+// read-out, the one-second clock and the daily reset's label.
+class TimeLert : public QWidget {
+    Q_OBJECT
+public:
+    explicit TimeLert(Services services, QWidget *parent = nullptr);
+
+    bool clockRun() const { return m_clockRun; }
+    // Writing any value starts the clock; nothing stops it again.
+    void setClockRun(bool);
+
+    // Reading yields the panel's tag; writing keeps the name and reloads every alarm.
+    QString user() const { return QStringLiteral("TimeLert"); }
+    void setUser(const QString &user);
+    QString userName() const { return m_userName; }
+
+    bool superUser() const;
+    void setSuperUser(bool superUser);
+
+    // One clock step, as the timer runs it once a second.
+    void tick();
+
+    AlarmBank &bank() { return m_bank; }
+    DownTime *row(int n) const { return m_rows[std::size_t(n - 1)]; }
+
+signals:
+    void alarmPing();   // an alarm came due with no wave file configured
+    void alarmRang();   // an alarm came due (with or without sound)
+    void clockTick();   // after every tick
+    void alarmsReset(); // the daily reset ran and the alarms are reloaded
+
+private:
+    void showRows();
+    void showHelp(bool help);
+
+    Services m_services;
+    AlarmBank m_bank;
+    QString m_userName;
+    bool m_clockRun = false;
+
+    std::vector<DownTime *> m_rows;
+    QGroupBox *m_frame1 = nullptr;
+    QGroupBox *m_adminFrame = nullptr;
+    QGroupBox *m_frame2 = nullptr;
+    QPushButton *m_adminButton = nullptr;
+    QLineEdit *m_timeNow = nullptr;
+    QTimer *m_timer = nullptr;
+    CanReset *m_canReset = nullptr;
+};
+
+} // namespace vidorev

@@ -1,0 +1,103 @@
+#include "alarms/time_set.h"
+
+#include "alarms/time_window.h"
+#include "alarms/time_zones.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vidorev {
+
+TimeSet::TimeSet(QWidget *parent)
+    : QWidget(parent) {
+    m_frame1 = new QGroupBox(QStringLiteral("Times in several places"), this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_frame1->setAccessibleName(m_frame1->title());
+    auto *localLabel = new QLabel(QStringLiteral("Local time"), m_frame1);
+    localLabel->setObjectName(QStringLiteral("Label1"));
+    m_local = new QLineEdit(m_frame1);
+    m_local->setObjectName(QStringLiteral("Text1"));
+    m_local->setAccessibleName(localLabel->text());
+    m_local->setReadOnly(true);
+    localLabel->setBuddy(m_local);
+    auto *help = new QPushButton(QStringLiteral("Help"), m_frame1);
+    help->setObjectName(QStringLiteral("Command2"));
+    help->setAccessibleName(help->text());
+    help->setAutoDefault(false);
+
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(16);
+    for (int n = 1; n <= 6; ++n) {
+        auto *window = new TimeWindow(m_frame1);
+        window->setObjectName(QStringLiteral("TimeWindow%1").arg(n));
+        // West on the left, east on the right, nearest zones last.
+        grid->addWidget(window, (n - 1) / 2, (n - 1) % 2);
+        m_windows[std::size_t(n - 1)] = window;
+    }
+    auto *localRow = new QHBoxLayout;
+    localRow->addWidget(localLabel);
+    localRow->addWidget(m_local, 1);
+    localRow->addWidget(help);
+    auto *frameLayout = new QVBoxLayout(m_frame1);
+    frameLayout->addLayout(localRow);
+    frameLayout->addLayout(grid);
+
+    m_frame2 = new QGroupBox(QStringLiteral("Help on the time zone clocks"), this);
+    m_frame2->setObjectName(QStringLiteral("Frame2"));
+    m_frame2->setAccessibleName(m_frame2->title());
+    auto *helpText = new QLabel(
+        QStringLiteral("This screen shows the time in the three time zones west and the three "
+                       "time zones east of your local zone, each labelled with the name of a "
+                       "large city in that zone, chosen arbitrarily. The weekday is shown too, "
+                       "since a call abroad may fall on another day. The local zone is set on "
+                       "the administrator's Options screen; no daylight saving is applied."),
+        m_frame2);
+    helpText->setObjectName(QStringLiteral("Label2"));
+    helpText->setWordWrap(true);
+    auto *ok = new QPushButton(QStringLiteral("OK"), m_frame2);
+    ok->setObjectName(QStringLiteral("Command3"));
+    ok->setAccessibleName(ok->text());
+    ok->setAutoDefault(false);
+    auto *helpLayout = new QVBoxLayout(m_frame2);
+    helpLayout->addWidget(helpText);
+    helpLayout->addWidget(ok, 0, Qt::AlignRight);
+    m_frame2->hide();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_frame1);
+    layout->addWidget(m_frame2);
+    layout->addStretch();
+
+    connect(help, &QPushButton::clicked, this, [this] { showHelp(true); });
+    connect(ok, &QPushButton::clicked, this, [this] { showHelp(false); });
+    setTimeZone(m_zone);
+}
+
+void TimeSet::setTime(const QDateTime &local) {
+    const QString shown = alarms::zoneWindowText(alarms::wallClock(local));
+    if (m_local->text() != shown) m_local->setText(shown);
+    m_greenwich = alarms::greenwichTime(local, m_zone);
+    for (TimeWindow *window : m_windows)
+        window->setGMTime(m_greenwich);
+}
+
+void TimeSet::setTimeZone(double zone) {
+    m_zone = zone;
+    const auto zones = alarms::boardZones(zone);
+    for (std::size_t i = 0; i < zones.size(); ++i)
+        m_windows[i]->setTimeZone(zones[i]);
+    showHelp(false);
+}
+
+void TimeSet::showHelp(bool help) {
+    m_frame2->setVisible(help);
+    m_frame1->setVisible(!help);
+}
+
+} // namespace vidorev

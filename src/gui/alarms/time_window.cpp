@@ -1,0 +1,48 @@
+#include "alarms/time_window.h"
+
+#include "alarms/time_zones.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace vidorev {
+
+TimeWindow::TimeWindow(QWidget *parent)
+    : QWidget(parent) {
+    m_label = new QLabel(this);
+    m_label->setObjectName(QStringLiteral("Label1"));
+    m_text = new QLineEdit(this);
+    m_text->setObjectName(QStringLiteral("Text1"));
+    m_text->setReadOnly(true);
+    m_text->setMinimumWidth(
+        m_text->fontMetrics().horizontalAdvance(QStringLiteral("Wed 12/30/2026 12:30:00 PM")) + 16);
+    m_label->setBuddy(m_text);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(m_label);
+    layout->addWidget(m_text);
+    setTimeZone(0);
+}
+
+void TimeWindow::setTimeZone(double zone) {
+    m_zone = zone;
+    m_label->setText(alarms::zoneLabel(zone));
+    m_text->setAccessibleName(m_label->text());
+}
+
+void TimeWindow::setGMTime(const QDateTime &greenwich) {
+    const QString shown = alarms::zoneWindowText(alarms::zoneTime(greenwich, m_zone));
+    if (m_text->text() != shown) m_text->setText(shown);
+}
+
+QString TimeWindow::label() const {
+    return m_label->text();
+}
+
+QString TimeWindow::text() const {
+    return m_text->text();
+}
+
+} // namespace vidorev
