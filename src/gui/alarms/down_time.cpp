@@ -1,5 +1,7 @@
 #include "alarms/down_time.h"
 
+#include "shell/controls.h"
+
 #include "alarms/alarm_schedule.h"
 #include "alarms/alarm_timer.h"
 
@@ -84,16 +86,11 @@ DownTime::DownTime(AlarmTimer &model, QWidget *parent)
     m_soundLabel->setAccessibleDescription(m_soundLabel->toolTip());
     m_soundLabel->setMinimumWidth(metrics.horizontalAdvance(kNoSound));
 
-    m_extend = new QPushButton(QStringLiteral("X"), this);
-    m_extend->setObjectName(QStringLiteral("cmdExtend"));
-    m_extend->setToolTip(kExtendTip);
-    m_extend->setAccessibleName(m_extend->text());
-    m_extend->setAutoDefault(false);
+    m_extend = controls::button(QStringLiteral("cmdExtend"), QStringLiteral("X"), kExtendTip, this);
     m_extend->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("XX")) + 16);
 
-    m_extended = new QGroupBox(QStringLiteral("Day of Week Enables"), this);
-    m_extended->setObjectName(QStringLiteral("pbExtended"));
-    m_extended->setAccessibleName(m_extended->title());
+    m_extended =
+        controls::frame(QStringLiteral("pbExtended"), QStringLiteral("Day of Week Enables"), this);
     auto *daysLayout = new QGridLayout(m_extended);
     for (int p = 0; p < alarms::kScheduleLength; ++p) {
         auto *box = new QCheckBox(QString::fromLatin1(kDayBoxes[p].caption), m_extended);
@@ -104,7 +101,8 @@ DownTime::DownTime(AlarmTimer &model, QWidget *parent)
         daysLayout->addWidget(box, p < 7 ? 0 : 1, p < 7 ? p : (p - 7) * 2, 1, p < 7 ? 1 : 2);
         m_days[std::size_t(p)] = box;
         connect(box, &QCheckBox::clicked, this, [this, p](bool ticked) {
-            if (!m_showing) m_model.setDayTicked(p, ticked);
+            if (!m_showing)
+                m_model.setDayTicked(p, ticked);
         });
     }
     m_extended->hide();
@@ -125,7 +123,8 @@ DownTime::DownTime(AlarmTimer &model, QWidget *parent)
     layout->addWidget(m_extended);
 
     connect(m_check, &QCheckBox::clicked, this, [this](bool on) {
-        if (!m_showing) m_model.setOn(on);
+        if (!m_showing)
+            m_model.setOn(on);
         showTickState();
     });
     connect(m_timeBox, &QLineEdit::textEdited, this,
@@ -159,9 +158,11 @@ void DownTime::showModel() {
 }
 
 void DownTime::showTickState() {
-    if (m_check->isChecked() != m_model.on()) m_check->setChecked(m_model.on());
+    if (m_check->isChecked() != m_model.on())
+        m_check->setChecked(m_model.on());
     // Once a minute the text changes; the other 59 ticks leave the box alone.
-    if (m_text->text() != m_model.readout()) m_text->setText(m_model.readout());
+    if (m_text->text() != m_model.readout())
+        m_text->setText(m_model.readout());
 }
 
 void DownTime::extend() {
@@ -171,12 +172,14 @@ void DownTime::extend() {
 }
 
 void DownTime::soundMoved(int slot) {
-    if (m_showing) return;
+    if (m_showing)
+        return;
     const bool taken = m_model.selectSound(slot);
     m_showing = true;
     m_sound->setMaximum(m_model.soundCount());
     m_showing = false;
-    if (taken) showSoundDescription();
+    if (taken)
+        showSoundDescription();
 }
 
 void DownTime::showSoundDescription() {

@@ -1,5 +1,7 @@
 #include "alarms/time_lert.h"
 
+#include "shell/controls.h"
+
 #include "alarms/can_reset.h"
 #include "alarms/down_time.h"
 #include "platform/settings_keys.h"
@@ -22,22 +24,13 @@ const char *const kRowLabels[8] = {"Label5", "Label6",  "Label7",  "Label8",
                                    "Label9", "Label10", "Label11", "Label1"};
 constexpr int kShownRows = 8;
 
-QPushButton *button(const QString &name, const QString &caption, QWidget *parent) {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAccessibleName(caption);
-    b->setAutoDefault(false);
-    return b;
-}
 } // namespace
 
 TimeLert::TimeLert(Services services, QWidget *parent)
     : QWidget(parent)
     , m_services(services)
     , m_bank(services) {
-    m_frame1 = new QGroupBox(QStringLiteral("Alert Timers"), this);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setAccessibleName(m_frame1->title());
+    m_frame1 = controls::frame(QStringLiteral("Frame1"), QStringLiteral("Alert Timers"), this);
     m_adminFrame =
         new QGroupBox(QStringLiteral(" Administrator's Aditional timers (9 - 14) "), m_frame1);
     m_adminFrame->setObjectName(QStringLiteral("frmAdminTimers"));
@@ -69,9 +62,11 @@ TimeLert::TimeLert(Services services, QWidget *parent)
         m_timeNow->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00 PM")) + 16);
     nowLabel->setBuddy(m_timeNow);
     m_canReset = new CanReset(m_frame1);
-    m_adminButton = button(QStringLiteral("cmdAdminTimers"), QStringLiteral("9 - 14"), m_frame1);
+    m_adminButton = controls::button(QStringLiteral("cmdAdminTimers"), QStringLiteral("9 - 14"),
+                                     QString(), m_frame1);
     m_adminButton->hide();
-    auto *help = button(QStringLiteral("Command2"), QStringLiteral("Help"), m_frame1);
+    auto *help =
+        controls::button(QStringLiteral("Command2"), QStringLiteral("Help"), QString(), m_frame1);
 
     auto *top = new QHBoxLayout;
     top->addWidget(nowLabel);
@@ -85,9 +80,8 @@ TimeLert::TimeLert(Services services, QWidget *parent)
     frameLayout->addLayout(shown);
     frameLayout->addWidget(m_adminFrame);
 
-    m_frame2 = new QGroupBox(QStringLiteral("Help for the Alert Timers"), this);
-    m_frame2->setObjectName(QStringLiteral("Frame2"));
-    m_frame2->setAccessibleName(m_frame2->title());
+    m_frame2 = controls::frame(QStringLiteral("Frame2"),
+                               QStringLiteral("Help for the Alert Timers"), this);
     auto *helpText = new QLabel(
         QStringLiteral(
             "Each alarm has an on/off box, its time of day (24-hour, as 14:30), the minutes "
@@ -101,7 +95,8 @@ TimeLert::TimeLert(Services services, QWidget *parent)
         m_frame2);
     helpText->setObjectName(QStringLiteral("Label2"));
     helpText->setWordWrap(true);
-    auto *ok = button(QStringLiteral("Command3"), QStringLiteral("OK"), m_frame2);
+    auto *ok =
+        controls::button(QStringLiteral("Command3"), QStringLiteral("OK"), QString(), m_frame2);
     auto *helpLayout = new QVBoxLayout(m_frame2);
     helpLayout->addWidget(helpText);
     helpLayout->addWidget(ok, 0, Qt::AlignRight);
@@ -133,7 +128,8 @@ TimeLert::TimeLert(Services services, QWidget *parent)
 
 void TimeLert::setClockRun(bool) {
     m_clockRun = true;
-    if (!m_timer->isActive()) m_timer->start();
+    if (!m_timer->isActive())
+        m_timer->start();
 }
 
 void TimeLert::setUser(const QString &user) {

@@ -1,5 +1,7 @@
 #include "alarms/time_set.h"
 
+#include "shell/controls.h"
+
 #include "alarms/time_window.h"
 #include "alarms/time_zones.h"
 
@@ -15,9 +17,8 @@ namespace vidorev {
 
 TimeSet::TimeSet(QWidget *parent)
     : QWidget(parent) {
-    m_frame1 = new QGroupBox(QStringLiteral("Times in several places"), this);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setAccessibleName(m_frame1->title());
+    m_frame1 =
+        controls::frame(QStringLiteral("Frame1"), QStringLiteral("Times in several places"), this);
     auto *localLabel = new QLabel(QStringLiteral("Local time"), m_frame1);
     localLabel->setObjectName(QStringLiteral("Label1"));
     m_local = new QLineEdit(m_frame1);
@@ -25,10 +26,8 @@ TimeSet::TimeSet(QWidget *parent)
     m_local->setAccessibleName(localLabel->text());
     m_local->setReadOnly(true);
     localLabel->setBuddy(m_local);
-    auto *help = new QPushButton(QStringLiteral("Help"), m_frame1);
-    help->setObjectName(QStringLiteral("Command2"));
-    help->setAccessibleName(help->text());
-    help->setAutoDefault(false);
+    auto *help =
+        controls::button(QStringLiteral("Command2"), QStringLiteral("Help"), QString(), m_frame1);
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(16);
@@ -47,9 +46,8 @@ TimeSet::TimeSet(QWidget *parent)
     frameLayout->addLayout(localRow);
     frameLayout->addLayout(grid);
 
-    m_frame2 = new QGroupBox(QStringLiteral("Help on the time zone clocks"), this);
-    m_frame2->setObjectName(QStringLiteral("Frame2"));
-    m_frame2->setAccessibleName(m_frame2->title());
+    m_frame2 = controls::frame(QStringLiteral("Frame2"),
+                               QStringLiteral("Help on the time zone clocks"), this);
     auto *helpText = new QLabel(
         QStringLiteral("This screen shows the time in the three time zones west and the three "
                        "time zones east of your local zone, each labelled with the name of a "
@@ -59,10 +57,8 @@ TimeSet::TimeSet(QWidget *parent)
         m_frame2);
     helpText->setObjectName(QStringLiteral("Label2"));
     helpText->setWordWrap(true);
-    auto *ok = new QPushButton(QStringLiteral("OK"), m_frame2);
-    ok->setObjectName(QStringLiteral("Command3"));
-    ok->setAccessibleName(ok->text());
-    ok->setAutoDefault(false);
+    auto *ok =
+        controls::button(QStringLiteral("Command3"), QStringLiteral("OK"), QString(), m_frame2);
     auto *helpLayout = new QVBoxLayout(m_frame2);
     helpLayout->addWidget(helpText);
     helpLayout->addWidget(ok, 0, Qt::AlignRight);
@@ -81,7 +77,8 @@ TimeSet::TimeSet(QWidget *parent)
 
 void TimeSet::setTime(const QDateTime &local) {
     const QString shown = alarms::zoneWindowText(alarms::wallClock(local));
-    if (m_local->text() != shown) m_local->setText(shown);
+    if (m_local->text() != shown)
+        m_local->setText(shown);
     m_greenwich = alarms::greenwichTime(local, m_zone);
     for (TimeWindow *window : m_windows)
         window->setGMTime(m_greenwich);

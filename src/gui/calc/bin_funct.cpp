@@ -1,5 +1,7 @@
 #include "calc/bin_funct.h"
 
+#include "shell/controls.h"
+
 #include "calc/keypad_layout.h"
 
 #include <QGroupBox>
@@ -10,9 +12,7 @@ namespace vidorev {
 
 BinFunct::BinFunct(QWidget *parent)
     : QWidget(parent) {
-    m_border = new QGroupBox(QStringLiteral("Binary Logic"), this);
-    m_border->setObjectName(QStringLiteral("Border"));
-    m_border->setAccessibleName(m_border->title());
+    m_border = controls::frame(QStringLiteral("Border"), QStringLiteral("Binary Logic"), this);
     m_text = new QLineEdit(m_border);
     m_text->setObjectName(QStringLiteral("Text1"));
     m_text->setAccessibleName(QStringLiteral("Text1"));
@@ -25,11 +25,9 @@ BinFunct::BinFunct(QWidget *parent)
                    {"Btn4", "XOR", "Calc Saved XOR current"},
                    {"Btn5", "NOT", "Calc Binary Inverse of current"}};
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
-        auto *b = new QPushButton(QString::fromLatin1(buttons[i].caption), m_border);
-        b->setObjectName(QString::fromLatin1(buttons[i].name));
-        b->setToolTip(QString::fromLatin1(buttons[i].tip));
-        b->setAccessibleName(b->text());
-        b->setAutoDefault(false);
+        auto *b = controls::button(QString::fromLatin1(buttons[i].name),
+                                   QString::fromLatin1(buttons[i].caption),
+                                   QString::fromLatin1(buttons[i].tip), m_border);
         m_buttons[i] = b;
     }
     using Op = calc::BinaryLogic::Op;

@@ -1,5 +1,7 @@
 #include "calc/calc_sel.h"
 
+#include "shell/controls.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -21,10 +23,8 @@ CalcSel::CalcSel(QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     for (const auto &button : buttons) {
-        auto *b = new QPushButton(QString::fromLatin1(button.caption), this);
-        b->setObjectName(QString::fromLatin1(button.name));
-        b->setAccessibleName(b->text());
-        b->setAutoDefault(false);
+        auto *b = controls::button(QString::fromLatin1(button.name),
+                                   QString::fromLatin1(button.caption), QString(), this);
         const QString value = QString::fromLatin1(button.value);
         connect(b, &QPushButton::clicked, this, [this, value] {
             m_nextUp = value;

@@ -1,5 +1,7 @@
 #include "calc/keypad.h"
 
+#include "shell/controls.h"
+
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -14,13 +16,10 @@ Keypad::Keypad(const QString &frameCaption, const std::array<ButtonSpec, 8> &but
     m_border->setAccessibleName(frameCaption.isEmpty() ? m_border->objectName() : frameCaption);
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const ButtonSpec &button = buttons[i];
-        auto *b = new QPushButton(QString::fromUtf8(button.caption), m_border);
-        b->setObjectName(QString::fromLatin1(button.name));
-        if (button.toolTip)
-            b->setToolTip(QString::fromUtf8(button.toolTip));
         // A screen reader reads the caption without its accelerator marks.
-        b->setAccessibleName(QString(b->text()).remove(u'&'));
-        b->setAutoDefault(false);
+        auto *b = controls::button(
+            QString::fromLatin1(button.name), QString::fromUtf8(button.caption),
+            button.toolTip ? QString::fromUtf8(button.toolTip) : QString(), m_border);
         const int k = static_cast<int>(i) + 1;
         connect(b, &QPushButton::clicked, this, [this, k] { pressed(k); });
         m_buttons[i] = b;

@@ -1,5 +1,7 @@
 #include "calc/readout.h"
 
+#include "shell/controls.h"
+
 #include "calc/keypad_layout.h"
 
 #include <QClipboard>
@@ -22,10 +24,7 @@ Readout::Readout(const QString &boxName, const QString &boxTip, const QString &d
     m_box->setAccessibleName(boxName);
     m_box->setReadOnly(true);
     if (!copyName.isEmpty()) {
-        m_copy = new QPushButton(QStringLiteral("Copy"), m_border);
-        m_copy->setObjectName(copyName);
-        m_copy->setAccessibleName(m_copy->text());
-        m_copy->setAutoDefault(false);
+        m_copy = controls::button(copyName, QStringLiteral("Copy"), QString(), m_border);
         connect(m_copy, &QPushButton::clicked, this,
                 [this] { QGuiApplication::clipboard()->setText(copyText()); });
     }

@@ -1,5 +1,7 @@
 #include "calc/tv_calc.h"
 
+#include "shell/controls.h"
+
 #include "calc/arab2_display.h"
 #include "calc/bin_funct.h"
 #include "calc/calc_sel.h"
@@ -52,9 +54,7 @@ TVCalc::TVCalc(Services services, QWidget *parent)
     m_calcSel = new CalcSel(this);
     m_calcSel->setObjectName(QStringLiteral("CalcSel"));
 
-    m_frame2 = new QGroupBox(QStringLiteral("Calc Help"), this);
-    m_frame2->setObjectName(QStringLiteral("Frame2"));
-    m_frame2->setAccessibleName(m_frame2->title());
+    m_frame2 = controls::frame(QStringLiteral("Frame2"), QStringLiteral("Calc Help"), this);
     auto *help = new QLabel(
         QStringLiteral(
             "The Calculator included as part of Vidorev Provides Algebraic entry, including "
@@ -92,9 +92,7 @@ TVCalc::TVCalc(Services services, QWidget *parent)
 }
 
 QWidget *TVCalc::buildArithmetic() {
-    m_frame1 = new QGroupBox(QStringLiteral("Calc"), this);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setAccessibleName(m_frame1->title());
+    m_frame1 = controls::frame(QStringLiteral("Frame1"), QStringLiteral("Calc"), this);
 
     auto *typeLabel = new QLabel(
         QStringLiteral("Type or paste numbers below. \"123\" works, so does \"xxv\" or \"0x6a7\""),
@@ -123,10 +121,9 @@ QWidget *TVCalc::buildArithmetic() {
 
     auto *padRow = new QHBoxLayout;
     for (std::size_t i = 0; i < m_padButtons.size(); ++i) {
-        auto *b = new QPushButton(QString::fromLatin1(kPadButtons[i].caption), m_frame1);
-        b->setObjectName(QString::fromLatin1(kPadButtons[i].name));
-        b->setAccessibleName(b->text());
-        b->setAutoDefault(false);
+        auto *b =
+            controls::button(QString::fromLatin1(kPadButtons[i].name),
+                             QString::fromLatin1(kPadButtons[i].caption), QString(), m_frame1);
         const Pad pad = kPadButtons[i].pad;
         connect(b, &QPushButton::clicked, this, [this, pad] { padSelected(pad); });
         padRow->addWidget(b);

@@ -1,5 +1,7 @@
 #include "calc/type_in_pad.h"
 
+#include "shell/controls.h"
+
 #include "calc/keypad_layout.h"
 #include "calc/typed_number.h"
 #include "platform/text_forms.h"
@@ -21,10 +23,8 @@ TypeInPad::TypeInPad(QWidget *parent)
     m_text->setObjectName(QStringLiteral("Text1"));
     m_text->setToolTip(QStringLiteral("Enter Numbers here"));
     m_text->setAccessibleName(QStringLiteral("Text1"));
-    m_copy = new QPushButton(QStringLiteral("Copy"), m_frame);
-    m_copy->setObjectName(QStringLiteral("Command1"));
-    m_copy->setAccessibleName(m_copy->text());
-    m_copy->setAutoDefault(false);
+    m_copy =
+        controls::button(QStringLiteral("Command1"), QStringLiteral("Copy"), QString(), m_frame);
     setFocusProxy(m_text);
 
     connect(m_text, &QLineEdit::textChanged, this, &TypeInPad::edited);

@@ -1,5 +1,7 @@
 #include "clocks/ded_uzedova.h"
 
+#include "shell/controls.h"
+
 #include "clocks/job_tracker.h"
 #include "clocks/task_clock.h"
 
@@ -36,9 +38,7 @@ DedUzedova::DedUzedova(Services services, QWidget *parent)
     : QWidget(parent)
     , m_services(services)
     , m_jobs(services.store, services.clock) {
-    m_frame1 = new QGroupBox(QStringLiteral("Tracking jobs for"), this);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_frame1->setAccessibleName(m_frame1->title());
+    m_frame1 = controls::frame(QStringLiteral("Frame1"), QStringLiteral("Tracking jobs for"), this);
     m_userLabel = new QLabel(m_frame1);
     m_userLabel->setObjectName(QStringLiteral("Label8"));
     m_userLabel->setAccessibleName(QStringLiteral("Label8"));
@@ -66,19 +66,18 @@ DedUzedova::DedUzedova(Services services, QWidget *parent)
     const QSize buttons = clock(1)->findChild<QWidget *>(QStringLiteral("Command1"))->sizeHint();
     captions->addSpacing(2 * buttons.width() + 2 * captions->spacing());
 
-    m_annotate = new QPushButton(QStringLiteral("Annotate"), m_frame1);
-    m_annotate->setObjectName(QStringLiteral("Command4"));
-    m_help = new QPushButton(QStringLiteral("Help"), m_frame1);
-    m_help->setObjectName(QStringLiteral("Command2"));
+    m_annotate = controls::button(QStringLiteral("Command4"), QStringLiteral("Annotate"), QString(),
+                                  m_frame1);
+    m_help =
+        controls::button(QStringLiteral("Command2"), QStringLiteral("Help"), QString(), m_frame1);
     auto *buttonRow = new QHBoxLayout;
     buttonRow->addWidget(m_annotate);
     buttonRow->addStretch();
     buttonRow->addWidget(m_help);
     frameLayout->addLayout(buttonRow);
 
-    m_frame2 = new QGroupBox(QStringLiteral("Help on Job Tracker"), this);
-    m_frame2->setObjectName(QStringLiteral("Frame2"));
-    m_frame2->setAccessibleName(m_frame2->title());
+    m_frame2 =
+        controls::frame(QStringLiteral("Frame2"), QStringLiteral("Help on Job Tracker"), this);
     m_problem = helpLabel(QStringLiteral("lblDiaryProblem"), QString(), m_frame2);
     m_problem->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
     auto *helpLayout = new QVBoxLayout(m_frame2);
@@ -104,15 +103,10 @@ DedUzedova::DedUzedova(Services services, QWidget *parent)
                                                    "Job Name might be \"Check timing\" or "
                                                    "\"Install replacements.\""),
                                     m_frame2));
-    m_helpOk = new QPushButton(QStringLiteral("OK"), m_frame2);
-    m_helpOk->setObjectName(QStringLiteral("Command3"));
+    m_helpOk =
+        controls::button(QStringLiteral("Command3"), QStringLiteral("OK"), QString(), m_frame2);
     helpLayout->addWidget(m_helpOk, 0, Qt::AlignLeft);
     helpLayout->addStretch();
-
-    for (QPushButton *b : {m_annotate, m_help, m_helpOk}) {
-        b->setAccessibleName(b->text());
-        b->setAutoDefault(false);
-    }
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

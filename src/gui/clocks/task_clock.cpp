@@ -1,5 +1,7 @@
 #include "clocks/task_clock.h"
 
+#include "shell/controls.h"
+
 #include "calc_special/round_penny.h"
 
 #include <QHBoxLayout>
@@ -25,14 +27,9 @@ TaskClock::TaskClock(SettingsStore &store, RunningJobs &jobs, QWidget *parent)
     m_code->setObjectName(QStringLiteral("Text3"));
     m_code->setAccessibleName(QStringLiteral("Code"));
     m_code->setFixedWidth(kCodeWidth);
-    m_start = new QPushButton(QStringLiteral("Start"), this);
-    m_start->setObjectName(QStringLiteral("Command1"));
-    m_stop = new QPushButton(QStringLiteral("Stop"), this);
-    m_stop->setObjectName(QStringLiteral("Command2"));
-    for (QPushButton *b : {m_start, m_stop}) {
-        b->setAccessibleName(b->text());
-        b->setAutoDefault(false);
-    }
+    m_start =
+        controls::button(QStringLiteral("Command1"), QStringLiteral("Start"), QString(), this);
+    m_stop = controls::button(QStringLiteral("Command2"), QStringLiteral("Stop"), QString(), this);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

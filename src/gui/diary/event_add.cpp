@@ -1,5 +1,7 @@
 #include "diary/event_add.h"
 
+#include "shell/controls.h"
+
 #include "clocks/running_stack.h"
 #include "diary/diary_record.h"
 #include "diary/diary_writer.h"
@@ -26,9 +28,8 @@ EventAdd::EventAdd(Services services, DiaryWriter &writer, QWidget *parent)
     : QWidget(parent)
     , m_services(services)
     , m_writer(writer) {
-    m_frame = new QGroupBox(QStringLiteral("Add Memo event to log file"), this);
-    m_frame->setObjectName(QStringLiteral("Frame1"));
-    m_frame->setAccessibleName(m_frame->title());
+    m_frame = controls::frame(QStringLiteral("Frame1"),
+                              QStringLiteral("Add Memo event to log file"), this);
 
     m_text = new QPlainTextEdit(m_frame);
     m_text->setObjectName(QStringLiteral("Text1"));

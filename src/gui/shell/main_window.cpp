@@ -13,6 +13,7 @@
 #include "platform/settings_keys.h"
 #include "platform/text_forms.h"
 #include "platform/version.h"
+#include "shell/controls.h"
 #include "shell/placeholder_panel.h"
 #include "shell/window_rules.h"
 #include "todo/do_list.h"
@@ -117,9 +118,7 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     for (int i = 0; i < tools.size(); ++i)
         menuLayout->addWidget(tools[i], 4 + i / 3, i % 3);
 
-    m_frame2 = new QGroupBox(QStringLiteral("Holidays"));
-    m_frame2->setObjectName(QStringLiteral("Frame2"));
-    m_frame2->setAccessibleName(m_frame2->title());
+    m_frame2 = controls::frame(QStringLiteral("Frame2"), QStringLiteral("Holidays"));
     m_holidayStrip = new HolidayStrip(services.store, services.clock);
     m_holidayStrip->setObjectName(QStringLiteral("HolidayStrip1"));
     (new QVBoxLayout(m_frame2))->addWidget(m_holidayStrip);
@@ -169,9 +168,7 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
         sheets->addWidget(new PlaceholderPanel(QStringLiteral("StickyDisplay%1").arg(n),
                                                QStringLiteral("Note sheet %1").arg(n)));
     addPanel(m_frame4);
-    m_scratch = new QGroupBox(QStringLiteral("ScratchPad"));
-    m_scratch->setObjectName(QStringLiteral("frmScratch"));
-    m_scratch->setAccessibleName(m_scratch->title());
+    m_scratch = controls::frame(QStringLiteral("frmScratch"), QStringLiteral("ScratchPad"));
     (new QVBoxLayout(m_scratch))
         ->addWidget(
             new PlaceholderPanel(QStringLiteral("ScratchPad1"), QStringLiteral("Scratch pad")));
@@ -292,12 +289,7 @@ QString MainWindow::user() const {
 
 QPushButton *MainWindow::makeButton(const QString &name, const QString &caption,
                                     const QString &tip) {
-    auto *button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setAccessibleName(caption);
-    button->setAutoDefault(false);
-    return button;
+    return controls::button(name, caption, tip);
 }
 
 QWidget *MainWindow::addPanel(QWidget *panel) {

@@ -2,6 +2,7 @@
 
 #include "calc_special/round_penny.h"
 #include "platform/settings_keys.h"
+#include "shell/controls.h"
 
 #include <QFocusEvent>
 #include <QHBoxLayout>
@@ -10,18 +11,6 @@
 #include <QPushButton>
 
 namespace vidorev {
-
-namespace {
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
-                        const QString &tip) {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setToolTip(tip);
-    b->setAccessibleName(caption.isEmpty() ? QStringLiteral("Task clock") : caption);
-    b->setAutoDefault(false);
-    return b;
-}
-} // namespace
 
 DoElement::DoElement(Services services, RunningJobs &jobs, QWidget *parent)
     : QWidget(parent)
@@ -41,16 +30,18 @@ DoElement::DoElement(Services services, RunningJobs &jobs, QWidget *parent)
     m_hours->box()->setAccessibleName(QStringLiteral("Hours"));
     m_hours->setFixedWidth(64);
 
-    m_clock = makeButton(this, "cmdTime", QString(),
-                         QStringLiteral("Time job, \"#\" if running, \"0\" is interrupted."));
+    m_clock = controls::button(QStringLiteral("cmdTime"), QString(),
+                               QStringLiteral("Time job, \"#\" if running, \"0\" is interrupted."),
+                               this, QStringLiteral("Task clock"));
     m_clock->setFixedWidth(28);
-    m_finish =
-        makeButton(this, "cmdOK", QStringLiteral("OK"), QStringLiteral("Record job as finished"));
-    m_drop = makeButton(this, "cmdLose", QStringLiteral("Cancel"),
-                        QStringLiteral("Remove job from task list"));
-    m_down =
-        makeButton(this, "cmdDn", QStringLiteral("Dn"), QStringLiteral("Move job down one line"));
-    m_up = makeButton(this, "cmdUp", QStringLiteral("Up"), QStringLiteral("Move job up one line"));
+    m_finish = controls::button(QStringLiteral("cmdOK"), QStringLiteral("OK"),
+                                QStringLiteral("Record job as finished"), this);
+    m_drop = controls::button(QStringLiteral("cmdLose"), QStringLiteral("Cancel"),
+                              QStringLiteral("Remove job from task list"), this);
+    m_down = controls::button(QStringLiteral("cmdDn"), QStringLiteral("Dn"),
+                              QStringLiteral("Move job down one line"), this);
+    m_up = controls::button(QStringLiteral("cmdUp"), QStringLiteral("Up"),
+                            QStringLiteral("Move job up one line"), this);
     for (QPushButton *b : {m_finish, m_drop, m_down, m_up})
         b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("Cancel")) + 16);
 

@@ -3,6 +3,7 @@
 #include "clocks/job_tracker.h"
 #include "clocks/running_stack.h"
 #include "platform/settings_keys.h"
+#include "shell/controls.h"
 #include "todo/do_element.h"
 
 #include <QClipboard>
@@ -19,15 +20,6 @@ namespace vidorev {
 
 namespace {
 const QString kHostName = QStringLiteral("DoList1");
-
-QPushButton *makeButton(const QString &name, const QString &caption, const QString &tip) {
-    auto *b = new QPushButton(caption);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    b->setAccessibleName(caption);
-    b->setAutoDefault(false);
-    return b;
-}
 
 // The platform's own line ending, so a pasted list has no stray characters.
 QString lineEnd() {
@@ -48,11 +40,13 @@ DoList::DoList(Services services, QWidget *parent)
     m_frame->setObjectName(QStringLiteral("Frame1"));
 
     auto *lists = new QVBoxLayout;
-    m_listButtons[0] = makeButton(QStringLiteral("cmdUserDef"), QString(),
-                                  QStringLiteral("Click to Select the User's default To Do List"));
+    m_listButtons[0] =
+        controls::button(QStringLiteral("cmdUserDef"), QString(),
+                         QStringLiteral("Click to Select the User's default To Do List"));
     for (int n = 1; n <= todo::kJobLists; ++n)
-        m_listButtons[size_t(n)] = makeButton(QStringLiteral("cmdDoJob%1").arg(n), QString(),
-                                              QStringLiteral("Click to Select this To Do List"));
+        m_listButtons[size_t(n)] =
+            controls::button(QStringLiteral("cmdDoJob%1").arg(n), QString(),
+                             QStringLiteral("Click to Select this To Do List"));
     for (size_t i = 0; i < m_listButtons.size(); ++i) {
         lists->addWidget(m_listButtons[i]);
         connect(m_listButtons[i], &QPushButton::clicked, this, [this, i] { chooseList(int(i)); });
@@ -79,11 +73,12 @@ DoList::DoList(Services services, QWidget *parent)
     m_head->hide();
     rows->addStretch();
 
-    m_pageUp = makeButton(QStringLiteral("cmdTopDo"), QStringLiteral("Pg Up"), QString());
-    m_pageDown = makeButton(QStringLiteral("cmdBotDo"), QStringLiteral("Pg Dn"), QString());
-    m_copy = makeButton(QStringLiteral("cmdExport"), QStringLiteral("Copy list"), QString());
-    m_help = makeButton(QStringLiteral("cmdHelp"), QStringLiteral("Help"), QString());
-    m_annotate = makeButton(QStringLiteral("cmdAnnotate"), QStringLiteral("Annotate"), QString());
+    m_pageUp = controls::button(QStringLiteral("cmdTopDo"), QStringLiteral("Pg Up"), QString());
+    m_pageDown = controls::button(QStringLiteral("cmdBotDo"), QStringLiteral("Pg Dn"), QString());
+    m_copy = controls::button(QStringLiteral("cmdExport"), QStringLiteral("Copy list"), QString());
+    m_help = controls::button(QStringLiteral("cmdHelp"), QStringLiteral("Help"), QString());
+    m_annotate =
+        controls::button(QStringLiteral("cmdAnnotate"), QStringLiteral("Annotate"), QString());
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : {m_pageUp, m_pageDown, m_copy, m_help, m_annotate})
         buttons->addWidget(b);
@@ -102,9 +97,8 @@ DoList::DoList(Services services, QWidget *parent)
     grid->addWidget(m_status, 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
 
-    m_helpFrame = new QGroupBox(QStringLiteral("Help for the ToDo feature"), this);
-    m_helpFrame->setObjectName(QStringLiteral("frmHelp"));
-    m_helpFrame->setAccessibleName(m_helpFrame->title());
+    m_helpFrame = controls::frame(QStringLiteral("frmHelp"),
+                                  QStringLiteral("Help for the ToDo feature"), this);
     auto *helpText = new QLabel(QStringLiteral(
         "To add a task to your ToDo, click in the text area and type the task description; it "
         "locks as soon as you leave the text area. \"OK\" records the task as finished, "
