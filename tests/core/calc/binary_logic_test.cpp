@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <tuple>
@@ -16,29 +17,24 @@ using Op = BinaryLogic::Op;
 // The pad works on what the hexadecimal readout shows, as the host hands it over.
 TEST(BinaryLogic, WorksOnTheReadoutsBits) {
     constexpr double kNothing = std::numeric_limits<double>::quiet_NaN(); // never loaded
-    const std::tuple<double, double, Op, double> rows[] = {
-        {12, 10, Op::And, 8},
-        {12, 10, Op::Or, 14},
-        {12, 10, Op::Xor, 6},
-        {12, 10, Op::Not, -11},
-        {kNothing, 0, Op::Not, -1},
-        {kNothing, -1, Op::Not, 0},
-        {1703, 1703, Op::Xor, 0},
-        {1703, 1703, Op::And, 1703},
-        // Negative operands stay two's complement.
-        {-8, 5, Op::Or, -3},
-        {-8, 5, Op::And, 0},
-        // Nothing loaded: the operand is 0.
-        {kNothing, 6, Op::Or, 6},
-        {kNothing, 6, Op::And, 0}};
-    for (const auto &[loaded, current, op, result] : rows) {
+    // loaded, current, then AND, OR, XOR with the loaded operand and NOT of the current value.
+    // Negative operands stay two's complement; nothing loaded is an operand of 0.
+    const std::array<double, 6> rows[] = {{12, 10, 8, 14, 6, -11},
+                                          {1703, 1703, 1703, 1703, 0, -1704},
+                                          {-8, 5, 0, -3, -3, -6},
+                                          {kNothing, 6, 0, 6, 6, -7},
+                                          {kNothing, 0, 0, 0, 0, -1}};
+    for (const auto &[loaded, current, andResult, orResult, xorResult, notResult] : rows) {
         BinaryLogic logic;
         if (!std::isnan(loaded)) {
             logic.setHexValue(hexReading(loaded).text);
             EXPECT_EQ(logic.load(), loaded);
         }
         logic.setHexValue(hexReading(current).text);
-        EXPECT_EQ(logic.apply(op), result) << loaded << " " << current;
+        EXPECT_EQ(logic.apply(Op::And), andResult) << loaded << " " << current;
+        EXPECT_EQ(logic.apply(Op::Or), orResult) << loaded << " " << current;
+        EXPECT_EQ(logic.apply(Op::Xor), xorResult) << loaded << " " << current;
+        EXPECT_EQ(logic.apply(Op::Not), notResult) << current;
         EXPECT_EQ(logic.resultBits().size(), 32);
     }
 }

@@ -61,15 +61,13 @@ TEST(CalcView, SelectionAndPadChooseThePage) {
         EXPECT_EQ(calcView(QString::fromLatin1(sel), {}).special, SP::Electronics) << sel;
 }
 
-TEST(KeypadLayout, UnitsRoundHalvesToEven) {
+// Grid units round halves to even.
+TEST(KeypadLayout, GridUnitsAndTheEightButtonsOfEachOrientation) {
     EXPECT_EQ(gridUnit(25, 10), 2);
     EXPECT_EQ(gridUnit(35, 10), 4);
     EXPECT_EQ(gridUnit(36, 10), 4);
     EXPECT_EQ(gridUnit(0, 13), 0);
     EXPECT_EQ(gridRect(400, 70, 100, 7, 5, 2, 60, 4), QRect(20, 20, 240, 40));
-}
-
-TEST(KeypadLayout, EachOrientationPlacesTheEightButtons) {
     constexpr auto W13 = TwoColumnGrid::Wide13;
     constexpr auto N11 = TwoColumnGrid::Narrow11;
     const struct {

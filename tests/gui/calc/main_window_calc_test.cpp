@@ -40,9 +40,6 @@ protected:
         calc->setMemo(memo);
         emit calc->findChild<PendingCalcPage *>(QStringLiteral("TVTron1"))->memoReady();
     }
-    QLineEdit *typeInLine() {
-        return child<QWidget>("TypeInPad1")->findChild<QLineEdit *>(QStringLiteral("Text1"));
-    }
 
     test::TestEnv env;
     DiaryWriter writer;
@@ -55,7 +52,8 @@ TEST_F(CalcInMainWindow, CalculateShowsTheCalculatorWithTheEntryLineFocused) {
     openCalculator();
     EXPECT_TRUE(child("TVCalc1")->isVisible());
     EXPECT_EQ(window.mode(), 5);
-    EXPECT_EQ(QApplication::focusWidget(), typeInLine());
+    EXPECT_EQ(QApplication::focusWidget(),
+              child("TypeInPad1")->findChild<QLineEdit *>(QStringLiteral("Text1")));
     // The keyboard works from there at once.
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2+3*4="));
     EXPECT_EQ(child<TVCalc>("TVCalc1")->currentValue(), 20);
