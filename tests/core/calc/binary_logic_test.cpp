@@ -3,77 +3,51 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <limits>
+#include <tuple>
+
 using namespace vidorev::calc;
 
 namespace {
 
-TEST(HexToBits, FourBitsPerDigitBlanksSkipped) {
-    EXPECT_EQ(hexToBits(QStringLiteral(" 0000 00FF")),
-              QStringLiteral("00000000000000000000000011111111"));
-    EXPECT_EQ(hexToBits(QStringLiteral("a5")), QStringLiteral("10100101"));
-    EXPECT_EQ(hexToBits(QStringLiteral("9B")), QStringLiteral("10011011"));
-    EXPECT_TRUE(hexToBits(QStringLiteral(" - g")).isEmpty());
-}
-
-TEST(BitsToValue, UnsignedOrTwosComplement) {
-    EXPECT_EQ(bitsToValue(QStringLiteral("0101")), 5);
-    EXPECT_EQ(bitsToValue(QStringLiteral("1111")), -1);
-    EXPECT_EQ(bitsToValue(QStringLiteral("1000")), -8);
-    EXPECT_EQ(bitsToValue(QString()), 0);
-    EXPECT_EQ(bitsToValue(hexToBits(QStringLiteral("8000 0001"))), -2147483647);
-}
+using Op = BinaryLogic::Op;
 
 // The pad works on what the hexadecimal readout shows, as the host hands it over.
-class BinaryPad : public ::testing::Test {
-protected:
-    void show(double v) { logic.setHexValue(hexReading(v).text); }
+TEST(BinaryLogic, WorksOnTheReadoutsBits) {
+    constexpr double kNothing = std::numeric_limits<double>::quiet_NaN(); // never loaded
+    // loaded, current, then AND, OR, XOR with the loaded operand and NOT of the current value.
+    // Negative operands stay two's complement; nothing loaded is an operand of 0.
+    const std::array<double, 6> rows[] = {{12, 10, 8, 14, 6, -11},
+                                          {1703, 1703, 1703, 1703, 0, -1704},
+                                          {-8, 5, 0, -3, -3, -6},
+                                          {kNothing, 6, 0, 6, 6, -7},
+                                          {kNothing, 0, 0, 0, 0, -1}};
+    for (const auto &[loaded, current, andResult, orResult, xorResult, notResult] : rows) {
+        BinaryLogic logic;
+        if (!std::isnan(loaded)) {
+            logic.setHexValue(hexReading(loaded).text);
+            EXPECT_EQ(logic.load(), loaded);
+        }
+        logic.setHexValue(hexReading(current).text);
+        EXPECT_EQ(logic.apply(Op::And), andResult) << loaded << " " << current;
+        EXPECT_EQ(logic.apply(Op::Or), orResult) << loaded << " " << current;
+        EXPECT_EQ(logic.apply(Op::Xor), xorResult) << loaded << " " << current;
+        EXPECT_EQ(logic.apply(Op::Not), notResult) << current;
+        EXPECT_EQ(logic.resultBits().size(), 32);
+    }
+}
+
+TEST(BinaryLogic, LoadedOperandReadsAnyCaseAndMissingValuesAreZero) {
     BinaryLogic logic;
-};
-
-TEST_F(BinaryPad, AndOrXorWithTheLoadedOperand) {
-    show(12);
-    EXPECT_EQ(logic.load(), 12);
-    EXPECT_EQ(logic.loaded(), QStringLiteral(" 0000 000C"));
-    show(10);
-    EXPECT_EQ(logic.apply(BinaryLogic::Op::And), 8);
-    EXPECT_EQ(logic.apply(BinaryLogic::Op::Or), 14);
-    EXPECT_EQ(logic.apply(BinaryLogic::Op::Xor), 6);
-    EXPECT_EQ(logic.apply(BinaryLogic::Op::Not), -11);
-}
-
-TEST_F(BinaryPad, NotAndSelfXor) {
-    show(0);
-    EXPECT_EQ(logic.apply(BinaryLogic::Op::Not), -1);
-    show(-1);
-    EXPECT_EQ(logic.apply(BinaryLogic::Op::Not), 0);
-    show(1703);
-    logic.load();
-    EXPECT_EQ(logic.apply(BinaryLogic::Op::Xor), 0);
-    EXPECT_EQ(logic.apply(BinaryLogic::Op::And), 1703);
-}
-
-TEST_F(BinaryPad, NegativeOperandsStayTwosComplement) {
-    show(-8);
-    logic.load();
-    show(5);
-    EXPECT_EQ(logic.apply(BinaryLogic::Op::Or), -3);
-    EXPECT_EQ(logic.apply(BinaryLogic::Op::And), 0);
-}
-
-TEST_F(BinaryPad, MissingOperandsCountAsZero) {
-    // Nothing written and nothing loaded yet.
-    EXPECT_EQ(logic.apply(BinaryLogic::Op::Not), -1);
-    EXPECT_EQ(logic.apply(BinaryLogic::Op::Or), 0);
-    show(6);
-    EXPECT_EQ(logic.apply(BinaryLogic::Op::Or), 6); // nothing loaded: OR with 0
-    EXPECT_EQ(logic.apply(BinaryLogic::Op::And), 0);
-    EXPECT_EQ(logic.resultBits().size(), 32);
-}
-
-TEST_F(BinaryPad, LoadedByPropertyReadsAnyCase) {
+    EXPECT_EQ(logic.apply(Op::Not), -1); // nothing written yet
     logic.setLoaded(QStringLiteral("0000 00ff"));
-    show(0x0F);
-    EXPECT_EQ(logic.apply(BinaryLogic::Op::Xor), 0xF0);
+    logic.setHexValue(hexReading(0x0F).text);
+    EXPECT_EQ(logic.apply(Op::Xor), 0xF0);
+    logic.setHexValue(hexReading(12).text);
+    logic.load();
+    EXPECT_EQ(logic.loaded(), QStringLiteral(" 0000 000C"));
 }
 
 } // namespace
