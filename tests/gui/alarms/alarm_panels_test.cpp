@@ -1,17 +1,19 @@
-#include "alarms/alarm_timer.h"
 #include "alarms/can_reset.h"
 #include "alarms/down_time.h"
+#include "alarms/holiday_strip.h"
 #include "alarms/time_lert.h"
+#include "alarms/time_set.h"
+#include "alarms/time_window.h"
+#include "diary/diary_writer.h"
 #include "platform/settings_keys.h"
+#include "shell/main_window.h"
 #include "test_env.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -20,186 +22,194 @@
 namespace vidorev::test {
 namespace {
 
-template <typename T> T *child(QWidget *parent, const char *name) {
-    return parent->findChild<T *>(QString::fromLatin1(name));
-}
+const QDate kMonday(2025, 12, 22);
 
-class DownTimeTest : public ::testing::Test {
+// The main window with its alarm bank, time-zone board and holiday strip, started at 09:59 on a
+// Monday with Christmas, that Thursday, in the holiday list.
+class AlarmPanels : public ::testing::Test {
 protected:
-    void SetUp() override {
-        env.clock().set(QDateTime(QDate(2026, 7, 7), QTime(9, 0)));
-        env.store().save(keys::kAppDiary, QStringLiteral("allDT2"), keys::kType,
-                         QStringLiteral("Chimes"));
-        row.setIdent(keys::alarmSection(1));
-        row.show();
+    AlarmPanels() {
+        set(kMonday, QTime(9, 59));
+        save(keys::kSecAdmin, keys::kHolidays, ";12/25;");
+        window = std::make_unique<MainWindow>(env.services(), writer, QString());
+        window->show();
+        window->handleFirstActivation();
+        bank = find<TimeLert>("TimeLert1");
+        board = find<TimeSet>("TimeSet1");
+        strip = find<HolidayStrip>("HolidayStrip1");
     }
-    QString stored(const QString &key) {
-        return env.store().get(keys::kAppDiary, keys::alarmSection(1), key);
+    template <typename T = QWidget> T *find(const char *name, QWidget *in = nullptr) {
+        return (in ? in : window.get())->findChild<T *>(QString::fromLatin1(name));
+    }
+    void click(const char *name, QWidget *in = nullptr) {
+        QTest::mouseClick(find(name, in), Qt::LeftButton);
+    }
+    void save(const QString &section, const QString &key, const char *value) {
+        env.store().save(keys::kAppDiary, section, key, QString::fromLatin1(value));
+    }
+    QString stored(int n, const QString &key) {
+        return env.store().get(keys::kAppDiary, keys::alarmSection(n), key);
+    }
+    void set(const QDate &date, const QTime &time) { env.clock().set(QDateTime(date, time)); }
+    QString text(const char *name, QWidget *in = nullptr) {
+        return find<QLineEdit>(name, in)->text();
     }
 
     TestEnv env;
-    AlarmTimer model{env.services()};
-    DownTime row{model};
+    DiaryWriter writer{env.store(), QStringLiteral("PLM0D1S0K5"), QStringLiteral("1.0.0")};
+    std::unique_ptr<MainWindow> window;
+    TimeLert *bank = nullptr;
+    TimeSet *board = nullptr;
+    HolidayStrip *strip = nullptr;
 };
 
-TEST_F(DownTimeTest, ControlsCarryTheirNamesTipsAndAccessibleNames) {
-    EXPECT_EQ(row.ident(), QStringLiteral("DownTimer"));
-    EXPECT_EQ(child<QCheckBox>(&row, "Check")->toolTip(),
-              QStringLiteral("Check to turn alarm on, uncheck to turn off"));
-    EXPECT_EQ(child<QLineEdit>(&row, "TimeBox")->toolTip(),
-              QStringLiteral("Set/read the Alarm time"));
-    EXPECT_EQ(child<QLineEdit>(&row, "Text")->toolTip(), QStringLiteral("Minutes till Alarm"));
-    EXPECT_EQ(child<QLabel>(&row, "Label1")->toolTip(), QStringLiteral("Alarm sound selected"));
-    EXPECT_EQ(child<QLabel>(&row, "Label2")->text(), QStringLiteral("Enabled"));
-    EXPECT_EQ(child<QPushButton>(&row, "cmdExtend")->text(), QStringLiteral("X"));
-    EXPECT_EQ(child<QCheckBox>(&row, "chkHoliday")->toolTip(),
-              QStringLiteral("Check if NOT to turn off on holidays."));
-    EXPECT_EQ(child<QCheckBox>(&row, "chkEOM")->toolTip(),
-              QStringLiteral("Last work day of Month (check all normal workdays too)"));
-    for (QWidget *w : row.findChildren<QWidget *>()) {
-        if (qobject_cast<QLabel *>(w) || w->objectName().isEmpty()) continue;
-        EXPECT_FALSE(w->accessibleName().isEmpty()) << qPrintable(w->objectName());
-        if (qobject_cast<QCheckBox *>(w) || qobject_cast<QLineEdit *>(w) ||
-            qobject_cast<QSlider *>(w) || qobject_cast<QPushButton *>(w)) {
+// With VIDOREV_SHOTS set, the window is kept there as a picture with each panel shown.
+TEST_F(AlarmPanels, StartUpRunsTheClockAndEveryPanelDrawsWithNamedFocusableControls) {
+    EXPECT_EQ(bank->findChild<QTimer *>(QStringLiteral("Timer1"))->interval(), 1000);
+    EXPECT_TRUE(bank->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+    EXPECT_TRUE(find("Frame2")->isAncestorOf(strip));
+    const QString shots = qEnvironmentVariable("VIDOREV_SHOTS");
+    for (const char *button : {"cmdMainMenu", "cmdSetAlarms", "cmdTimeZone"}) {
+        click(button);
+        const QPixmap picture = window->grab();
+        EXPECT_GT(picture.width(), 100);
+        if (!shots.isEmpty())
+            picture.save(QStringLiteral("%1/%2.png").arg(shots).arg(QLatin1String(button)));
+    }
+    for (QWidget *panel : QList<QWidget *>{bank, board, strip}) {
+        for (QWidget *w : panel->findChildren<QWidget *>()) {
+            if (!qobject_cast<QAbstractButton *>(w) && !qobject_cast<QLineEdit *>(w) &&
+                !qobject_cast<QAbstractSlider *>(w))
+                continue;
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << qPrintable(w->objectName());
             EXPECT_TRUE(w->focusPolicy() & Qt::TabFocus) << qPrintable(w->objectName());
         }
     }
 }
 
-TEST_F(DownTimeTest, UserEditsReachTheStore) {
-    QTest::mouseClick(child<QCheckBox>(&row, "Check"), Qt::LeftButton);
-    EXPECT_EQ(stored(keys::kOn), QStringLiteral("1"));
+TEST_F(AlarmPanels, HolidayStripMarksTodayAndTheWeeksListedDaysInTheirColours) {
+    const struct {
+        const char *list; // nullptr: no list stored
+        QDate today;
+        int bold; // 1 = Sunday; 0 for none
+        QColor colour;
+    } cases[] = {
+        {";12/25;", kMonday, 5, QColor(255, 0, 0)},
+        {";7/4;H80FF00;", QDate(2026, 7, 1), 7, QColor(0x00, 0xFF, 0x80)}, // blue-green-red
+        {nullptr, QDate(2026, 7, 1), 0, QColor()}, // the earlier marks are cleared
+    };
+    for (const auto &c : cases) {
+        if (c.list)
+            save(keys::kSecAdmin, keys::kHolidays, c.list);
+        else
+            env.store().remove(keys::kAppDiary, keys::kSecAdmin, keys::kHolidays);
+        set(c.today, QTime(12, 0));
+        strip->setDisplay();
+        for (int w = 1; w <= 7; ++w) {
+            const QLabel *letter = strip->letter(w);
+            EXPECT_EQ(letter->font().underline(), w == c.today.dayOfWeek() % 7 + 1) << w;
+            EXPECT_EQ(letter->font().bold(), w == c.bold) << w;
+            EXPECT_EQ(letter->palette().color(QPalette::WindowText),
+                      w == c.bold ? c.colour : QColor(0, 0, 0))
+                << w;
+        }
+    }
+}
 
-    auto *timeBox = child<QLineEdit>(&row, "TimeBox");
+TEST_F(AlarmPanels, TimeZonesFollowTheClockTickAndTheStoredLocalZone) {
+    set(kMonday, QTime(10, 0, 5));
+    bank->tick();
+    EXPECT_EQ(text("ClockCal"), QStringLiteral("10:00:05 AM 12-22-2025"));
+    click("cmdTimeZone"); // no "TZone" stored: zone 8
+    const char *labels[] = {"New York (Zone 5)",  "Nome (Zone 11)",  "Chicago (Zone 6)",
+                            "Honolulu (Zone 10)", "Denver (Zone 7)", "Juneau (Zone 9)"};
+    for (int n = 1; n <= 6; ++n)
+        EXPECT_EQ(board->window(n)->label(), QString::fromLatin1(labels[n - 1])) << n;
+    env.clock().advanceSeconds(1);
+    bank->tick();
+    EXPECT_EQ(board->window(1)->text(), QStringLiteral("Mon 12/22/2025 1:00:06 PM"));
+    click("Command2", board); // help, until the next zone write
+    EXPECT_TRUE(find("Frame1", board)->isHidden());
+
+    env.store().save(keys::kAppClock, keys::kSecLocal, keys::kTZone, QStringLiteral("10"));
+    set(QDate(2026, 6, 30), QTime(23, 30));
+    click("cmdMainMenu");
+    click("cmdTimeZone");
+    EXPECT_FALSE(find("Frame1", board)->isHidden());
+    EXPECT_EQ(board->window(2)->text(), QStringLiteral("Wed 7/1/2026 8:30:00 PM"));
+    EXPECT_EQ(text("Text1", board), QStringLiteral("Tue 6/30/2026 11:30:00 PM"));
+    board->setTimeZone(11);
+    EXPECT_EQ(board->window(2)->label(), QStringLiteral("Canberra (Zone -10)"));
+}
+
+TEST_F(AlarmPanels, RingShowsPingAndTheDailyResetRefreshesRowsAndStrip) {
+    save(keys::alarmSection(1), keys::kTime, "10:00:00");
+    click("cmdStartAlarms"); // all fourteen on, bank reloaded
+    bank->tick();            // batch tick: alarms 2..14 at midnight switch off silently
+    EXPECT_EQ(find<QLabel>("Alert")->text(), QStringLiteral(" "));
+    EXPECT_EQ(text("Text", bank->row(1)), QStringLiteral("1"));
+    set(kMonday, QTime(10, 0));
+    bank->tick();
+    EXPECT_EQ(find<QLabel>("Alert")->text(), QStringLiteral("Ping!"));
+    EXPECT_FALSE(find<QCheckBox>("Check", bank->row(1))->isChecked());
+    EXPECT_TRUE(find<CanReset>("CanReset1", bank)->armed());
+    click("cmdSetAlarms");
+    EXPECT_EQ(find<QLabel>("Alert")->text(), QStringLiteral(" "));
+
+    // The list changes; the strip shows it after the reset at 00:01.
+    save(keys::kSecAdmin, keys::kHolidays, ";12/26;");
+    set(kMonday.addDays(1), QTime(0, 1));
+    bank->tick();
+    EXPECT_TRUE(find<QCheckBox>("Check", bank->row(1))->isChecked());
+    EXPECT_FALSE(find<CanReset>("CanReset1", bank)->armed());
+    EXPECT_TRUE(strip->letter(3)->font().underline()); // Tuesday
+    EXPECT_TRUE(strip->letter(6)->font().bold());      // Friday the 26th
+    EXPECT_FALSE(strip->letter(5)->font().bold());
+}
+
+TEST_F(AlarmPanels, SetAlarmsReloadsTheBankAndShowsAlarmsNineToFourteenOnlyToTheAdministrator) {
+    save(keys::alarmSection(3), keys::kTime, "15:00:00");
+    save(keys::alarmSection(3), keys::kOn, "1");
+    click("cmdSetAlarms");
+    EXPECT_TRUE(bank->bank().alarm(3).on());
+    EXPECT_EQ(bank->bank().alarm(3).alarmTime(), QTime(15, 0));
+    auto *adminFrame = find("frmAdminTimers", bank);
+    for (int n = 1; n <= 14; ++n)
+        EXPECT_EQ(adminFrame->isAncestorOf(bank->row(n)), n >= 9) << n;
+    EXPECT_TRUE(find("cmdAdminTimers", bank)->isHidden());
+
+    save(keys::kSecAdmin, keys::kKeyHold, "Boss");
+    find<QLineEdit>("txtUserId")->setText(QStringLiteral("Boss"));
+    click("cmdSetAlarms");
+    click("cmdAdminTimers", bank);
+    EXPECT_FALSE(adminFrame->isHidden());
+    click("Command2", bank); // help replaces the alarms until its OK
+    EXPECT_TRUE(find("Frame1", bank)->isHidden());
+    click("Command3", bank);
+    EXPECT_FALSE(find("Frame1", bank)->isHidden());
+}
+
+TEST_F(AlarmPanels, AlarmRowEditsReachTheStore) {
+    save(QStringLiteral("allDT2"), keys::kType, "Chimes");
+    click("cmdSetAlarms");
+    bank->tick(); // the day boxes write once the batch tick is over
+    DownTime *row = bank->row(1);
+    QTest::mouseClick(find("Check", row), Qt::LeftButton);
+    EXPECT_EQ(stored(1, keys::kOn), QStringLiteral("1"));
+    auto *timeBox = find<QLineEdit>("TimeBox", row);
     timeBox->selectAll();
     QTest::keyClicks(timeBox, QStringLiteral("6:45"));
-    EXPECT_EQ(stored(keys::kTime), QStringLiteral("06:45:00"));
+    EXPECT_EQ(stored(1, keys::kTime), QStringLiteral("06:45:00"));
     emit timeBox->editingFinished();
     EXPECT_EQ(timeBox->text(), QStringLiteral("06:45"));
 
-    // The batch state ends with the bank's first tick; only then do the day boxes write.
-    model.setBatch(false);
-    auto *extend = child<QPushButton>(&row, "cmdExtend");
-    auto *extended = child<QGroupBox>(&row, "pbExtended");
-    EXPECT_TRUE(extended->isHidden());
-    QTest::mouseClick(extend, Qt::LeftButton);
-    EXPECT_FALSE(extended->isHidden());
-    EXPECT_EQ(extend->toolTip(), QStringLiteral("Back to normal view"));
-    QTest::mouseClick(child<QCheckBox>(&row, "chkSunday"), Qt::LeftButton);
-    EXPECT_EQ(stored(keys::kDays), QStringLiteral("sMTWTFSeeh"));
-    QTest::mouseClick(extend, Qt::LeftButton);
-    EXPECT_TRUE(extended->isHidden());
-    EXPECT_EQ(extend->toolTip(), QStringLiteral("Schedule by day of week"));
-}
-
-TEST_F(DownTimeTest, SoundSliderShowsTheSlotTypeAndIgnoresEmptySlots) {
-    auto *slider = child<QSlider>(&row, "HScroll1");
-    auto *label = child<QLabel>(&row, "Label1");
-    EXPECT_EQ(slider->maximum(), 9);
-    EXPECT_EQ(slider->value(), 1);
-    slider->setValue(2);
-    EXPECT_EQ(label->text(), QStringLiteral("Chimes"));
-    EXPECT_EQ(stored(keys::kRedir), QStringLiteral("AllDT2"));
-    slider->setValue(3); // no description: nothing changes
-    EXPECT_EQ(label->text(), QStringLiteral("Chimes"));
-    EXPECT_EQ(stored(keys::kRedir), QStringLiteral("AllDT2"));
-}
-
-class TimeLertTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        env.clock().set(QDateTime(QDate(2026, 7, 7), QTime(9, 59)));
-        panel.setUser(keys::kAlarmBankUser);
-        panel.show();
-    }
-    TestEnv env;
-    TimeLert panel{env.services()};
-};
-
-TEST_F(TimeLertTest, FourteenRowsWithNineToFourteenBehindTheAdministratorsButton) {
-    EXPECT_EQ(panel.user(), QStringLiteral("TimeLert"));
-    auto *frame = child<QGroupBox>(&panel, "frmAdminTimers");
-    auto *button = child<QPushButton>(&panel, "cmdAdminTimers");
-    EXPECT_EQ(frame->title(), QStringLiteral(" Administrator's Aditional timers (9 - 14) "));
-    for (int n = 1; n <= 14; ++n) {
-        DownTime *row = child<DownTime>(&panel, qPrintable(QStringLiteral("DownTime%1").arg(n)));
-        ASSERT_NE(row, nullptr) << n;
-        EXPECT_EQ(frame->isAncestorOf(row), n >= 9) << n;
-        EXPECT_EQ(row->model().section(), keys::alarmSection(n));
-    }
-    EXPECT_EQ(child<QLabel>(&panel, "Label1")->text(), QStringLiteral("8"));
-    EXPECT_TRUE(button->isHidden());
-    EXPECT_TRUE(frame->isHidden());
-    panel.setSuperUser(true);
-    EXPECT_TRUE(panel.superUser());
-    QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_FALSE(frame->isHidden());
-    // A new user write reloads and closes the frame.
-    panel.setUser(keys::kAlarmBankUser);
-    EXPECT_TRUE(frame->isHidden());
-}
-
-TEST_F(TimeLertTest, HelpSwapsTheFrames) {
-    auto *frame1 = child<QGroupBox>(&panel, "Frame1");
-    auto *frame2 = child<QGroupBox>(&panel, "Frame2");
-    EXPECT_EQ(frame2->title(), QStringLiteral("Help for the Alert Timers"));
-    QTest::mouseClick(child<QPushButton>(&panel, "Command2"), Qt::LeftButton);
-    EXPECT_TRUE(frame1->isHidden());
-    EXPECT_FALSE(frame2->isHidden());
-    QTest::mouseClick(child<QPushButton>(&panel, "Command3"), Qt::LeftButton);
-    EXPECT_FALSE(frame1->isHidden());
-    EXPECT_TRUE(frame2->isHidden());
-}
-
-TEST_F(TimeLertTest, ClockRunStartsTheSecondTimerWhateverIsWritten) {
-    auto *timer = panel.findChild<QTimer *>(QStringLiteral("Timer1"));
-    ASSERT_NE(timer, nullptr);
-    EXPECT_FALSE(timer->isActive());
-    EXPECT_FALSE(panel.clockRun());
-    panel.setClockRun(false);
-    EXPECT_TRUE(panel.clockRun());
-    EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(timer->interval(), 1000);
-}
-
-TEST_F(TimeLertTest, TickShowsTimeCountsDownAndRelaysAPing) {
-    env.store().save(keys::kAppDiary, keys::alarmSection(2), keys::kTime,
-                     QStringLiteral("10:00:00"));
-    env.store().save(keys::kAppDiary, keys::alarmSection(2), keys::kOn, QStringLiteral("1"));
-    panel.setUser(keys::kAlarmBankUser);
-    QSignalSpy ticks(&panel, &TimeLert::clockTick);
-    QSignalSpy pings(&panel, &TimeLert::alarmPing);
-    QSignalSpy rang(&panel, &TimeLert::alarmRang);
-    panel.tick();
-    EXPECT_EQ(ticks.count(), 1);
-    EXPECT_EQ(child<QLineEdit>(&panel, "TimeNow")->text(), QStringLiteral("9:59:00 AM"));
-    auto *row2 = panel.row(2);
-    EXPECT_EQ(child<QLineEdit>(row2, "Text")->text(), QStringLiteral("1"));
-    EXPECT_TRUE(child<QCheckBox>(row2, "Check")->isChecked());
-    EXPECT_EQ(child<QLineEdit>(panel.row(1), "Text")->text(), QStringLiteral(" "));
-
-    env.clock().set(QDateTime(QDate(2026, 7, 7), QTime(10, 0)));
-    panel.tick();
-    EXPECT_EQ(pings.count(), 1);
-    EXPECT_EQ(rang.count(), 1);
-    EXPECT_FALSE(child<QCheckBox>(row2, "Check")->isChecked());
-    EXPECT_TRUE(panel.findChild<CanReset *>(QStringLiteral("CanReset1"))->armed());
-}
-
-TEST_F(TimeLertTest, DailyResetReloadsTheRowsAndRaisesAlarmsReset) {
-    env.store().save(keys::kAppDiary, keys::alarmSection(2), keys::kTime,
-                     QStringLiteral("10:00:00"));
-    env.store().save(keys::kAppDiary, keys::alarmSection(2), keys::kOn, QStringLiteral("1"));
-    panel.setUser(keys::kAlarmBankUser);
-    QSignalSpy resets(&panel, &TimeLert::alarmsReset);
-    panel.tick();
-    env.clock().set(QDateTime(QDate(2026, 7, 7), QTime(10, 0)));
-    panel.tick();
-    env.clock().set(QDateTime(QDate(2026, 7, 8), QTime(0, 1)));
-    panel.tick();
-    EXPECT_EQ(resets.count(), 1);
-    EXPECT_TRUE(child<QCheckBox>(panel.row(2), "Check")->isChecked());
-    EXPECT_FALSE(panel.findChild<CanReset *>(QStringLiteral("CanReset1"))->armed());
+    click("cmdExtend", row);
+    QTest::mouseClick(find("chkSunday", row), Qt::LeftButton);
+    EXPECT_EQ(stored(1, keys::kDays), QStringLiteral("sMTWTFSeeh"));
+    find<QAbstractSlider>("HScroll1", row)->setValue(2);
+    find<QAbstractSlider>("HScroll1", row)->setValue(3); // no description: not taken
+    EXPECT_EQ(find<QLabel>("Label1", row)->text(), QStringLiteral("Chimes"));
+    EXPECT_EQ(stored(1, keys::kRedir), QStringLiteral("AllDT2"));
 }
 
 } // namespace
