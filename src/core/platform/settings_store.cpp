@@ -164,6 +164,7 @@ bool SettingsStore::exec(const char *sql) {
 }
 
 bool SettingsStore::step(sqlite3_stmt *stmt, const std::vector<QString> &args) {
+    ++m_operations;
     for (int i = 0; i < int(args.size()); ++i) {
         const QByteArray utf8 = args[i].toUtf8();
         sqlite3_bind_text(stmt, i + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
@@ -179,6 +180,7 @@ bool SettingsStore::step(sqlite3_stmt *stmt, const std::vector<QString> &args) {
 
 QString SettingsStore::get(const QString &app, const QString &section, const QString &key,
                            const QString &defaultValue) const {
+    ++m_operations;
     const QByteArray a = fold(app).toUtf8(), s = fold(section).toUtf8(), k = fold(key).toUtf8();
     sqlite3_bind_text(m_get, 1, a.constData(), int(a.size()), SQLITE_STATIC);
     sqlite3_bind_text(m_get, 2, s.constData(), int(s.size()), SQLITE_STATIC);

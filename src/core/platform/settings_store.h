@@ -54,6 +54,9 @@ public:
     std::vector<Entry> entries() const;
 
     QString path() const { return m_path; }
+    // How many gets, saves and removes this connection has served; lets tests and benchmarks
+    // prove that a path of the program leaves the store alone.
+    quint64 operationCount() const { return m_operations; }
     QString lastError() const { return m_lastError; }
 
     // Groups the writes of one user action into one transaction (one sync to disk).
@@ -87,6 +90,7 @@ private:
     sqlite3_stmt *m_deleteSection = nullptr;
     sqlite3_stmt *m_deleteKey = nullptr;
     int m_batchDepth = 0;
+    mutable quint64 m_operations = 0;
     QString m_lastError;
 };
 
