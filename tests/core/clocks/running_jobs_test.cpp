@@ -88,12 +88,16 @@ TEST_F(RunningJobsTest, StartHaltsTheRunningClockAndStopResumesIt) {
 }
 
 TEST_F(RunningJobsTest, StopCountsMinuteBoundariesAndRecordsRunAndTally) {
-    put(kTC1, keys::kSoFar, QStringLiteral("60"));
+    put(kTC1, keys::kSoFar, QStringLiteral("59"));
     setNow(10, 0, 59);
     start(kTC1);
-    setNow(10, 40, 0); // 39 minutes and a second, across 40 minute boundaries
+    setNow(10, 1, 0);
+    EXPECT_EQ(stop(kTC1).runMinutes, 1);
+
+    start(kTC1);
+    setNow(10, 41, 0);
     const QString record = QStringLiteral("[722][Stop ]{40}<Check timing> @ %1 after 100 minutes")
-                               .arg(text::diaryTime(QTime(10, 40, 0)));
+                               .arg(text::diaryTime(QTime(10, 41, 0)));
     EXPECT_EQ(stop(kTC1).record, record);
     EXPECT_EQ(m_env.diaryLines(m_diary).last(), record);
     EXPECT_EQ(get(kTC1, keys::kSoFar), QStringLiteral("100"));
