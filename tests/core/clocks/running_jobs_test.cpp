@@ -1,6 +1,6 @@
 #include "clocks/running_jobs.h"
 
-#include "diary/diary_record.h"
+#include "clocks/job_clock.h"
 #include "platform/settings_keys.h"
 #include "platform/text_forms.h"
 #include "test_env.h"
@@ -13,12 +13,10 @@
 namespace vidorev {
 namespace {
 
-using test::TestEnv;
-
 const QString kUser = QStringLiteral("ann");
 const QString kTC1 = QStringLiteral("annTC1");
 const QString kTC2 = QStringLiteral("annTC2");
-const QString kTC3 = QStringLiteral("annTC3");
+const QString kTask = QStringLiteral("annDoData5");
 
 QStringList snapshot(const SettingsStore &store) {
     QStringList all;
@@ -27,11 +25,11 @@ QStringList snapshot(const SettingsStore &store) {
     return all;
 }
 
+// The user "ann" with an empty Diary, on a temporary store.
 class RunningJobsTest : public ::testing::Test {
 protected:
     RunningJobsTest() { m_diary = m_env.makeDiary(kUser); }
-
-    QString get(const QString &section, const QString &key) {
+    QString get(const QString &section, const QString &key) const {
         return m_env.store().get(keys::kAppDiary, section, key);
     }
     void put(const QString &section, const QString &key, const QString &value) {
@@ -44,212 +42,151 @@ protected:
                   const QString &name = QStringLiteral("Check timing")) {
         return m_jobs.start(kUser, section, code, name);
     }
+    Posting stop(const QString &section) { return m_jobs.stop(kUser, section); }
+    // "Status SoFar ByRun" of a clock section.
+    QString state(const QString &section) const {
+        return QStringList{get(section, keys::kStatus), get(section, keys::kSoFar),
+                           get(section, keys::kByRun)}
+            .join(u' ');
+    }
 
-    TestEnv m_env;
-    RunningJobs m_jobs{m_env.store(), m_env.clock()};
+    mutable test::TestEnv m_env;
     QString m_diary;
+    RunningJobs m_jobs{m_env.store(), m_env.clock()};
 };
 
-TEST_F(RunningJobsTest, FirstStartPushesTheClockAndHaltsNothing) {
-    setNow(9, 0, 0);
-    const Posting p = start(kTC1);
-    ASSERT_EQ(p.result, PostResult::Posted);
-    EXPECT_EQ(m_jobs.chain(kUser), QStringLiteral(":annTC1"));
-    EXPECT_EQ(get(kTC1, keys::kStatus), QStringLiteral("Run"));
-    EXPECT_EQ(get(kTC1, keys::kByRun), QStringLiteral("0"));
-    EXPECT_EQ(text::parseStoredDateTime(get(kTC1, keys::kStartTime)), m_env.clock().now());
-    EXPECT_EQ(m_env.diaryLines(m_diary),
-              QStringList{diary::startRecord(QStringLiteral("722"), QStringLiteral("Check timing"),
-                                             m_env.clock().now())});
-}
-
-TEST_F(RunningJobsTest, StartingASecondClockHaltsTheFirstAndStoppingItResumes) {
+TEST_F(RunningJobsTest, StartHaltsTheRunningClockAndStopResumesIt) {
     put(kTC1, keys::kSoFar, QStringLiteral("10"));
+    put(kTC2, keys::kByRun, QStringLiteral("7")); // left from an earlier run
     setNow(9, 0, 0);
-    start(kTC1);
+    ASSERT_EQ(start(kTC1).result, PostResult::Posted);
     setNow(9, 25, 0);
-    ASSERT_EQ(start(kTC2, QStringLiteral("9"), QStringLiteral("Phone")).result, PostResult::Posted);
-
-    EXPECT_EQ(get(kTC1, keys::kStatus), QStringLiteral("Halt"));
-    EXPECT_EQ(get(kTC1, keys::kSoFar), QStringLiteral("35"));
-    EXPECT_EQ(get(kTC1, keys::kByRun), QStringLiteral("25"));
+    start(kTC2);
+    EXPECT_EQ(state(kTC1), QStringLiteral("Halt 35 25"));
     EXPECT_EQ(m_jobs.chain(kUser), QStringLiteral(":annTC1:annTC2"));
 
-    setNow(9, 32, 30);
-    const Posting stop2 = m_jobs.stop(kUser, kTC2);
-    ASSERT_EQ(stop2.result, PostResult::Posted);
-    EXPECT_EQ(stop2.runMinutes, 7);
-    EXPECT_EQ(m_jobs.chain(kUser), QStringLiteral(":annTC1"));
-    EXPECT_EQ(get(kTC1, keys::kStatus), QStringLiteral("Run"));
-    EXPECT_EQ(text::parseStoredDateTime(get(kTC1, keys::kStartTime)), m_env.clock().now());
-    EXPECT_EQ(get(kTC2, keys::kStatus), QStringLiteral("Stop"));
+    // A to-do task clock interrupts on the same stack; clock 1, already halted, banks nothing.
+    setNow(9, 30, 0);
+    start(kTask, QStringLiteral("Shop"), QStringLiteral("Call supplier"));
+    EXPECT_EQ(m_jobs.chain(kUser), QStringLiteral(":annTC1:annTC2:annDoData5"));
+    EXPECT_EQ(state(kTC2), QStringLiteral("Halt 5 5"));
+    EXPECT_EQ(state(kTC1), QStringLiteral("Halt 35 25"));
+    setNow(9, 34, 0);
+    // The record carries what the store holds for the clock.
+    EXPECT_TRUE(stop(kTask).record.startsWith(QStringLiteral("[Shop][Stop ]{4}<Call supplier> @")));
 
-    // Clock 1 counts again from the moment clock 2 stopped; the interruption is not charged.
     setNow(9, 40, 0);
-    const Posting stop1 = m_jobs.stop(kUser, kTC1);
-    EXPECT_EQ(stop1.runMinutes, 25 + 8);
-    EXPECT_EQ(stop1.totalMinutes, 10 + 25 + 8);
+    EXPECT_EQ(stop(kTC2).runMinutes, 5 + 6);
+    EXPECT_EQ(state(kTC1), QStringLiteral("Run 35 25"));
+    // Clock 1 counts again from the moment clock 2 stopped; the interruptions are not charged.
+    setNow(9, 50, 0);
+    const Posting last = stop(kTC1);
+    EXPECT_EQ(last.runMinutes, 25 + 10);
+    EXPECT_EQ(last.totalMinutes, 10 + 25 + 10);
     EXPECT_EQ(m_jobs.chain(kUser), QString());
-    EXPECT_EQ(m_env.diaryLines(m_diary).size(), 4);
+    EXPECT_EQ(m_env.diaryLines(m_diary).size(), 6);
 }
 
-TEST_F(RunningJobsTest, StopOneSecondAfterStartAcrossAMinuteCountsOneMinute) {
+TEST_F(RunningJobsTest, StopCountsMinuteBoundariesAndRecordsRunAndTally) {
+    put(kTC1, keys::kSoFar, QStringLiteral("59"));
     setNow(10, 0, 59);
     start(kTC1);
     setNow(10, 1, 0);
-    const Posting p = m_jobs.stop(kUser, kTC1);
-    EXPECT_EQ(p.runMinutes, 1);
-    EXPECT_EQ(p.totalMinutes, 1);
-    EXPECT_EQ(get(kTC1, keys::kSoFar), QStringLiteral("1"));
+    EXPECT_EQ(stop(kTC1).runMinutes, 1);
+
+    start(kTC1);
+    setNow(10, 41, 0);
+    const QString record = QStringLiteral("[722][Stop ]{40}<Check timing> @ %1 after 100 minutes")
+                               .arg(text::diaryTime(QTime(10, 41, 0)));
+    EXPECT_EQ(stop(kTC1).record, record);
+    EXPECT_EQ(m_env.diaryLines(m_diary).last(), record);
+    EXPECT_EQ(get(kTC1, keys::kSoFar), QStringLiteral("100"));
 }
 
-TEST_F(RunningJobsTest, StopRecordCarriesRunAndTally) {
-    put(kTC1, keys::kSoFar, QStringLiteral("60"));
-    setNow(10, 0, 0);
+TEST_F(RunningJobsTest, WithTheDiaryMissingOrFailingStartAndStopChangeNothing) {
     start(kTC1);
-    setNow(10, 40, 0);
-    const Posting p = m_jobs.stop(kUser, kTC1);
-    const QString expected = QStringLiteral("[722][Stop ]{40}<Check timing> @ ") +
-                             text::diaryTime(QTime(10, 40, 0)) +
-                             QStringLiteral(" after 100 minutes");
-    EXPECT_EQ(p.record, expected);
-    EXPECT_EQ(m_env.diaryLines(m_diary).last(), expected);
-}
-
-TEST_F(RunningJobsTest, InterruptionsNestAndUnwindInOrder) {
-    setNow(8, 0, 0);
-    start(kTC1);
-    setNow(8, 10, 0);
-    start(kTC2);
-    setNow(8, 30, 0);
-    start(kTC3);
-    EXPECT_EQ(m_jobs.chain(kUser), QStringLiteral(":annTC1:annTC2:annTC3"));
-    EXPECT_EQ(get(kTC2, keys::kByRun), QStringLiteral("20"));
-    // Halting a clock that is already halted banks nothing a second time.
-    EXPECT_EQ(get(kTC1, keys::kByRun), QStringLiteral("10"));
-
-    setNow(8, 45, 0);
-    m_jobs.stop(kUser, kTC3);
-    EXPECT_EQ(get(kTC2, keys::kStatus), QStringLiteral("Run"));
-    EXPECT_EQ(get(kTC1, keys::kStatus), QStringLiteral("Halt"));
-    setNow(8, 50, 0);
-    EXPECT_EQ(m_jobs.stop(kUser, kTC2).runMinutes, 25);
-    EXPECT_EQ(get(kTC1, keys::kStatus), QStringLiteral("Run"));
-    setNow(9, 0, 0);
-    EXPECT_EQ(m_jobs.stop(kUser, kTC1).runMinutes, 20);
-}
-
-TEST_F(RunningJobsTest, ToDoTaskClocksShareTheSameStack) {
-    const QString task = QStringLiteral("annDoData5");
-    setNow(9, 0, 0);
-    start(kTC1);
-    setNow(9, 15, 0);
-    ASSERT_EQ(start(task, QStringLiteral("Shop"), QStringLiteral("Call supplier")).result,
-              PostResult::Posted);
-    EXPECT_EQ(m_jobs.chain(kUser), QStringLiteral(":annTC1:annDoData5"));
-    EXPECT_EQ(get(task, keys::kJob), QStringLiteral("Shop"));
-    EXPECT_EQ(get(task, keys::kTaskName), QStringLiteral("Call supplier"));
-    EXPECT_EQ(get(kTC1, keys::kStatus), QStringLiteral("Halt"));
-    setNow(9, 20, 0);
-    const Posting p = m_jobs.stop(kUser, task);
-    EXPECT_TRUE(p.record.startsWith(QStringLiteral("[Shop][Stop ]{5}<Call supplier> @ ")));
-    EXPECT_EQ(get(kTC1, keys::kStatus), QStringLiteral("Run"));
-}
-
-TEST_F(RunningJobsTest, RunningClockSurvivesAProgramRestart) {
-    setNow(9, 0, 0);
-    start(kTC1);
-    {
-        // A new process: its own store connection and models, ninety minutes later.
-        auto reopened = SettingsStore::open(m_env.store().path());
-        FixedClock later(QDateTime(QDate(2026, 12, 4), QTime(10, 30, 0)));
-        RunningJobs jobs(*reopened, later);
-        EXPECT_EQ(jobs.load(kTC1).status, ClockStatus::Run);
-        const Posting p = jobs.stop(kUser, kTC1);
-        EXPECT_EQ(p.runMinutes, 90);
-        EXPECT_EQ(p.totalMinutes, 90);
-    }
-    EXPECT_EQ(get(kTC1, keys::kSoFar), QStringLiteral("90"));
-}
-
-TEST_F(RunningJobsTest, WithTheDiaryMissingStartAndStopChangeNothing) {
-    start(kTC1);
+    m_env.clock().advanceSeconds(600);
     QFile::remove(m_diary);
     const QStringList before = snapshot(m_env.store());
-    m_env.clock().advanceSeconds(600);
-
     EXPECT_EQ(start(kTC2).result, PostResult::DiaryMissing);
-    EXPECT_EQ(snapshot(m_env.store()), before);
-    EXPECT_EQ(m_jobs.stop(kUser, kTC1).result, PostResult::DiaryMissing);
+    EXPECT_EQ(stop(kTC1).result, PostResult::DiaryMissing);
     EXPECT_EQ(snapshot(m_env.store()), before);
     EXPECT_FALSE(QFile::exists(m_diary)); // a writer never makes a Diary
-}
 
-TEST_F(RunningJobsTest, AFailedDiaryWriteLeavesTheStoreAsItWas) {
     // A file that opens for appending but refuses every write, whoever runs the test.
     const QString refusing = QStringLiteral("/proc/version");
     if (!QFileInfo(refusing).isFile())
         GTEST_SKIP() << "no /proc here";
     put(kUser, keys::kFileKey, refusing);
-    const QStringList before = snapshot(m_env.store());
-    const Posting p = start(kTC1);
+    const QStringList refused = snapshot(m_env.store());
+    const Posting p = stop(kTC1);
     EXPECT_EQ(p.result, PostResult::DiaryFailed);
     EXPECT_FALSE(p.error.isEmpty());
-    EXPECT_EQ(snapshot(m_env.store()), before);
+    EXPECT_EQ(snapshot(m_env.store()), refused);
 }
 
 TEST_F(RunningJobsTest, ActionsTheClockStateDoesNotAllowChangeNothing) {
     start(kTC1);
     start(kTC2);
     const QStringList before = snapshot(m_env.store());
-    const int lines = int(m_env.diaryLines(m_diary).size());
-    EXPECT_EQ(start(kTC2).result, PostResult::NotAllowed);              // running
-    EXPECT_EQ(start(kTC1).result, PostResult::NotAllowed);              // halted
-    EXPECT_EQ(m_jobs.stop(kUser, kTC1).result, PostResult::NotAllowed); // halted
-    EXPECT_EQ(m_jobs.stop(kUser, kTC3).result, PostResult::NotAllowed); // idle
+    EXPECT_EQ(start(kTC2).result, PostResult::NotAllowed); // running
+    EXPECT_EQ(start(kTC1).result, PostResult::NotAllowed); // halted
+    EXPECT_EQ(stop(kTC1).result, PostResult::NotAllowed);  // halted
+    EXPECT_EQ(stop(kTask).result, PostResult::NotAllowed); // idle
     EXPECT_EQ(snapshot(m_env.store()), before);
-    EXPECT_EQ(m_env.diaryLines(m_diary).size(), lines);
+    EXPECT_EQ(m_env.diaryLines(m_diary).size(), 2);
 }
 
-TEST_F(RunningJobsTest, StoppingAClockBelowTheTopOfAHandEditedChainKeepsTheOthers) {
-    put(kUser, keys::kStack, QStringLiteral(":annTC1:annTC2"));
-    put(kTC1, keys::kStatus, QStringLiteral("Run"));
+TEST_F(RunningJobsTest, AHandEditedStoreNeitherLosesJobsNorCountsAbsurdMinutes) {
     put(kTC2, keys::kStatus, QStringLiteral("Run"));
-    ASSERT_EQ(m_jobs.stop(kUser, kTC1).result, PostResult::Posted);
-    EXPECT_EQ(m_jobs.chain(kUser), QStringLiteral(":annTC2"));
-    EXPECT_EQ(get(kTC2, keys::kStatus), QStringLiteral("Run"));
+    for (const char *bad : {"", "0", "abc", "12:xx", "1e999", "--5"}) {
+        SCOPED_TRACE(bad);
+        // Clock 1 sits below the top; entries match whole and without regard to case.
+        put(kUser, keys::kStack, QStringLiteral(":ANNtc1:annTC12:annTC2"));
+        put(kTC1, keys::kStatus, QStringLiteral("Run"));
+        for (const QString &key : {keys::kStartTime, keys::kSoFar, keys::kByRun})
+            put(kTC1, key, QString::fromUtf8(bad));
+        const Posting p = stop(kTC1);
+        ASSERT_EQ(p.result, PostResult::Posted);
+        EXPECT_EQ(p.runMinutes, 0);
+        EXPECT_EQ(get(kTC1, keys::kSoFar), QStringLiteral("0"));
+        EXPECT_EQ(m_jobs.chain(kUser), QStringLiteral(":annTC12:annTC2"));
+    }
+    // A halted clock on top banked its minutes when it halted: a Start adds none.
+    put(kTC2, keys::kStatus, QStringLiteral("Halt"));
+    put(kTC2, keys::kSoFar, QStringLiteral("5"));
+    put(kTC2, keys::kStartTime, text::storedDateTime(m_env.clock().now().addSecs(-3600)));
+    start(kTC1);
+    EXPECT_EQ(get(kTC2, keys::kSoFar), QStringLiteral("5"));
 }
 
-class HandEditedValues : public RunningJobsTest,
-                         public ::testing::WithParamInterface<const char *> {};
-
-TEST_P(HandEditedValues, ReadAsDefaultsAndNeverCountAbsurdMinutes) {
-    const QString bad = QString::fromUtf8(GetParam());
-    put(kUser, keys::kStack, QStringLiteral(":annTC1"));
-    put(kTC1, keys::kStatus, QStringLiteral("Run"));
-    put(kTC1, keys::kStartTime, bad);
-    put(kTC1, keys::kSoFar, bad);
-    put(kTC1, keys::kByRun, bad);
-    const ClockSection s = m_jobs.load(kTC1);
-    EXPECT_FALSE(s.startTime.isValid());
-    EXPECT_EQ(s.soFar, 0);
-    const Posting p = m_jobs.stop(kUser, kTC1);
-    ASSERT_EQ(p.result, PostResult::Posted);
-    EXPECT_EQ(p.runMinutes, 0);
-    EXPECT_EQ(p.totalMinutes, 0);
-    EXPECT_EQ(get(kTC1, keys::kSoFar), QStringLiteral("0"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, HandEditedValues,
-                         ::testing::Values("", "0", "abc", "12:xx", "1e999", "--5"));
-
-TEST(ClockStatusText, UnknownStatusReadsAsStop) {
-    EXPECT_EQ(parseClockStatus(QStringLiteral("Run")), ClockStatus::Run);
-    EXPECT_EQ(parseClockStatus(QStringLiteral("Halt")), ClockStatus::Halt);
-    EXPECT_EQ(parseClockStatus(QStringLiteral("Running")), ClockStatus::Stop);
-    EXPECT_EQ(parseClockStatus(QString()), ClockStatus::Stop);
-    for (ClockStatus s : {ClockStatus::Stop, ClockStatus::Run, ClockStatus::Halt})
-        EXPECT_EQ(parseClockStatus(clockStatusText(s)), s);
+TEST_F(RunningJobsTest, AJobClocksStoredStatusDecidesItsButtonsLocksAndEdits) {
+    JobClock clock(m_env.store(), m_jobs);
+    clock.setUser(kUser);
+    clock.setWhich(QStringLiteral("TC1"));
+    using Edit = bool (JobClock::*)(const QString &);
+    struct Case {
+        const char *status;
+        Edit edit;
+        bool start, stop, locked;
+    };
+    for (const Case &c : {Case{"Run", &JobClock::setName, false, true, true},
+                          Case{"Halt", &JobClock::setCode, false, false, true},
+                          Case{"Running", &JobClock::setCode, true, false, false},
+                          Case{"Stop", &JobClock::setName, true, false, false}}) {
+        SCOPED_TRACE(c.status);
+        put(kTC1, keys::kSoFar, QStringLiteral("90"));
+        put(kTC1, keys::kStatus, QString::fromUtf8(c.status));
+        // Another panel may have moved the clock: an edit goes by the store, not the view.
+        EXPECT_EQ((clock.*c.edit)(QStringLiteral("Edited")), !c.locked);
+        EXPECT_EQ(get(kTC1, keys::kSoFar), c.locked ? QStringLiteral("90") : QStringLiteral("0"));
+        clock.reload();
+        EXPECT_EQ(clock.view().startEnabled, c.start);
+        EXPECT_EQ(clock.view().stopEnabled, c.stop);
+        EXPECT_EQ(clock.view().boxesLocked, c.locked);
+    }
+    EXPECT_EQ(get(kTC1, keys::kTaskName), QStringLiteral("Edited"));
+    EXPECT_EQ(get(kTC1, keys::kJob), QStringLiteral("Edited"));
 }
 
 } // namespace
