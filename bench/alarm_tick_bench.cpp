@@ -67,10 +67,13 @@ struct IoCalls {
 IoCalls ioCalls() {
     QFile io(QStringLiteral("/proc/self/io"));
     IoCalls calls;
-    if (!io.open(QIODevice::ReadOnly)) return calls;
+    if (!io.open(QIODevice::ReadOnly))
+        return calls;
     for (const QByteArray &line : io.readAll().split('\n')) {
-        if (line.startsWith("syscr:")) calls.reads = line.mid(6).trimmed().toLongLong();
-        if (line.startsWith("syscw:")) calls.writes = line.mid(6).trimmed().toLongLong();
+        if (line.startsWith("syscr:"))
+            calls.reads = line.mid(6).trimmed().toLongLong();
+        if (line.startsWith("syscw:"))
+            calls.writes = line.mid(6).trimmed().toLongLong();
     }
     return calls;
 }
@@ -78,7 +81,8 @@ IoCalls ioCalls() {
 // Keeps the fixed clock within one morning hour so no alarm rings during a long run.
 void step(FixedClock &clock) {
     clock.advanceSeconds(1);
-    if (clock.now().time() >= QTime(10, 0)) clock.set(kMorning.addSecs(1));
+    if (clock.now().time() >= QTime(10, 0))
+        clock.set(kMorning.addSecs(1));
 }
 
 void BM_BankTick(benchmark::State &state) {
@@ -167,17 +171,20 @@ void BM_IdleMinute(benchmark::State &state) {
         state.counters["write_calls"] = double(ioAfter.writes - ioBefore.writes);
     }
     for (int n = 1; n <= keys::kAlarmCount; ++n)
-        if (!bank->bank().alarm(n).on()) state.SkipWithError("an alarm went off during the run");
+        if (!bank->bank().alarm(n).on())
+            state.SkipWithError("an alarm went off during the run");
 }
 BENCHMARK(BM_IdleMinute)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
 int main(int argc, char **argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -21,12 +21,14 @@ void AlarmBank::reload() {
 void AlarmBank::tick(const QDateTime &now) {
     for (const auto &timer : m_alarms) {
         const AlarmTimer::TickResult result = timer->tick(now);
-        if (result.ring == AlarmTimer::Ring::Silent) emit alarmPing();
+        if (result.ring == AlarmTimer::Ring::Silent)
+            emit alarmPing();
         if (result.ring == AlarmTimer::Ring::Silent || result.ring == AlarmTimer::Ring::Sound)
             emit alarmRang();
         // Any alarm the tick switched off, by ringing or by its schedule, comes back on at the
         // next reset; its schedule then decides again for that day.
-        if (result.switchedOff) m_reset.arm(now);
+        if (result.switchedOff)
+            m_reset.arm(now);
     }
 
     if (m_reset.tick(now)) {

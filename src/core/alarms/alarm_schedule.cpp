@@ -32,7 +32,8 @@ QString withPosition(const QString &letters, int position, bool ticked) {
 }
 
 QString repairLetters(const QString &stored) {
-    if (stored.size() < 6 || stored.size() >= kScheduleLength) return stored;
+    if (stored.size() < 6 || stored.size() >= kScheduleLength)
+        return stored;
     return stored + kRepairTail.mid(stored.size() - 6);
 }
 
@@ -43,7 +44,8 @@ int weekdayNumber(const QDate &date) {
 int daysToNextScheduled(const std::array<bool, 7> &weekdays, int weekday, int fallback) {
     for (int ahead = 1; ahead <= 6; ++ahead) {
         const int other = (weekday - 1 + ahead) % 7;
-        if (weekdays[std::size_t(other)]) return ahead;
+        if (weekdays[std::size_t(other)])
+            return ahead;
     }
     return fallback;
 }
@@ -62,15 +64,19 @@ QString storedTimeOfDay(const QTime &time) {
 
 QTime parseTimeOfDay(const QString &text) {
     const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty()) return {};
+    if (trimmed.isEmpty())
+        return {};
     // A bare number is not a time yet (the user may be half-way through typing one).
     QTime time = trimmed.contains(u':') ? QTime::fromString(trimmed, Qt::ISODate) : QTime();
-    if (time.isValid()) return time;
+    if (time.isValid())
+        return time;
     time = text::parseDiaryTime(trimmed);
-    if (time.isValid()) return time;
+    if (time.isValid())
+        return time;
     for (const char *form : {"H:m", "H:m:s", "h:m AP", "h:m ap", "h AP", "h ap"}) {
         time = QTime::fromString(trimmed, QString::fromLatin1(form));
-        if (time.isValid()) return time;
+        if (time.isValid())
+            return time;
     }
     const QDateTime dateTime = text::parseStoredDateTime(trimmed);
     return dateTime.isValid() ? dateTime.time() : QTime();

@@ -30,7 +30,8 @@ int AlarmTimer::readSoundCount() const {
 }
 
 void AlarmTimer::saveIfChanged(const QString &key, const QString &stored, const QString &value) {
-    if (stored != value) m_services.store.save(keys::kAppDiary, m_section, key, value);
+    if (stored != value)
+        m_services.store.save(keys::kAppDiary, m_section, key, value);
 }
 
 void AlarmTimer::load(const QString &section) {
@@ -69,7 +70,8 @@ void AlarmTimer::load(const QString &section) {
     if (holidays.size() > 1) {
         const auto off = holidayWeekdays(holidays, m_services.clock.now().date());
         for (std::size_t day = 0; day < off.size(); ++day)
-            if (off[day]) m_ticked[day] = false;
+            if (off[day])
+                m_ticked[day] = false;
         m_daysToNext = 7;
     }
 
@@ -79,7 +81,8 @@ void AlarmTimer::load(const QString &section) {
 }
 
 void AlarmTimer::setOn(bool on) {
-    if (m_section.isEmpty() || on == m_on) return;
+    if (m_section.isEmpty() || on == m_on)
+        return;
     m_on = on;
     m_services.store.save(keys::kAppDiary, m_section, keys::kOn,
                           on ? QStringLiteral("1") : QStringLiteral("0"));
@@ -91,16 +94,19 @@ QString AlarmTimer::timeBoxText() const {
 
 bool AlarmTimer::setTimeText(const QString &text) {
     const QTime time = parseTimeOfDay(text);
-    if (!time.isValid() || m_section.isEmpty()) return false;
+    if (!time.isValid() || m_section.isEmpty())
+        return false;
     m_alarmTime = QTime(time.hour(), time.minute(), time.second());
     m_services.store.save(keys::kAppDiary, m_section, keys::kTime, storedTimeOfDay(m_alarmTime));
     return true;
 }
 
 void AlarmTimer::setDayTicked(int position, bool ticked) {
-    if (position < 0 || position >= kScheduleLength) return;
+    if (position < 0 || position >= kScheduleLength)
+        return;
     m_ticked[std::size_t(position)] = ticked;
-    if (m_batch || m_section.isEmpty()) return;
+    if (m_batch || m_section.isEmpty())
+        return;
     m_letters = withPosition(m_letters, position, ticked);
     m_services.store.save(keys::kAppDiary, m_section, keys::kDays, m_letters);
 }
@@ -110,7 +116,8 @@ bool AlarmTimer::selectSound(int slot) {
     const QString candidate = keys::kSecAlarmStem + QString::number(slot);
     const QString description =
         m_services.store.get(keys::kAppDiary, candidate, keys::kType, QString());
-    if (description.isEmpty() || m_section.isEmpty()) return false;
+    if (description.isEmpty() || m_section.isEmpty())
+        return false;
     m_soundSection = candidate;
     m_soundSlot = slot;
     m_soundDescription = description;
@@ -119,7 +126,8 @@ bool AlarmTimer::selectSound(int slot) {
 }
 
 void AlarmTimer::switchOff(TickResult &result) {
-    if (!m_on) return;
+    if (!m_on)
+        return;
     setOn(false);
     result.switchedOff = true;
 }
@@ -132,14 +140,16 @@ AlarmTimer::TickResult AlarmTimer::tick(const QDateTime &now) {
     }
     const QDate today = now.date();
     const int weekday = weekdayNumber(today);
-    if (!m_ticked[std::size_t(weekday - 1)]) switchOff(result);
+    if (!m_ticked[std::size_t(weekday - 1)])
+        switchOff(result);
 
     if (m_monthEndPending) {
         std::array<bool, 7> weekdays{};
         std::copy_n(m_ticked.begin(), 7, weekdays.begin());
         m_daysToNext = daysToNextScheduled(weekdays, weekday, m_daysToNext);
         if (lastScheduledDayOfMonth(today, m_daysToNext)) {
-            if (m_ticked[kNotEnd]) switchOff(result);
+            if (m_ticked[kNotEnd])
+                switchOff(result);
         } else if (m_ticked[kEndOfMonth]) {
             switchOff(result);
         }
@@ -147,7 +157,8 @@ AlarmTimer::TickResult AlarmTimer::tick(const QDateTime &now) {
     m_monthEndPending = false;
 
     const int minutes = minutesUntil(now.time(), m_alarmTime);
-    if (minutes < 1) ring(result);
+    if (minutes < 1)
+        ring(result);
     m_readout = QString::number(minutes);
     return result;
 }
@@ -169,7 +180,8 @@ void AlarmTimer::ring(TickResult &result) {
         result.ring = Ring::Silent;
         return;
     }
-    if (wave != keys::kSilentWave) m_services.sound.play(wave);
+    if (wave != keys::kSilentWave)
+        m_services.sound.play(wave);
     result.ring = Ring::Sound;
 }
 

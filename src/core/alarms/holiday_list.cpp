@@ -19,7 +19,8 @@ int weekdayIndex(const QDate &today, int k) {
 // Start of the marker after the token opening at position, or -1.
 qsizetype markerStart(const QString &list, qsizetype position) {
     const qsizetype close = list.indexOf(kSeparator, position + 1);
-    if (close < 0 || close + 1 >= list.size()) return -1;
+    if (close < 0 || close + 1 >= list.size())
+        return -1;
     return list.at(close + 1) == kMarker ? close + 1 : -1;
 }
 } // namespace
@@ -46,14 +47,16 @@ std::array<bool, 7> holidayWeekdays(const QString &list, const QDate &today) {
     std::array<bool, 7> holidays{};
     for (int k = 0; k < 7; ++k) {
         const qsizetype at = list.indexOf(weekToken(today, k));
-        if (at >= 0 && !markedAt(list, at)) holidays[std::size_t(weekdayIndex(today, k))] = true;
+        if (at >= 0 && !markedAt(list, at))
+            holidays[std::size_t(weekdayIndex(today, k))] = true;
     }
     return holidays;
 }
 
 BgrColour colourAt(const QString &list, qsizetype position) {
     const qsizetype marker = markerStart(list, position);
-    if (marker < 0) return kHolidayRed;
+    if (marker < 0)
+        return kHolidayRed;
     const QString digits = list.mid(marker + 1, kMarkerDigits);
     bool ok = digits.size() == kMarkerDigits;
     for (const QChar c : digits)
@@ -84,9 +87,11 @@ std::array<StripLetter, 7> scanWeek(const QString &list, const QDate &today) {
         letter.colour = addColours(letter.colour, colourAt(list, at));
     };
     for (int k = 0; k < 7; ++k) {
-        if (const qsizetype at = list.indexOf(weekToken(today, k)); at >= 0) mark(k, at);
+        if (const qsizetype at = list.indexOf(weekToken(today, k)); at >= 0)
+            mark(k, at);
         const int day = today.addDays(k).day();
-        if (const qsizetype at = list.indexOf(everyMonthToken(day)); at >= 0) mark(k, at);
+        if (const qsizetype at = list.indexOf(everyMonthToken(day)); at >= 0)
+            mark(k, at);
     }
     return letters;
 }

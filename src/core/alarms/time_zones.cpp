@@ -44,15 +44,20 @@ qint64 secondsOf(double hours) {
 
 QString zoneLabel(double zone) {
     for (const ZoneName &name : kZoneNames)
-        if (name.zone == zone) return QString::fromLatin1(name.label);
+        if (name.zone == zone)
+            return QString::fromLatin1(name.label);
     return QStringLiteral("Zone ") + text::number(zone);
 }
 
 double wrapZone(double zone) {
-    if (zone > 24) zone -= 24;
-    if (zone < -24) zone += 24;
-    if (zone > 12) zone -= 24;
-    if (zone < -12) zone += 24;
+    if (zone > 24)
+        zone -= 24;
+    if (zone < -24)
+        zone += 24;
+    if (zone > 12)
+        zone -= 24;
+    if (zone < -12)
+        zone += 24;
     return zone;
 }
 

@@ -34,7 +34,8 @@ void TimeWindow::setTimeZone(double zone) {
 
 void TimeWindow::setGMTime(const QDateTime &greenwich) {
     const QString shown = alarms::zoneWindowText(alarms::zoneTime(greenwich, m_zone));
-    if (m_text->text() != shown) m_text->setText(shown);
+    if (m_text->text() != shown)
+        m_text->setText(shown);
 }
 
 QString TimeWindow::label() const {
