@@ -27,6 +27,7 @@ DoElement::DoElement(Services services, RunningJobs &jobs, QWidget *parent)
     m_hours->setObjectName(QStringLiteral("txtTime"));
     m_hours->setToolTip(QStringLiteral("Time, decimal hours"));
     m_hours->setLocked(true);
+    m_hours->setAccessibleName(QStringLiteral("Hours"));
     m_hours->box()->setAccessibleName(QStringLiteral("Hours"));
     m_hours->setFixedWidth(64);
 

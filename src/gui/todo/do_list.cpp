@@ -21,6 +21,13 @@ namespace vidorev {
 namespace {
 const QString kHostName = QStringLiteral("DoList1");
 
+QString ownListName() {
+    return QStringLiteral("Own list");
+}
+QString jobListName(int n) {
+    return QStringLiteral("Job list %1").arg(n);
+}
+
 // The platform's own line ending, so a pasted list has no stray characters.
 QString lineEnd() {
 #ifdef Q_OS_WIN
@@ -40,13 +47,14 @@ DoList::DoList(Services services, QWidget *parent)
     m_frame->setObjectName(QStringLiteral("Frame1"));
 
     auto *lists = new QVBoxLayout;
-    m_listButtons[0] =
-        controls::button(QStringLiteral("cmdUserDef"), QString(),
-                         QStringLiteral("Click to Select the User's default To Do List"));
+    // Until a user is set the buttons have no captions; a screen reader still names them.
+    m_listButtons[0] = controls::button(
+        QStringLiteral("cmdUserDef"), QString(),
+        QStringLiteral("Click to Select the User's default To Do List"), nullptr, ownListName());
     for (int n = 1; n <= todo::kJobLists; ++n)
-        m_listButtons[size_t(n)] =
-            controls::button(QStringLiteral("cmdDoJob%1").arg(n), QString(),
-                             QStringLiteral("Click to Select this To Do List"));
+        m_listButtons[size_t(n)] = controls::button(
+            QStringLiteral("cmdDoJob%1").arg(n), QString(),
+            QStringLiteral("Click to Select this To Do List"), nullptr, jobListName(n));
     for (size_t i = 0; i < m_listButtons.size(); ++i) {
         lists->addWidget(m_listButtons[i]);
         connect(m_listButtons[i], &QPushButton::clicked, this, [this, i] { chooseList(int(i)); });
@@ -133,13 +141,12 @@ void DoList::setUser(const QString &user) {
     m_frame->setTitle(QStringLiteral("To Do List for ") + user);
     m_frame->setAccessibleName(m_frame->title());
     m_listButtons[0]->setText(user);
-    m_listButtons[0]->setAccessibleName(user);
+    m_listButtons[0]->setAccessibleName(user.isEmpty() ? ownListName() : user);
     m_titles = todo::loadTitles(m_services.store, user);
     for (int n = 1; n <= todo::kJobLists; ++n) {
         m_listButtons[size_t(n)]->setText(m_titles[size_t(n - 1)]);
-        m_listButtons[size_t(n)]->setAccessibleName(m_titles[size_t(n - 1)].isEmpty()
-                                                        ? QStringLiteral("Job list %1").arg(n)
-                                                        : m_titles[size_t(n - 1)]);
+        m_listButtons[size_t(n)]->setAccessibleName(
+            m_titles[size_t(n - 1)].isEmpty() ? jobListName(n) : m_titles[size_t(n - 1)]);
     }
     loadList();
 }

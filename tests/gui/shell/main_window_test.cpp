@@ -187,3 +187,31 @@ TEST_F(MainWindowTest, StayOnTopToggles) {
 }
 
 } // namespace
+
+namespace {
+
+// Every control a user can reach by keyboard, on every panel the window hosts, is named for a
+// screen reader.
+TEST(MainWindowAccess, EveryFocusableControlHasAnAccessibleName) {
+    TestEnv env;
+    DiaryWriter writer{env.store(), "PLM0D1S0K5", "1.0.0"};
+    MainWindow window(env.services(), writer, "/Uann");
+    window.show();
+    window.handleFirstActivation();
+    int checked = 0;
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        ++checked;
+        // Inner editors of composite boxes take their names from the box around them.
+        const QString name = w->accessibleName().isEmpty() && w->parentWidget()
+                                 ? w->parentWidget()->accessibleName()
+                                 : w->accessibleName();
+        EXPECT_FALSE(name.isEmpty())
+            << w->metaObject()->className() << " " << w->objectName().toStdString() << " in "
+            << (w->parentWidget() ? w->parentWidget()->objectName().toStdString() : std::string());
+    }
+    EXPECT_GT(checked, 200);
+}
+
+} // namespace
