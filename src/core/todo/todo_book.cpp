@@ -119,10 +119,14 @@ void setListOnShow(SettingsStore &store, const QString &user, const QString &pre
 }
 
 int listIndex(const QString &user, const QString &prefix) {
-    if (prefix == user)
+    // Names compare as the store compares them: "Ann" and "ann" are one user.
+    const auto same = [](const QString &a, const QString &b) {
+        return a.toCaseFolded() == b.toCaseFolded();
+    };
+    if (same(prefix, user))
         return 0;
     for (int n = 1; n <= kJobLists; ++n)
-        if (prefix == jobListPrefix(user, n))
+        if (same(prefix, jobListPrefix(user, n)))
             return n;
     return -1;
 }

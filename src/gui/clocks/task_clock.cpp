@@ -125,7 +125,9 @@ bool TaskClock::eventFilter(QObject *watched, QEvent *event) {
             m_code->setFocus(Qt::TabFocusReason);
             return true;
         }
-        if (watched == m_code && (enter || tab)) {
+        // Tab goes on through the row (a Tab back to the name box would trap the keyboard in
+        // these two boxes); Enter returns to the name box.
+        if (watched == m_code && enter) {
             m_name->setFocus(Qt::TabFocusReason);
             return true;
         }

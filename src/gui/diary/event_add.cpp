@@ -37,6 +37,12 @@ EventAdd::EventAdd(Services services, DiaryWriter &writer, QWidget *parent)
     m_text->setTabChangesFocus(true);
     m_text->installEventFilter(this);
 
+    m_status = new QLabel(m_frame);
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_status->setWordWrap(true);
+    m_status->setStyleSheet(QStringLiteral("color: #a00000"));
+    m_status->hide();
+
     m_amountLabel = new QLabel(
         QStringLiteral(
             "Enter any cashflow here, as in parts bought.Spent, or loans gotten=negative, "
@@ -76,6 +82,7 @@ EventAdd::EventAdd(Services services, DiaryWriter &writer, QWidget *parent)
     buttons->addStretch();
     auto *frameLayout = new QVBoxLayout(m_frame);
     frameLayout->addWidget(m_text, 1);
+    frameLayout->addWidget(m_status);
     frameLayout->addWidget(m_amountLabel);
     frameLayout->addWidget(m_amount);
     frameLayout->addLayout(buttons);
@@ -96,6 +103,7 @@ EventAdd::EventAdd(Services services, DiaryWriter &writer, QWidget *parent)
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &EventAdd::cancel);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
 
+    setFocusProxy(m_text);
     setTabOrder(m_text, m_amount);
     setTabOrder(m_amount, m_ok);
     setTabOrder(m_ok, m_cancel);
@@ -105,6 +113,8 @@ EventAdd::EventAdd(Services services, DiaryWriter &writer, QWidget *parent)
 
 void EventAdd::setUser(const QString &user) {
     m_user = user;
+    m_message.clear();
+    m_status->hide();
     m_chain = m_services.store.get(keys::kAppDiary, user, keys::kStack, QString());
     const bool running = m_chain.size() > 2;
     m_jobStamp->setEnabled(running);
@@ -129,17 +139,22 @@ bool EventAdd::append(const QString &record) {
     QString error;
     switch (m_writer.append(m_user, record, m_services.clock.now(), &error)) {
     case diary::AppendResult::Appended:
+        m_message.clear();
         m_text->clear();
         m_amount->clear();
-        return true;
+        break;
     case diary::AppendResult::Missing:
-        m_text->setPlainText(kBadLogFile);
-        return false;
+        m_message = kBadLogFile;
+        break;
     case diary::AppendResult::Failed:
-        m_text->setPlainText(kWriteFailed.arg(error));
-        return false;
+        m_message = kWriteFailed.arg(error);
+        break;
     }
-    return false;
+    // The message stands beside the text, which stays as typed, so nothing the user wrote is
+    // lost and a second "OK" cannot post the message itself as an event.
+    m_status->setText(m_message);
+    m_status->setVisible(!m_message.isEmpty());
+    return m_message.isEmpty();
 }
 
 void EventAdd::ok() {
@@ -167,11 +182,12 @@ bool EventAdd::eventFilter(QObject *watched, QEvent *event) {
     if ((watched == m_text || watched == m_amount) && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (enter && key->modifiers() == Qt::NoModifier) {
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (enter && modifiers == Qt::NoModifier) {
             jobStamp();
             return true; // Enter never reaches the box.
         }
-        if (enter && key->modifiers() == Qt::ShiftModifier && watched == m_text) {
+        if (enter && modifiers == Qt::ShiftModifier && watched == m_text) {
             m_text->insertPlainText(QStringLiteral("\n"));
             return true;
         }

@@ -36,6 +36,8 @@ public:
 
     // The clock section used by the last "JobStamp".
     QString task() const { return m_task; }
+    // Why the last record did not reach the Diary; empty when it did.
+    QString message() const { return m_message; }
 
 signals:
     void eventClosed();
@@ -57,11 +59,13 @@ private:
     QString m_auxString;
     QString m_chain;
     QString m_task;
+    QString m_message;
 
     QGroupBox *m_frame = nullptr;
     QPlainTextEdit *m_text = nullptr;
     QLineEdit *m_amount = nullptr;
     QLabel *m_amountLabel = nullptr;
+    QLabel *m_status = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
     QPushButton *m_jobStamp = nullptr;

@@ -141,21 +141,15 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     m_alarmBank = new TimeLert(services);
     m_alarmBank->setObjectName(QStringLiteral("TimeLert1"));
     addPanel(m_alarmBank);
-    m_readLogPanel =
-        addPanel(new PlaceholderPanel(QStringLiteral("ReadLog1"), QStringLiteral("Log reader")));
-    m_adminHat =
-        addPanel(new PlaceholderPanel(QStringLiteral("AdminHat1"), QStringLiteral("New Diary")));
-    m_keyHold = addPanel(
-        new PlaceholderPanel(QStringLiteral("KeyHold1"), QStringLiteral("Administration")));
-    m_aboutPage =
-        addPanel(new PlaceholderPanel(QStringLiteral("AboutPage1"), QStringLiteral("Help")));
+    m_readLogPanel = addPlaceholder(QStringLiteral("ReadLog1"), QStringLiteral("Log reader"));
+    m_adminHat = addPlaceholder(QStringLiteral("AdminHat1"), QStringLiteral("New Diary"));
+    m_keyHold = addPlaceholder(QStringLiteral("KeyHold1"), QStringLiteral("Administration"));
+    m_aboutPage = addPlaceholder(QStringLiteral("AboutPage1"), QStringLiteral("Help"));
     m_timeSet = new TimeSet;
     m_timeSet->setObjectName(QStringLiteral("TimeSet1"));
     addPanel(m_timeSet);
-    m_doLoadSave = addPanel(
-        new PlaceholderPanel(QStringLiteral("DoLoadSave1"), QStringLiteral("ToDo utilities")));
-    m_pictures = addPanel(
-        new PlaceholderPanel(QStringLiteral("pmPixXplore1"), QStringLiteral("Picture explorer")));
+    m_doLoadSave = addPlaceholder(QStringLiteral("DoLoadSave1"), QStringLiteral("ToDo utilities"));
+    m_pictures = addPlaceholder(QStringLiteral("pmPixXplore1"), QStringLiteral("Picture explorer"));
     m_calc = new TVCalc(services);
     m_calc->setObjectName(QStringLiteral("TVCalc1"));
     addPanel(m_calc);
@@ -245,6 +239,9 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
         m_eventAdd->setUser(user());
         m_eventAdd->setAuxId(QStringLiteral("DoList"));
         m_eventAdd->setAuxString(m_doList->memo());
+        // A task record that missed the Diary is said where the user is looking.
+        if (!m_eventAdd->message().isEmpty())
+            m_doList->showNotice(m_eventAdd->message());
     });
     connect(m_doList, &DoList::annotateRequest, this, [this] { annotateFrom(m_doList); });
     connect(m_doList, &DoList::timingChanged, this, &MainWindow::refreshStatusFlag);
@@ -297,6 +294,17 @@ QWidget *MainWindow::addPanel(QWidget *panel) {
     m_panels.push_back(panel);
     panel->hide();
     return panel;
+}
+
+QWidget *MainWindow::addPlaceholder(const QString &name, const QString &tool) {
+    auto *page = new PlaceholderPanel(name, tool);
+    connect(page, &PlaceholderPanel::menuRequest, this, [this, page] {
+        showMainMenu();
+        // Leaving the new-Diary page also re-reads the user's Diary.
+        if (page == m_adminHat)
+            userChanged();
+    });
+    return addPanel(page);
 }
 
 bool MainWindow::event(QEvent *event) {
@@ -455,6 +463,7 @@ void MainWindow::memoPosted() {
 void MainWindow::annotateFrom(QWidget *panel) {
     m_eventAdd->setUser(user());
     m_eventAdd->show();
+    m_eventAdd->setFocus();
     panel->hide();
     m_savedMode = m_mode;
     m_mode = kModePanel;

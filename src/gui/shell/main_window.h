@@ -42,6 +42,7 @@ protected:
 private:
     QPushButton *makeButton(const QString &name, const QString &caption, const QString &tip);
     QWidget *addPanel(QWidget *panel);
+    QWidget *addPlaceholder(const QString &name, const QString &tool);
 
     // Routing.
     void hideAll();

@@ -10,6 +10,10 @@ class PlaceholderPanel : public QWidget {
     Q_OBJECT
 public:
     PlaceholderPanel(const QString &objectName, const QString &toolName, QWidget *parent = nullptr);
+
+signals:
+    // "Main Menu" was pressed: the way back from a page that leaves no hot button on.
+    void menuRequest();
 };
 
 } // namespace vidorev

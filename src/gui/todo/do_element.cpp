@@ -189,8 +189,13 @@ void DoElement::move(bool down) {
 
 bool DoElement::eventFilter(QObject *watched, QEvent *event) {
     if (watched == m_task) {
-        if (event->type() == QEvent::FocusOut && !m_task->isReadOnly())
-            addTask(false);
+        // Only moving to another control adds the task: a context menu or a switch to another
+        // window takes the focus while the user is still typing.
+        if (event->type() == QEvent::FocusOut && !m_task->isReadOnly()) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+                addTask(false);
+        }
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent *>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {

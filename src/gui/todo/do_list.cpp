@@ -239,15 +239,18 @@ void DoList::rowEntered(int k) {
 
 void DoList::rowClock(int k) {
     const Posting &posting = row(k)->lastPosting();
-    const QString message = job_tracker::postingMessage(posting);
-    m_status->setText(message);
-    m_status->setVisible(!message.isEmpty());
+    showNotice(job_tracker::postingMessage(posting));
     if (posting.result != PostResult::Posted && posting.result != PostResult::StoreFailed)
         return;
     m_memo = posting.record;
     layOut();
     showPage();
     emit timingChanged();
+}
+
+void DoList::showNotice(const QString &text) {
+    m_status->setText(text);
+    m_status->setVisible(!text.isEmpty());
 }
 
 void DoList::showHot() {

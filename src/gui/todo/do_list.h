@@ -32,6 +32,8 @@ public:
     void setUser(const QString &user);
     // Shows the list and page of the task being timed.
     void showHot();
+    // Says something the user must see, such as a task record that missed the Diary.
+    void showNotice(const QString &text);
 
     todo::Page page() const { return m_page; }
     QString listPrefix() const { return m_chain.prefix(); }

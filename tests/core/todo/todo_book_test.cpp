@@ -72,6 +72,7 @@ TEST(ToDoBook, TheListOnShowDefaultsToTheUsersOwn) {
     EXPECT_EQ(listIndex("ann", "annJob4"), 4);
     EXPECT_EQ(listIndex("ann", "ann"), 0);
     EXPECT_EQ(listIndex("ann", "bobJob1"), -1);
+    EXPECT_EQ(listIndex("Ann", "annJob1"), 1); // one user, however the name is typed
 }
 
 TEST(ToDoBook, CopyListNumbersRowsAndEndsLinesWithThePlatformEnding) {

@@ -80,7 +80,7 @@ TEST_F(EventAddTest, JobStampNeedsARunningClockAndEnterTriggersIt) {
     EXPECT_EQ(panel.task(), "annTC2");
 
     child<QPlainTextEdit>("Text1")->setPlainText("toner");
-    QTest::keyClick(child<QPlainTextEdit>("Text1"), Qt::Key_Return);
+    QTest::keyClick(child<QPlainTextEdit>("Text1"), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(lines(), (QStringList{"[722] {$12.50$} [Memo ]<Fix printer> toner" + stamp,
                                     "[722][Memo ]<Fix printer> toner" + stamp}));
 }
@@ -106,8 +106,10 @@ TEST_F(EventAddTest, AMissingDiaryShowsTheMessageAndKeepsThePanelOpen) {
     QSignalSpy closed(&panel, &EventAdd::eventClosed);
     child<QPlainTextEdit>("Text1")->setPlainText("lost?");
     QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
-    EXPECT_EQ(child<QPlainTextEdit>("Text1")->toPlainText(),
+    EXPECT_EQ(child<QLabel>("lblStatus")->text(),
               "*** BAD LOGFILE SPECIFICATION, EVENT NOT SAVED ***");
+    EXPECT_EQ(panel.message(), child<QLabel>("lblStatus")->text());
+    EXPECT_EQ(child<QPlainTextEdit>("Text1")->toPlainText(), "lost?"); // kept as typed
     EXPECT_EQ(closed.count(), 0);
     QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
     EXPECT_EQ(closed.count(), 1);

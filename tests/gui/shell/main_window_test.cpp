@@ -174,6 +174,25 @@ TEST_F(MainWindowTest, AddEventRoundTripReturnsToTheMenu) {
     EXPECT_EQ(env.diaryLines(diary).size(), 2); // the event and, for a new user, the upgrade
 }
 
+TEST_F(MainWindowTest, PagesThatTurnEveryHotButtonOffStillLeadBackToTheMenu) {
+    env.makeDiary("ann", "ann-diary.log");
+    auto w = start("/Uann");
+    for (const char *tool : {"Command2", "Command1", "cmdAdmin"}) {
+        env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, "ann");
+        QTest::mouseClick(button(w.get(), "cmdMainMenu"), Qt::LeftButton);
+        QTest::mouseClick(button(w.get(), tool), Qt::LeftButton);
+        ASSERT_EQ(w->mode(), 0) << tool;
+        QWidget *page = nullptr;
+        for (QWidget *p : w->findChildren<QWidget *>())
+            if (p->isVisible() && p->findChild<QPushButton *>("cmdMenu"))
+                page = p;
+        ASSERT_NE(page, nullptr) << tool;
+        QTest::mouseClick(button(page, "cmdMenu"), Qt::LeftButton);
+        EXPECT_EQ(w->mode(), 1) << tool;
+        EXPECT_TRUE(shown(w.get(), "MainMenu")) << tool;
+    }
+}
+
 TEST_F(MainWindowTest, StayOnTopToggles) {
     auto w = start("");
     QPushButton *b = button(w.get(), "cmdStayTop");

@@ -153,6 +153,36 @@ TEST_F(DoListTest, FinishingPlaysTheCashSoundOnceAndFreesTheSlot) {
     EXPECT_EQ(diary().last(), "[DoList][Note ] <DropTask> (ann) Toner" + m_stamp);
 }
 
+TEST_F(DoListTest, APopupOrAnotherWindowDoesNotAddAHalfTypedTask) {
+    openList();
+    type(1, "Call sup");
+    for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(list()->row(1)->taskBox(), &out);
+    }
+    EXPECT_TRUE(diary().isEmpty());
+    EXPECT_FALSE(list()->row(1)->taskBox()->isReadOnly());
+}
+
+TEST_F(DoListTest, ATaskRecordThatMissesTheDiaryIsSaidInTheList) {
+    openList();
+    QFile::remove(m_diary);
+    type(1, "Call supplier");
+    list()->row(2)->taskBox()->setFocus();
+    auto *status = list()->findChild<QLabel *>("lblStatus");
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_EQ(status->text(), "*** BAD LOGFILE SPECIFICATION, EVENT NOT SAVED ***");
+}
+
+TEST_F(DoListTest, AnnotateOpensTheMemoWithTheKeyboardInIt) {
+    m_env.store().save(keys::kAppDiary, kUser, keys::kStack, ":annTC1");
+    openList();
+    button(list(), "cmdAnnotate")->click();
+    QWidget *text = m_window.findChild<QWidget *>("EventAdd1")->findChild<QWidget *>("Text1");
+    EXPECT_TRUE(text->isVisible());
+    EXPECT_TRUE(text->hasFocus());
+}
+
 TEST_F(DoListTest, WithoutADiaryAClockChangesNothingAndSaysSo) {
     openList();
     type(1, "Call supplier");
