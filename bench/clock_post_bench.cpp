@@ -18,6 +18,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "offscreen_main.h"
+
 #include <memory>
 
 namespace {
@@ -99,10 +101,5 @@ BENCHMARK(BM_RunningJobsStartOrStop)->UseRealTime()->Unit(benchmark::kMillisecon
 } // namespace
 
 int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "offscreen_main.h"
+
 namespace {
 
 void BM_BareQtWindowFirstFrame(benchmark::State &state) {
@@ -43,10 +45,5 @@ BENCHMARK(BM_MainWindowFirstFrame)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

@@ -15,6 +15,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "offscreen_main.h"
+
 namespace {
 
 using namespace vidorev;
@@ -42,10 +44,5 @@ BENCHMARK(BM_DoListLoadFull)->Unit(benchmark::kMillisecond)->UseRealTime();
 } // namespace
 
 int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

@@ -82,24 +82,16 @@ TimeLert::TimeLert(Services services, QWidget *parent)
 
     m_frame2 = controls::frame(QStringLiteral("Frame2"),
                                QStringLiteral("Help for the Alert Timers"), this);
-    auto *helpText = new QLabel(
-        QStringLiteral(
-            "Each alarm has an on/off box, its time of day (24-hour, as 14:30), the minutes "
-            "left until it goes off, and a slider that picks one of the sounds the "
-            "administrator has set up. The \"X\" button opens its schedule: the days of the "
-            "week it may sound on, the month-end choices, and whether holidays switch it "
-            "off.\n\nAn alarm that goes off switches itself off; at one minute past midnight "
-            "every alarm comes back on and its schedule decides for the new day.\n\nAlarms "
-            "work only while this program is running, and they are shared by all users of "
-            "this desk."),
-        m_frame2);
-    helpText->setObjectName(QStringLiteral("Label2"));
-    helpText->setWordWrap(true);
-    auto *ok =
-        controls::button(QStringLiteral("Command3"), QStringLiteral("OK"), QString(), m_frame2);
-    auto *helpLayout = new QVBoxLayout(m_frame2);
-    helpLayout->addWidget(helpText);
-    helpLayout->addWidget(ok, 0, Qt::AlignRight);
+    const QString helpText(QStringLiteral(
+        "Each alarm has an on/off box, its time of day (24-hour, as 14:30), the minutes "
+        "left until it goes off, and a slider that picks one of the sounds the "
+        "administrator has set up. The \"X\" button opens its schedule: the days of the "
+        "week it may sound on, the month-end choices, and whether holidays switch it "
+        "off.\n\nAn alarm that goes off switches itself off; at one minute past midnight "
+        "every alarm comes back on and its schedule decides for the new day.\n\nAlarms "
+        "work only while this program is running, and they are shared by all users of "
+        "this desk."));
+    auto *ok = controls::fillHelpFrame(m_frame2, helpText);
     m_frame2->hide();
 
     auto *layout = new QVBoxLayout(this);

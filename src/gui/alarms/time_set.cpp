@@ -48,20 +48,13 @@ TimeSet::TimeSet(QWidget *parent)
 
     m_frame2 = controls::frame(QStringLiteral("Frame2"),
                                QStringLiteral("Help on the time zone clocks"), this);
-    auto *helpText = new QLabel(
+    const QString helpText(
         QStringLiteral("This screen shows the time in the three time zones west and the three "
                        "time zones east of your local zone, each labelled with the name of a "
                        "large city in that zone, chosen arbitrarily. The weekday is shown too, "
                        "since a call abroad may fall on another day. The local zone is set on "
-                       "the administrator's Options screen; no daylight saving is applied."),
-        m_frame2);
-    helpText->setObjectName(QStringLiteral("Label2"));
-    helpText->setWordWrap(true);
-    auto *ok =
-        controls::button(QStringLiteral("Command3"), QStringLiteral("OK"), QString(), m_frame2);
-    auto *helpLayout = new QVBoxLayout(m_frame2);
-    helpLayout->addWidget(helpText);
-    helpLayout->addWidget(ok, 0, Qt::AlignRight);
+                       "the administrator's Options screen; no daylight saving is applied."));
+    auto *ok = controls::fillHelpFrame(m_frame2, helpText);
     m_frame2->hide();
 
     auto *layout = new QVBoxLayout(this);

@@ -1,7 +1,9 @@
 #include "shell/controls.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace vidorev::controls {
 
@@ -20,6 +22,17 @@ QGroupBox *frame(const QString &name, const QString &title, QWidget *parent) {
     f->setObjectName(name);
     f->setAccessibleName(title);
     return f;
+}
+
+QPushButton *fillHelpFrame(QGroupBox *frame, const QString &text) {
+    auto *label = new QLabel(text, frame);
+    label->setObjectName(QStringLiteral("Label2"));
+    label->setWordWrap(true);
+    auto *ok = button(QStringLiteral("Command3"), QStringLiteral("OK"), QString(), frame);
+    auto *layout = new QVBoxLayout(frame);
+    layout->addWidget(label);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    return ok;
 }
 
 } // namespace vidorev::controls

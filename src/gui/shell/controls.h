@@ -14,5 +14,7 @@ namespace vidorev::controls {
 QPushButton *button(const QString &name, const QString &caption, const QString &tip = QString(),
                     QWidget *parent = nullptr, const QString &accessibleName = QString());
 QGroupBox *frame(const QString &name, const QString &title, QWidget *parent = nullptr);
+// Fills a help frame with its text ("Label2") and its "OK" button ("Command3"), which it returns.
+QPushButton *fillHelpFrame(QGroupBox *frame, const QString &text);
 
 } // namespace vidorev::controls
