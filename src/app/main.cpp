@@ -5,7 +5,7 @@
 #include "platform/settings_store.h"
 #include "platform/version.h"
 #include "shell/main_window.h"
-#include "shell/wave_sound_player.h"
+#include "widgets/wave_sound_player.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "alarms/down_time.h"
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include "alarms/alarm_schedule.h"
 #include "alarms/alarm_timer.h"

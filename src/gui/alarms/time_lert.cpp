@@ -1,6 +1,6 @@
 #include "alarms/time_lert.h"
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include "alarms/can_reset.h"
 #include "alarms/down_time.h"

@@ -1,6 +1,6 @@
 #include "alarms/time_set.h"
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include "alarms/time_window.h"
 #include "alarms/time_zones.h"

@@ -1,6 +1,6 @@
 #include "calc/bin_funct.h"
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include "calc/keypad_layout.h"
 

@@ -1,6 +1,6 @@
 #include "calc/calc_sel.h"
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "calc/keypad.h"
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QGroupBox>
 #include <QPushButton>

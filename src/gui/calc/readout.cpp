@@ -1,6 +1,6 @@
 #include "calc/readout.h"
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include "calc/keypad_layout.h"
 

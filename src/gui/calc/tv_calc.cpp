@@ -1,6 +1,6 @@
 #include "calc/tv_calc.h"
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include "calc/arab2_display.h"
 #include "calc/bin_funct.h"

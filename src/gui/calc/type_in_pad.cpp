@@ -1,6 +1,6 @@
 #include "calc/type_in_pad.h"
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include "calc/keypad_layout.h"
 #include "calc/typed_number.h"

@@ -1,6 +1,6 @@
 #include "clocks/ded_uzedova.h"
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include "clocks/job_tracker.h"
 #include "clocks/task_clock.h"

@@ -1,6 +1,6 @@
 #include "clocks/task_clock.h"
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include "calc_special/round_penny.h"
 

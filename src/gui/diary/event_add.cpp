@@ -1,6 +1,6 @@
 #include "diary/event_add.h"
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include "clocks/running_stack.h"
 #include "diary/diary_record.h"

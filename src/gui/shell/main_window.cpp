@@ -13,10 +13,10 @@
 #include "platform/settings_keys.h"
 #include "platform/text_forms.h"
 #include "platform/version.h"
-#include "shell/controls.h"
-#include "shell/placeholder_panel.h"
 #include "shell/window_rules.h"
 #include "todo/do_list.h"
+#include "widgets/controls.h"
+#include "widgets/placeholder_panel.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -46,8 +46,16 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     , m_writer(writer)
     , m_commandLine(std::move(commandLine)) {
     setObjectName(QStringLiteral("MainWindow"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buildHotRow());
+    buildMenuPage();
+    buildPanels();
+    layout->addWidget(m_panelArea, 1);
+    wire();
+    start();
+}
 
-    // Hot-button row.
+QHBoxLayout *MainWindow::buildHotRow() {
     m_mainMenu = makeButton(QStringLiteral("cmdMainMenu"), QStringLiteral("Main Menu"),
                             QStringLiteral("Access to all functions"));
     m_hotJobTrack = makeButton(QStringLiteral("cmdHotJobTrack"), QStringLiteral("JobTrack"),
@@ -64,7 +72,10 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
          {m_mainMenu, m_hotJobTrack, m_hotNotes, m_doListButton, m_statusFlag, m_stayTop})
         hotRow->addWidget(b);
     m_statusFlag->setFixedWidth(m_statusFlag->sizeHint().height() * 2);
+    return hotRow;
+}
 
+void MainWindow::buildMenuPage() {
     // Tool buttons, grouped as a user meets them.
     m_addEvent = makeButton(QStringLiteral("Command4"), QStringLiteral("AddEvent"), QString());
     m_readLog = makeButton(QStringLiteral("Command2"), QStringLiteral("Read log"), QString());
@@ -119,17 +130,20 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
         menuLayout->addWidget(tools[i], 4 + i / 3, i % 3);
 
     m_frame2 = controls::frame(QStringLiteral("Frame2"), QStringLiteral("Holidays"));
-    m_holidayStrip = new HolidayStrip(services.store, services.clock);
+    m_holidayStrip = new HolidayStrip(m_services.store, m_services.clock);
     m_holidayStrip->setObjectName(QStringLiteral("HolidayStrip1"));
     (new QVBoxLayout(m_frame2))->addWidget(m_holidayStrip);
+}
 
+void MainWindow::buildPanels() {
+    const Services services = m_services;
     // Panels: created once, kept for the life of the window, only shown and hidden.
     m_panelArea = new QWidget;
     auto *panelLayout = new QVBoxLayout(m_panelArea);
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->addWidget(m_menuPage);
     panelLayout->addWidget(m_frame2);
-    m_eventAdd = new EventAdd(services, writer);
+    m_eventAdd = new EventAdd(services, m_writer);
     m_eventAdd->setObjectName(QStringLiteral("EventAdd1"));
     addPanel(m_eventAdd);
     m_doList = new DoList(services);
@@ -168,11 +182,9 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
             new PlaceholderPanel(QStringLiteral("ScratchPad1"), QStringLiteral("Scratch pad")));
     addPanel(m_scratch);
     panelLayout->addStretch();
+}
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(hotRow);
-    layout->addWidget(m_panelArea, 1);
-
+void MainWindow::wire() {
     // Hot buttons.
     connect(m_mainMenu, &QPushButton::clicked, this, &MainWindow::showMainMenu);
     connect(m_hotJobTrack, &QPushButton::clicked, this, [this] {
@@ -261,7 +273,9 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     // Minimised or behind other windows, the desk still asks to be looked at.
     connect(m_alarmBank, &TimeLert::alarmRang, this, [this] { QApplication::alert(this); });
     connect(m_alarmBank, &TimeLert::alarmsReset, m_holidayStrip, &HolidayStrip::setDisplay);
+}
 
+void MainWindow::start() {
     // Start-up, in order.
     m_adminName = m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold,
                                        keys::kDefaultAdminName);

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,6 +41,13 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // Construction, in order: controls, panels, connections, start-up state.
+    QHBoxLayout *buildHotRow();
+    void buildMenuPage();
+    void buildPanels();
+    void wire();
+    void start();
+
     QPushButton *makeButton(const QString &name, const QString &caption, const QString &tip);
     QWidget *addPanel(QWidget *panel);
     QWidget *addPlaceholder(const QString &name, const QString &tool);

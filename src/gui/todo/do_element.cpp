@@ -2,7 +2,7 @@
 
 #include "calc_special/round_penny.h"
 #include "platform/settings_keys.h"
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QFocusEvent>
 #include <QHBoxLayout>

@@ -3,8 +3,8 @@
 #include "clocks/job_tracker.h"
 #include "clocks/running_stack.h"
 #include "platform/settings_keys.h"
-#include "shell/controls.h"
 #include "todo/do_element.h"
+#include "widgets/controls.h"
 
 #include <QClipboard>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "shell/placeholder_panel.h"
+#include "widgets/placeholder_panel.h"
 
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QLabel>
 #include <QPushButton>

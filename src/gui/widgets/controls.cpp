@@ -1,4 +1,4 @@
-#include "shell/controls.h"
+#include "widgets/controls.h"
 
 #include <QGroupBox>
 #include <QLabel>

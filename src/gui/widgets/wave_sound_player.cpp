@@ -1,4 +1,4 @@
-#include "shell/wave_sound_player.h"
+#include "widgets/wave_sound_player.h"
 
 #include <QFileInfo>
 #include <QSoundEffect>
