@@ -54,12 +54,14 @@ DownTime::DownTime(AlarmTimer &model, QWidget *parent)
     m_enabledLabel->setObjectName(QStringLiteral("Label2"));
     m_enabledLabel->setBuddy(m_check);
     m_check->setAccessibleName(m_enabledLabel->text());
+    controls::setRowPart(m_check, m_enabledLabel->text());
 
     const QFontMetrics metrics(font());
     m_timeBox = new QLineEdit(this);
     m_timeBox->setObjectName(QStringLiteral("TimeBox"));
     m_timeBox->setToolTip(QStringLiteral("Set/read the Alarm time"));
     m_timeBox->setAccessibleName(m_timeBox->objectName());
+    controls::setRowPart(m_timeBox, QStringLiteral("time"));
     m_timeBox->setAccessibleDescription(m_timeBox->toolTip());
     m_timeBox->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("00:00:00")) + 12);
 
@@ -67,14 +69,17 @@ DownTime::DownTime(AlarmTimer &model, QWidget *parent)
     m_text->setObjectName(QStringLiteral("Text"));
     m_text->setToolTip(QStringLiteral("Minutes till Alarm"));
     m_text->setAccessibleName(m_text->objectName());
+    controls::setRowPart(m_text, QStringLiteral("minutes left"));
     m_text->setAccessibleDescription(m_text->toolTip());
     m_text->setReadOnly(true);
+    controls::keepReadOnly(m_text);
     m_text->setAlignment(Qt::AlignRight);
     m_text->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("-00000")) + 12);
 
     m_sound = new QSlider(Qt::Horizontal, this);
     m_sound->setObjectName(QStringLiteral("HScroll1"));
     m_sound->setAccessibleName(m_sound->objectName());
+    controls::setRowPart(m_sound, QStringLiteral("sound"));
     m_sound->setRange(0, 9);
     m_sound->setPageStep(1);
     m_sound->setFocusPolicy(Qt::StrongFocus);
@@ -87,6 +92,7 @@ DownTime::DownTime(AlarmTimer &model, QWidget *parent)
     m_soundLabel->setMinimumWidth(metrics.horizontalAdvance(kNoSound));
 
     m_extend = controls::button(QStringLiteral("cmdExtend"), QStringLiteral("X"), kExtendTip, this);
+    controls::setRowPart(m_extend, QStringLiteral("schedule"));
     m_extend->setFixedWidth(metrics.horizontalAdvance(QStringLiteral("XX")) + 16);
 
     m_extended =
@@ -100,7 +106,8 @@ DownTime::DownTime(AlarmTimer &model, QWidget *parent)
         box->setAccessibleDescription(box->toolTip());
         daysLayout->addWidget(box, p < 7 ? 0 : 1, p < 7 ? p : (p - 7) * 2, 1, p < 7 ? 1 : 2);
         m_days[std::size_t(p)] = box;
-        connect(box, &QCheckBox::clicked, this, [this, p](bool ticked) {
+        // Any change of the box counts, by mouse, keyboard or screen reader; not the row's own.
+        connect(box, &QCheckBox::toggled, this, [this, p](bool ticked) {
             if (!m_showing)
                 m_model.setDayTicked(p, ticked);
         });
@@ -122,16 +129,19 @@ DownTime::DownTime(AlarmTimer &model, QWidget *parent)
     layout->addLayout(row);
     layout->addWidget(m_extended);
 
-    connect(m_check, &QCheckBox::clicked, this, [this](bool on) {
-        if (!m_showing)
-            m_model.setOn(on);
+    connect(m_check, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_showing)
+            return;
+        m_model.setOn(on);
         showTickState();
     });
-    connect(m_timeBox, &QLineEdit::textEdited, this,
-            [this](const QString &text) { m_model.setTimeText(text); });
-    // Once the user leaves the box it shows the time that counts.
-    connect(m_timeBox, &QLineEdit::editingFinished, this,
-            [this] { m_timeBox->setText(m_model.timeBoxText()); });
+    // A typed time counts when editing finishes (Enter or leaving the box): "10:3" on the way
+    // to "10:30" is another valid time. A whole value set at once counts at once.
+    connect(m_timeBox, &QLineEdit::textChanged, this, [this] {
+        if (!m_showing && controls::wholeValueSet(m_timeBox))
+            takeTime();
+    });
+    connect(m_timeBox, &QLineEdit::editingFinished, this, &DownTime::takeTime);
     connect(m_sound, &QSlider::valueChanged, this, &DownTime::soundMoved);
     connect(m_extend, &QPushButton::clicked, this, &DownTime::extend);
 }
@@ -158,11 +168,23 @@ void DownTime::showModel() {
 }
 
 void DownTime::showTickState() {
+    const bool showing = m_showing;
+    m_showing = true;
     if (m_check->isChecked() != m_model.on())
         m_check->setChecked(m_model.on());
     // Once a minute the text changes; the other 59 ticks leave the box alone.
-    if (m_text->text() != m_model.readout())
-        m_text->setText(m_model.readout());
+    if (const QString readout = m_model.readout(); m_text->text() != readout)
+        controls::showText(m_text, readout);
+    m_showing = showing;
+}
+
+void DownTime::takeTime() {
+    m_model.setTimeText(m_timeBox->text());
+    // The box shows the time that counts, or the old one when the text is no time.
+    m_showing = true;
+    if (m_timeBox->text() != m_model.timeBoxText())
+        m_timeBox->setText(m_model.timeBoxText());
+    m_showing = false;
 }
 
 void DownTime::extend() {

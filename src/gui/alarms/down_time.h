@@ -35,6 +35,7 @@ public:
     AlarmTimer &model() { return m_model; }
 
 private:
+    void takeTime();
     void extend();
     void soundMoved(int slot);
     void showSoundDescription();

@@ -45,6 +45,7 @@ TimeLert::TimeLert(Services services, QWidget *parent)
                                               : QStringLiteral("lblTimer%1").arg(n));
         auto *row = new DownTime(m_bank.alarm(n), owner);
         row->setObjectName(QStringLiteral("DownTime%1").arg(n));
+        controls::nameRow(row, QStringLiteral("Alarm %1").arg(n));
         m_rows.push_back(row);
         QGridLayout *grid = n <= kShownRows ? shown : extra;
         const int line = n <= kShownRows ? n - 1 : n - kShownRows - 1;
@@ -58,6 +59,7 @@ TimeLert::TimeLert(Services services, QWidget *parent)
     m_timeNow->setObjectName(QStringLiteral("TimeNow"));
     m_timeNow->setAccessibleName(m_timeNow->objectName());
     m_timeNow->setReadOnly(true);
+    controls::keepReadOnly(m_timeNow);
     m_timeNow->setMaximumWidth(
         m_timeNow->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00 PM")) + 16);
     nowLabel->setBuddy(m_timeNow);
@@ -141,16 +143,21 @@ void TimeLert::setSuperUser(bool superUser) {
 
 void TimeLert::tick() {
     const QDateTime now = m_services.clock.now();
-    m_timeNow->setText(text::diaryTime(now.time()));
     m_bank.tick(now);
-    for (DownTime *row : m_rows)
-        row->showTickState();
-    if (m_canReset->armed() != m_bank.reset().armed())
-        m_canReset->showArmed(m_bank.reset().armed());
+    // The alarms run whether the panel shows or not; a hidden panel is redrawn when shown.
+    if (!isHidden()) {
+        controls::showText(m_timeNow, text::diaryTime(now.time()));
+        for (DownTime *row : m_rows)
+            row->showTickState();
+        if (m_canReset->armed() != m_bank.reset().armed())
+            m_canReset->showArmed(m_bank.reset().armed());
+    }
     emit clockTick();
 }
 
 void TimeLert::showRows() {
+    controls::showText(m_timeNow, text::diaryTime(m_services.clock.now().time()));
+    m_canReset->showArmed(m_bank.reset().armed());
     for (DownTime *row : m_rows)
         row->showModel();
     // A reload always leaves the administrator's frame closed.

@@ -25,6 +25,7 @@ TimeSet::TimeSet(QWidget *parent)
     m_local->setObjectName(QStringLiteral("Text1"));
     m_local->setAccessibleName(localLabel->text());
     m_local->setReadOnly(true);
+    controls::keepReadOnly(m_local);
     localLabel->setBuddy(m_local);
     auto *help =
         controls::button(QStringLiteral("Command2"), QStringLiteral("Help"), QString(), m_frame1);
@@ -71,7 +72,7 @@ TimeSet::TimeSet(QWidget *parent)
 void TimeSet::setTime(const QDateTime &local) {
     const QString shown = alarms::zoneWindowText(alarms::wallClock(local));
     if (m_local->text() != shown)
-        m_local->setText(shown);
+        controls::showText(m_local, shown);
     m_greenwich = alarms::greenwichTime(local, m_zone);
     for (TimeWindow *window : m_windows)
         window->setGMTime(m_greenwich);

@@ -1,5 +1,7 @@
 #include "alarms/time_window.h"
 
+#include "widgets/controls.h"
+
 #include "alarms/time_zones.h"
 
 #include <QLabel>
@@ -15,6 +17,7 @@ TimeWindow::TimeWindow(QWidget *parent)
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("Text1"));
     m_text->setReadOnly(true);
+    controls::keepReadOnly(m_text);
     m_text->setMinimumWidth(
         m_text->fontMetrics().horizontalAdvance(QStringLiteral("Wed 12/30/2026 12:30:00 PM")) + 16);
     m_label->setBuddy(m_text);
@@ -35,7 +38,7 @@ void TimeWindow::setTimeZone(double zone) {
 void TimeWindow::setGMTime(const QDateTime &greenwich) {
     const QString shown = alarms::zoneWindowText(alarms::zoneTime(greenwich, m_zone));
     if (m_text->text() != shown)
-        m_text->setText(shown);
+        controls::showText(m_text, shown);
 }
 
 QString TimeWindow::label() const {

@@ -17,6 +17,7 @@ BinFunct::BinFunct(QWidget *parent)
     m_text->setObjectName(QStringLiteral("Text1"));
     m_text->setAccessibleName(QStringLiteral("Text1"));
     m_text->setReadOnly(true);
+    controls::keepReadOnly(m_text);
     static const struct {
         const char *name, *caption, *tip;
     } buttons[] = {{"Btn1", "Load", "Save current value"},
@@ -44,7 +45,7 @@ void BinFunct::setLoaded(const QString &hex) {
 
 void BinFunct::load() {
     m_value = m_logic.load();
-    m_text->setText(m_logic.loaded());
+    controls::showText(m_text, m_logic.loaded());
 }
 
 void BinFunct::apply(calc::BinaryLogic::Op op) {

@@ -1,5 +1,7 @@
 #include "calc/calc_display.h"
 
+#include "widgets/controls.h"
+
 #include "calc/readouts.h"
 
 #include <QLineEdit>
@@ -14,6 +16,7 @@ CalcDisplay::CalcDisplay(QWidget *parent)
     m_box->setToolTip(QStringLiteral("Calculator readout"));
     m_box->setAccessibleName(QStringLiteral("ArabVal"));
     m_box->setReadOnly(true);
+    controls::keepReadOnly(m_box);
     setFocusProxy(m_box);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -22,7 +25,7 @@ CalcDisplay::CalcDisplay(QWidget *parent)
 
 void CalcDisplay::setValue(double value) {
     m_value = value;
-    m_box->setText(calc::displayText(value, m_label));
+    controls::showText(m_box, calc::displayText(value, m_label));
     m_box->setCursorPosition(0);
 }
 
@@ -38,7 +41,7 @@ QString CalcDisplay::text() const {
 }
 
 void CalcDisplay::setText(const QString &text) {
-    m_box->setText(text);
+    controls::showText(m_box, text);
 }
 
 } // namespace vidorev

@@ -2,6 +2,7 @@
 
 #include "calc/readouts.h"
 #include "calc/typed_number.h"
+#include "widgets/controls.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -23,11 +24,26 @@ CalcEntry::CalcEntry(QWidget *parent)
     layout->addWidget(m_text);
     // Only the user's edits run the arithmetic; the box's own rewrites do not.
     connect(m_text, &QLineEdit::textEdited, this, &CalcEntry::edited);
+    // A value given whole (by a screen reader, say) counts at once, as if typed and confirmed.
+    connect(m_text, &QLineEdit::textChanged, this, [this] {
+        // The box reports a text shown from inside an edit only after the edit, hence the
+        // comparison with what was shown.
+        if (m_text->text() == m_shown || !controls::wholeValueSet(m_text) ||
+            m_text->text().isEmpty())
+            return;
+        edited();
+        commit();
+    });
+}
+
+void CalcEntry::show(const QString &text) {
+    m_shown = text;
+    m_text->setText(text);
 }
 
 void CalcEntry::setValue(double value) {
     m_value = value;
-    m_text->setText(calc::entryText(value));
+    show(calc::entryText(value));
 }
 
 QString CalcEntry::text() const {
@@ -35,13 +51,13 @@ QString CalcEntry::text() const {
 }
 
 void CalcEntry::setText(const QString &text) {
-    m_text->setText(text);
+    show(text);
 }
 
 void CalcEntry::edited() {
     const calc::EntryArithmetic::Edit edit = m_arithmetic.edit(m_text->text());
     if (edit.operatorTyped) {
-        m_text->setText(edit.newText);
+        show(edit.newText);
         // A refusal's message is selected so that the next key replaces it.
         if (edit.fault != calc::CalcFault::None)
             m_text->selectAll();

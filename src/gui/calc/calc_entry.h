@@ -32,11 +32,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Shows text without taking it as the user's.
+    void show(const QString &text);
     void edited();
     void commit();
 
     calc::EntryArithmetic m_arithmetic;
     double m_value = 0.0;
+    QString m_shown;
     QLineEdit *m_text = nullptr;
 };
 

@@ -23,15 +23,18 @@ Readout::Readout(const QString &boxName, const QString &boxTip, const QString &d
     m_box->setToolTip(boxTip);
     m_box->setAccessibleName(boxName);
     m_box->setReadOnly(true);
+    controls::keepReadOnly(m_box);
     if (!copyName.isEmpty()) {
-        m_copy = controls::button(copyName, QStringLiteral("Copy"), QString(), m_border);
+        // Several readouts show at once: a screen reader says which one a "Copy" copies.
+        m_copy = controls::button(copyName, QStringLiteral("Copy"), QString(), m_border,
+                                  QStringLiteral("Copy ") + boxTip);
         connect(m_copy, &QPushButton::clicked, this,
                 [this] { QGuiApplication::clipboard()->setText(copyText()); });
     }
 }
 
 void Readout::showFault(const QString &text) {
-    m_box->setText(text);
+    controls::showText(m_box, text);
 }
 
 QString Readout::shownText() const {
@@ -39,7 +42,7 @@ QString Readout::shownText() const {
 }
 
 void Readout::showText(const QString &text) {
-    m_box->setText(text);
+    controls::showText(m_box, text);
     m_box->setCursorPosition(0);
 }
 

@@ -1,5 +1,7 @@
 #include "calc_special/entry_box.h"
 
+#include "widgets/controls.h"
+
 #include <QEvent>
 #include <QLineEdit>
 #include <QResizeEvent>
@@ -11,6 +13,7 @@ EntryBox::EntryBox(QPalette::ColorRole defaultBackground, QWidget *parent)
     m_text = new QLineEdit(this);
     m_text->setObjectName(QStringLiteral("Text1"));
     m_text->setAccessibleName(QStringLiteral("Text1"));
+    controls::keepReadOnly(m_text);
     setFocusProxy(m_text);
     setFocusPolicy(m_text->focusPolicy());
     setSizePolicy(m_text->sizePolicy());

@@ -1,6 +1,7 @@
 #include "calc_special/per_cent_box.h"
 
 #include "calc_special/money_text.h"
+#include "widgets/controls.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -21,7 +22,7 @@ double PerCentBox::text() const {
 }
 
 void PerCentBox::setText(double value) {
-    m_text->setText(money::percentText(value));
+    controls::showText(m_text, money::percentText(value));
 }
 
 bool PerCentBox::eventFilter(QObject *watched, QEvent *event) {

@@ -1,6 +1,7 @@
 #include "calc_special/round_penny.h"
 
 #include "calc_special/money_text.h"
+#include "widgets/controls.h"
 
 #include <QLineEdit>
 
@@ -20,7 +21,7 @@ double RoundPenny::text() const {
 
 void RoundPenny::setText(double value) {
     m_cents = money::cutToCents(value);
-    m_text->setText(money::centsText(m_cents));
+    controls::showText(m_text, money::centsText(m_cents));
 }
 
 } // namespace vidorev

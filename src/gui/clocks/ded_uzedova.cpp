@@ -19,7 +19,6 @@ namespace {
 QLabel *helpLabel(const QString &name, const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setAccessibleName(text);
     label->setWordWrap(true);
     return label;
 }
@@ -40,8 +39,8 @@ DedUzedova::DedUzedova(Services services, QWidget *parent)
     , m_jobs(services.store, services.clock) {
     m_frame1 = controls::frame(QStringLiteral("Frame1"), QStringLiteral("Tracking jobs for"), this);
     m_userLabel = new QLabel(m_frame1);
+    // A label without a name of its own is read by its text: here the user's name.
     m_userLabel->setObjectName(QStringLiteral("Label8"));
-    m_userLabel->setAccessibleName(QStringLiteral("Label8"));
     QFont bold = m_userLabel->font();
     bold.setBold(true);
     m_userLabel->setFont(bold);
@@ -58,6 +57,7 @@ DedUzedova::DedUzedova(Services services, QWidget *parent)
     for (int n = 1; n <= job_tracker::kClockCount; ++n) {
         auto *clock = new TaskClock(services.store, m_jobs, m_frame1);
         clock->setObjectName(QStringLiteral("TaskClock%1").arg(n));
+        controls::nameRow(clock, QStringLiteral("Clock %1").arg(n));
         frameLayout->addWidget(clock);
         m_clocks[std::size_t(n - 1)] = clock;
         connect(clock, &TaskClock::clockPosted, this, [this, clock] { clockPosted(clock); });
@@ -187,7 +187,6 @@ void DedUzedova::clockPosted(TaskClock *clock) {
 
 void DedUzedova::showHelp(const QString &problem) {
     m_problem->setText(problem);
-    m_problem->setAccessibleName(problem);
     m_problem->setVisible(!problem.isEmpty());
     m_frame1->hide();
     m_frame2->show();

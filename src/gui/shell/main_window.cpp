@@ -111,10 +111,11 @@ void MainWindow::buildMenuPage() {
     m_clockCal->setObjectName(QStringLiteral("ClockCal"));
     m_clockCal->setAccessibleName(QStringLiteral("Time"));
     m_clockCal->setReadOnly(true);
+    controls::keepReadOnly(m_clockCal);
     timeLabel->setBuddy(m_clockCal);
     m_alert = new QLabel(QStringLiteral(" "));
+    // A message label: a screen reader reads its text ("Ping!"), so it has no name of its own.
     m_alert->setObjectName(QStringLiteral("Alert"));
-    m_alert->setAccessibleName(QStringLiteral("Alert"));
     auto *diaryLabel = new QLabel(QStringLiteral("Diary"));
 
     menuLayout->addWidget(userLabel, 0, 0);
@@ -322,7 +323,11 @@ QWidget *MainWindow::addPlaceholder(const QString &name, const QString &tool) {
 }
 
 bool MainWindow::event(QEvent *event) {
-    if (event->type() == QEvent::WindowActivate && m_starting)
+    // The start-up line applies at the first activation or as soon as the event loop runs
+    // after the window is shown, whichever is first: without a window manager, or on another
+    // workspace, the window may not be activated until the user clicks it.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::WindowActivate || type == QEvent::Show) && m_starting)
         QTimer::singleShot(0, this, &MainWindow::handleFirstActivation);
     return QWidget::event(event);
 }
@@ -362,6 +367,7 @@ void MainWindow::showMainMenu() {
     m_frame2->show();
     m_mode = kModeMenu;
     refresh();
+    clockTick();
 }
 
 void MainWindow::showTool(QWidget *panel, int mode) {
@@ -485,9 +491,15 @@ void MainWindow::annotateFrom(QWidget *panel) {
 }
 
 void MainWindow::clockTick() {
+    // Hidden read-outs are left alone; each is brought up to date when it is shown.
     const QDateTime now = m_services.clock.now();
-    m_clockCal->setText(text::diaryTime(now.time()) + u' ' + text::diaryDate(now.date()));
-    m_timeSet->setTime(now);
+    if (!m_menuPage->isHidden()) {
+        const QString reading = text::diaryTime(now.time()) + u' ' + text::diaryDate(now.date());
+        if (reading != m_clockCal->text())
+            controls::showText(m_clockCal, reading);
+    }
+    if (!m_timeSet->isHidden())
+        m_timeSet->setTime(now);
 }
 
 } // namespace vidorev

@@ -21,6 +21,9 @@ DoElement::DoElement(Services services, RunningJobs &jobs, QWidget *parent)
     m_task->setObjectName(QStringLiteral("Text1"));
     m_task->setToolTip(QStringLiteral("Task Identifier"));
     m_task->setAccessibleName(QStringLiteral("Task"));
+    controls::setRowPart(m_task, QString());
+    // A task is locked once entered: no way in may rewrite what its records will name.
+    controls::keepReadOnly(m_task);
     m_task->installEventFilter(this);
 
     m_hours = new RoundPenny(this);
@@ -29,11 +32,14 @@ DoElement::DoElement(Services services, RunningJobs &jobs, QWidget *parent)
     m_hours->setLocked(true);
     m_hours->setAccessibleName(QStringLiteral("Hours"));
     m_hours->box()->setAccessibleName(QStringLiteral("Hours"));
+    controls::setRowPart(m_hours, QStringLiteral("hours"));
+    controls::setRowPart(m_hours->box(), QStringLiteral("hours"));
     m_hours->setFixedWidth(64);
 
     m_clock = controls::button(QStringLiteral("cmdTime"), QString(),
                                QStringLiteral("Time job, \"#\" if running, \"0\" is interrupted."),
                                this, QStringLiteral("Task clock"));
+    controls::setRowPart(m_clock, QStringLiteral("clock"));
     m_clock->setFixedWidth(28);
     m_finish = controls::button(QStringLiteral("cmdOK"), QStringLiteral("OK"),
                                 QStringLiteral("Record job as finished"), this);
@@ -57,6 +63,12 @@ DoElement::DoElement(Services services, RunningJobs &jobs, QWidget *parent)
     layout->addWidget(m_down);
     layout->addWidget(m_up);
 
+    // A task given whole (by a screen reader, say) is entered as if typed and confirmed.
+    connect(m_task, &QLineEdit::textChanged, this, [this] {
+        if (!m_task->isReadOnly() && !m_loading && controls::wholeValueSet(m_task) &&
+            !text().isEmpty())
+            addTask(false);
+    });
     connect(m_clock, &QPushButton::clicked, this, &DoElement::pressClock);
     connect(m_finish, &QPushButton::clicked, this, [this] { removeTask(todo::Outcome::Finish); });
     connect(m_drop, &QPushButton::clicked, this, [this] { removeTask(todo::Outcome::Drop); });
@@ -66,16 +78,14 @@ DoElement::DoElement(Services services, RunningJobs &jobs, QWidget *parent)
 
 void DoElement::setUser(const QString &prefix) {
     m_chain.setPrefix(prefix);
-    m_task->clear();
+    showTask(QString());
     setHours(0);
 }
 
 void DoElement::setIdent(const QString &node) {
     m_node = node;
-    m_task->setReadOnly(false);
     m_view = todo::load(m_services.store, m_chain, node);
-    m_task->setText(m_view.text);
-    m_task->setReadOnly(!m_view.text.isEmpty());
+    showTask(m_view.text);
     showClock(m_view.status);
     setHours(m_view.soFarMinutes);
 }
@@ -99,9 +109,15 @@ QString DoElement::text() const {
 }
 
 void DoElement::setText(const QString &text) {
+    showTask(text);
+}
+
+void DoElement::showTask(const QString &text) {
+    m_loading = true;
     m_task->setReadOnly(false);
     m_task->setText(text);
     m_task->setReadOnly(!text.isEmpty());
+    m_loading = false;
 }
 
 QString DoElement::charged() const {
@@ -153,8 +169,7 @@ void DoElement::removeTask(todo::Outcome outcome) {
         return;
     m_memoText = *memo;
     m_view.text.clear();
-    m_task->setReadOnly(false);
-    m_task->clear();
+    showTask(QString());
     setHours(0);
     emit memoReady();
     if (outcome == todo::Outcome::Finish) {

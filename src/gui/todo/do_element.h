@@ -64,6 +64,8 @@ private:
     void move(bool down);
     void showClock(ClockStatus status);
     void setHours(int minutes);
+    // Shows a task's text, locked when there is one; not an edit of the user's.
+    void showTask(const QString &text);
 
     Services m_services;
     RunningJobs &m_jobs;
@@ -74,6 +76,7 @@ private:
     QString m_memoText;
     todo::SlotView m_view;
     Posting m_posting;
+    bool m_loading = false;
 
     QLineEdit *m_task = nullptr;     // Text1
     RoundPenny *m_hours = nullptr;   // txtTime

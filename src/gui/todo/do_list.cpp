@@ -66,6 +66,7 @@ DoList::DoList(Services services, QWidget *parent)
     for (int k = 1; k <= TaskChain::kSlots; ++k) {
         auto *row = new DoElement(services, m_jobs);
         row->setObjectName(QStringLiteral("DoElement%1").arg(k));
+        controls::nameRow(row, QStringLiteral("Task %1").arg(k));
         m_rows[size_t(k - 1)] = row;
         rows->addWidget(row);
         connect(row, &DoElement::memoReady, this, [this, k] { rowMemo(k); });

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -33,6 +34,49 @@ QPushButton *fillHelpFrame(QGroupBox *frame, const QString &text) {
     layout->addWidget(label);
     layout->addWidget(ok, 0, Qt::AlignRight);
     return ok;
+}
+
+namespace {
+const char *const kRowPart = "vidorevRowPart";
+const char *const kShownText = "vidorevShownText";
+} // namespace
+
+void setRowPart(QWidget *control, const QString &part) {
+    control->setProperty(kRowPart, part);
+}
+
+void nameRow(QWidget *row, const QString &rowName) {
+    for (QWidget *w : row->findChildren<QWidget *>()) {
+        QVariant part = w->property(kRowPart);
+        if (!part.isValid()) {
+            if (w->accessibleName().isEmpty())
+                continue;
+            part = w->accessibleName();
+            setRowPart(w, part.toString());
+        }
+        const QString own = part.toString();
+        w->setAccessibleName(own.isEmpty() ? rowName : rowName + u' ' + own);
+    }
+}
+
+void keepReadOnly(QLineEdit *box) {
+    box->setProperty(kShownText, box->text());
+    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString &text) {
+        const QString shown = box->property(kShownText).toString();
+        if (!box->isReadOnly())
+            box->setProperty(kShownText, text);
+        else if (text != shown)
+            box->setText(shown);
+    });
+}
+
+void showText(QLineEdit *box, const QString &text) {
+    box->setProperty(kShownText, text);
+    box->setText(text);
+}
+
+bool wholeValueSet(const QLineEdit *box) {
+    return !box->isModified();
 }
 
 } // namespace vidorev::controls

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QGroupBox;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -16,5 +17,24 @@ QPushButton *button(const QString &name, const QString &caption, const QString &
 QGroupBox *frame(const QString &name, const QString &title, QWidget *parent = nullptr);
 // Fills a help frame with its text ("Label2") and its "OK" button ("Command3"), which it returns.
 QPushButton *fillHelpFrame(QGroupBox *frame, const QString &text);
+
+// Gives every named control inside row its row in its accessible name ("Alarm 3 time"), so a
+// screen reader tells repeated rows apart. A control's own part of the name is taken from
+// setRowPart, or else from its accessible name the first time; an empty part names the control
+// by its row alone. Calling it again renames the row.
+void nameRow(QWidget *row, const QString &rowName);
+void setRowPart(QWidget *control, const QString &part);
+
+// A read-only box stays read-only for every way in, the accessibility interface included: a
+// change made while it is read-only is undone, unless it came through showText. Changes made
+// while the box is writable are kept.
+void keepReadOnly(QLineEdit *box);
+// Shows text in a box guarded by keepReadOnly (or any box), writable or not.
+void showText(QLineEdit *box, const QString &text);
+
+// A change that came whole rather than key by key: set by a program, a paste of a whole value
+// or the accessibility interface. Typing leaves the box modified; whole values take effect at
+// once, typed ones when editing finishes.
+bool wholeValueSet(const QLineEdit *box);
 
 } // namespace vidorev::controls

@@ -147,14 +147,13 @@ TEST_F(AlarmPanels, RingShowsPingAndTheDailyResetRefreshesRowsAndStrip) {
     click("cmdStartAlarms"); // all fourteen on, bank reloaded
     bank->tick();            // batch tick: alarms 2..14 at midnight switch off silently
     EXPECT_EQ(find<QLabel>("Alert")->text(), QStringLiteral(" "));
-    EXPECT_EQ(text("Text", bank->row(1)), QStringLiteral("1"));
     set(kMonday, QTime(10, 0));
-    bank->tick();
+    bank->tick(); // rings while the bank is hidden: its rows are redrawn when it shows
     EXPECT_EQ(find<QLabel>("Alert")->text(), QStringLiteral("Ping!"));
-    EXPECT_FALSE(find<QCheckBox>("Check", bank->row(1))->isChecked());
-    EXPECT_TRUE(find<CanReset>("CanReset1", bank)->armed());
     click("cmdSetAlarms");
     EXPECT_EQ(find<QLabel>("Alert")->text(), QStringLiteral(" "));
+    EXPECT_FALSE(find<QCheckBox>("Check", bank->row(1))->isChecked());
+    EXPECT_TRUE(find<CanReset>("CanReset1", bank)->armed());
 
     // The list changes; the strip shows it after the reset at 00:01.
     save(keys::kSecAdmin, keys::kHolidays, ";12/26;");
@@ -194,14 +193,31 @@ TEST_F(AlarmPanels, AlarmRowEditsReachTheStore) {
     click("cmdSetAlarms");
     bank->tick(); // the day boxes write once the batch tick is over
     DownTime *row = bank->row(1);
+    auto *timeBox = find<QLineEdit>("TimeBox", row);
+    const auto retype = [timeBox](const char *text) {
+        timeBox->selectAll();
+        QTest::keyClicks(timeBox, QString::fromLatin1(text));
+    };
+    retype("11:00");
+    QTest::keyClick(timeBox, Qt::Key_Return);
+    EXPECT_EQ(stored(1, keys::kTime), QStringLiteral("11:00:00"));
     QTest::mouseClick(find("Check", row), Qt::LeftButton);
     EXPECT_EQ(stored(1, keys::kOn), QStringLiteral("1"));
-    auto *timeBox = find<QLineEdit>("TimeBox", row);
-    timeBox->selectAll();
-    QTest::keyClicks(timeBox, QStringLiteral("6:45"));
-    EXPECT_EQ(stored(1, keys::kTime), QStringLiteral("06:45:00"));
-    emit timeBox->editingFinished();
-    EXPECT_EQ(timeBox->text(), QStringLiteral("06:45"));
+
+    // A typed time counts when editing finishes: "10:3" on the way to "10:30" is not 10:03,
+    // which at 10:10 would ring at once and switch the alarm off.
+    set(kMonday, QTime(10, 10));
+    retype("10:3");
+    bank->tick();
+    EXPECT_EQ(stored(1, keys::kTime), QStringLiteral("11:00:00"));
+    EXPECT_TRUE(find<QCheckBox>("Check", row)->isChecked());
+    QTest::keyClicks(timeBox, QStringLiteral("0"));
+    QTest::keyClick(timeBox, Qt::Key_Return);
+    EXPECT_EQ(stored(1, keys::kTime), QStringLiteral("10:30:00"));
+    retype("6:45x");
+    emit timeBox->editingFinished(); // leaving the box: not a time, so the old one stays
+    EXPECT_EQ(stored(1, keys::kTime), QStringLiteral("10:30:00"));
+    EXPECT_EQ(timeBox->text(), QStringLiteral("10:30"));
 
     click("cmdExtend", row);
     QTest::mouseClick(find("chkSunday", row), Qt::LeftButton);
