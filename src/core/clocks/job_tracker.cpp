@@ -1,5 +1,6 @@
 #include "clocks/job_tracker.h"
 
+#include "clocks/running_stack.h"
 #include "platform/settings_keys.h"
 #include "platform/settings_store.h"
 
@@ -11,8 +12,23 @@ QString clockId(int n) {
     return keys::kSufJobClock + QString::number(n);
 }
 
+namespace {
+const QString kColonRefused =
+    QStringLiteral("A user name with \":\" cannot time jobs, since \":\" separates the "
+                   "running jobs: no clock was started.");
+} // namespace
+
 bool acceptsUser(const QString &user) {
-    return user.size() >= 3;
+    return user.size() >= 3 && running_stack::fitsInChain(user);
+}
+
+QString userRefusal(const QString &user) {
+    if (!running_stack::fitsInChain(user))
+        return kColonRefused;
+    if (user.size() < 3)
+        return QStringLiteral("Job Tracker needs a user name of three characters or more: no "
+                              "clock can start.");
+    return {};
 }
 
 bool annotateOnLoad(const QString &chain) {
@@ -40,6 +56,8 @@ QString postingMessage(const Posting &posting) {
     case PostResult::Posted:
     case PostResult::NotAllowed:
         return {};
+    case PostResult::NameRefused:
+        return kColonRefused;
     case PostResult::DiaryMissing:
         return QStringLiteral("The Diary file is missing: this Start or Stop was not "
                               "recorded and no clock changed.");

@@ -16,8 +16,11 @@ inline constexpr int kClockCount = 5;
 // "TC1".."TC5".
 QString clockId(int n);
 
-// The tracker sets itself up only for a name of three characters or more.
+// The tracker sets itself up only for a name of three characters or more that can stand on
+// the running-job stack (no ":").
 bool acceptsUser(const QString &user);
+// The help frame's line for a name the tracker does not accept; empty for one it does.
+QString userRefusal(const QString &user);
 
 // "Annotate" is offered while a clock runs: on loading when the chain is longer than two
 // characters, after a Start or Stop when it is not empty.

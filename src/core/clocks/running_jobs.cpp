@@ -61,6 +61,11 @@ ClockSection RunningJobs::loadSection(const SettingsStore &store, const QString 
 
 Posting RunningJobs::start(const QString &user, const QString &section, const QString &jobCode,
                            const QString &taskName) {
+    if (!running_stack::fitsInChain(user) || !running_stack::fitsInChain(section)) {
+        Posting refused;
+        refused.result = PostResult::NameRefused;
+        return refused;
+    }
     // The lock is taken before the reads, so another process cannot move the Stack between
     // what this Start reads and what it writes.
     SettingsStore::Batch batch(m_store);

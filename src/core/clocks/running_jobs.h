@@ -33,6 +33,7 @@ struct ClockSection {
 enum class PostResult {
     Posted,       // the record is in the Diary and the store agrees with it
     NotAllowed,   // the clock was not in a state that allows it: nothing changed
+    NameRefused,  // the user name cannot stand on the running-job stack: nothing changed
     DiaryMissing, // no Diary file: nothing changed
     DiaryFailed,  // the Diary write failed: nothing changed
     StoreFailed,  // the record is in the Diary but the store refused a write
@@ -60,6 +61,7 @@ public:
     static ClockSection loadSection(const SettingsStore &store, const QString &section);
 
     // Starts a stopped clock, recording jobCode and taskName as its "Job" and "TaskName".
+    // Refused for a user or section that would break the stack (running_stack::fitsInChain).
     Posting start(const QString &user, const QString &section, const QString &jobCode,
                   const QString &taskName);
     // Stops a running clock; its record carries the stored "Job" and "TaskName".

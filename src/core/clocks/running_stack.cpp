@@ -35,6 +35,10 @@ QString without(const QString &chain, const QString &section) {
     return chain;
 }
 
+bool fitsInChain(const QString &name) {
+    return !name.contains(u':');
+}
+
 bool sameSection(const QString &a, const QString &b) {
     return a.toCaseFolded() == b.toCaseFolded();
 }

@@ -17,6 +17,10 @@ QString popped(const QString &chain);
 // The chain without the last entry naming section; unchanged when no entry names it.
 QString without(const QString &chain, const QString &section);
 
+// ":" separates the entries, so a section that holds one, or a user name that would put one
+// into every section of theirs, cannot stand on the chain.
+bool fitsInChain(const QString &name);
+
 // Store sections compare without regard to case, so chain entries do too.
 bool sameSection(const QString &a, const QString &b);
 

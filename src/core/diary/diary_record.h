@@ -5,12 +5,19 @@
 #include <QString>
 
 // The Diary's line grammar: one builder per record kind. Every record is one line whose only
-// "@" is its stamp's; free text in any field is escaped so that no typed "@", TAB or line
-// break can split a record or add a second stamp.
+// "@" is its stamp's; text in any field is escaped so that nothing typed can split a record,
+// add a second stamp, reach a terminal as a control, or end its field early for a reader.
 namespace vidorev::diary {
 
-// "@" -> "at", TAB -> "&tab;", LF -> "&lf;", CR -> "&cr;".
+// "@" -> "at", TAB -> "&tab;", LF -> "&lf;", CR -> "&cr;"; every other control character
+// (C0, DEL, C1 such as NEL) and U+2028/U+2029 -> "&#x" + upper-case hex + ";" ("&#x1B;").
+// "&" itself stays as typed.
 QString escape(const QString &text);
+// A job code, tag, amount, task name or user name, the fields that sit among the grammar's
+// delimiters: escape() and "[" -> "&lsqb;", "]" -> "&rsqb;", "<" -> "&lt;", ">" -> "&gt;",
+// "{" -> "&lcub;", "}" -> "&rcub;". A reader that filters on "[" + code + "]" escapes the code
+// it looks for the same way.
+QString escapeField(const QString &text);
 
 QString eventRecord(const QString &text, const QDateTime &at, const QLocale &locale = QLocale());
 // amount empty: no cash piece.

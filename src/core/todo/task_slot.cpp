@@ -46,6 +46,9 @@ std::optional<QString> add(SettingsStore &store, TaskChain &chain, const QString
 
 std::optional<QString> remove(SettingsStore &store, TaskChain &chain, const QString &node,
                               Outcome outcome, const QString &caption, const QString &text) {
+    // A free slot has nothing to finish or drop, and nothing to say about it.
+    if (text.isEmpty())
+        return std::nullopt;
     // A task being timed, or waiting to resume, cannot leave the list.
     const ClockStatus status = RunningJobs::loadSection(store, chain.clockSection(node)).status;
     if (status != ClockStatus::Stop)

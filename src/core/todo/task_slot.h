@@ -34,7 +34,7 @@ std::optional<QString> add(SettingsStore &store, TaskChain &chain, const QString
 
 enum class Outcome { Finish, Drop };
 // Frees the slot and returns "<FinishTask> (" or "<DropTask> (" + caption + ") " + text.
-// Refused (nothing) while the task's clock runs or is halted.
+// Refused (nothing) for an empty slot, and while the task's clock runs or is halted.
 std::optional<QString> remove(SettingsStore &store, TaskChain &chain, const QString &node,
                               Outcome outcome, const QString &caption, const QString &text);
 

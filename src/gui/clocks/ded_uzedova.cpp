@@ -132,8 +132,10 @@ void DedUzedova::setUser(const QString &user) {
     const bool accepted = job_tracker::acceptsUser(user);
     for (TaskClock *c : m_clocks)
         c->setEnabled(accepted);
-    if (!accepted)
+    if (!accepted) {
+        showHelp(job_tracker::userRefusal(user));
         return;
+    }
     m_userLabel->setText(user);
     for (int n = 1; n <= job_tracker::kClockCount; ++n) {
         clock(n)->setUser(user);
@@ -162,6 +164,7 @@ void DedUzedova::clockPosted(TaskClock *clock) {
     switch (posting.result) {
     case PostResult::DiaryMissing:
     case PostResult::DiaryFailed:
+    case PostResult::NameRefused:
         // Nothing changed: the clock shows what it showed, and the help frame says why.
         clock->reload();
         showHelp(job_tracker::postingMessage(posting));

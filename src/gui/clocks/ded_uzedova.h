@@ -22,8 +22,9 @@ public:
     explicit DedUzedova(Services services, QWidget *parent = nullptr);
 
     QString user() const { return m_user; }
-    // Sets the tracker up for the user and loads the five clocks; names shorter than three
-    // characters change nothing else.
+    // Sets the tracker up for the user and loads the five clocks; a name it does not accept
+    // (shorter than three characters, or holding ":") starts nothing and the help frame says
+    // why.
     void setUser(const QString &user);
 
     TaskClock *clock(int n) const { return m_clocks.at(std::size_t(n - 1)); }

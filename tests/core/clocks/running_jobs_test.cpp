@@ -1,6 +1,7 @@
 #include "clocks/running_jobs.h"
 
 #include "clocks/job_clock.h"
+#include "clocks/job_tracker.h"
 #include "platform/settings_keys.h"
 #include "platform/text_forms.h"
 #include "test_env.h"
@@ -9,6 +10,8 @@
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace vidorev {
 namespace {
@@ -135,6 +138,43 @@ TEST_F(RunningJobsTest, ActionsTheClockStateDoesNotAllowChangeNothing) {
     EXPECT_EQ(stop(kTask).result, PostResult::NotAllowed); // idle
     EXPECT_EQ(snapshot(m_env.store()), before);
     EXPECT_EQ(m_env.diaryLines(m_diary).size(), 2);
+}
+
+// ":" separates the stack's entries: a name holding one starts no clock of either kind, while
+// a short name keeps only the job tracker's clocks idle. The tracker says why in either case.
+TEST_F(RunningJobsTest, ANameThatWouldBreakTheStackStartsNoClock) {
+    struct Case {
+        QString user;
+        bool tracker;
+        bool clocks;
+    };
+    const std::vector<Case> table{{kUser, true, true},
+                                  {QStringLiteral("al"), false, true},
+                                  {QStringLiteral("j:oe"), false, false},
+                                  {QStringLiteral(":ann"), false, false},
+                                  {QStringLiteral("ann:"), false, false}};
+    int n = 0;
+    for (const Case &c : table) {
+        SCOPED_TRACE(c.user.toStdString());
+        const QString diary = m_env.makeDiary(c.user, QStringLiteral("d%1.log").arg(++n));
+        EXPECT_EQ(job_tracker::acceptsUser(c.user), c.tracker);
+        EXPECT_EQ(job_tracker::userRefusal(c.user).isEmpty(), c.tracker);
+        for (const QString &section :
+             {keys::jobClockSection(c.user, 1), keys::doDataSection(c.user) + u'5'}) {
+            const Posting started = m_jobs.start(c.user, section, QStringLiteral("722"),
+                                                 QStringLiteral("Check timing"));
+            if (c.clocks) {
+                EXPECT_EQ(started.result, PostResult::Posted);
+                EXPECT_EQ(m_jobs.stop(c.user, section).result, PostResult::Posted);
+            } else {
+                EXPECT_EQ(started.result, PostResult::NameRefused);
+                EXPECT_FALSE(job_tracker::postingMessage(started).isEmpty());
+                EXPECT_EQ(get(section, keys::kStatus), QString());
+            }
+        }
+        EXPECT_EQ(m_jobs.chain(c.user), QString());
+        EXPECT_EQ(m_env.diaryLines(diary).size(), c.clocks ? 4 : 0);
+    }
 }
 
 TEST_F(RunningJobsTest, AHandEditedStoreNeitherLosesJobsNorCountsAbsurdMinutes) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
 namespace diary = vidorev::diary;
 
 namespace {
@@ -27,25 +31,64 @@ TEST(DiaryRecord, EveryKindHasItsExactLayout) {
               "[DoList][Note ] <AddTaskFromFile> (722) Order paper" + kStamp);
 }
 
-TEST(DiaryRecord, LineBreaksAndTabsBecomeEntities) {
-    EXPECT_EQ(diary::escape("two\r\nlines\tand @"), "two&cr;&lf;lines&tab;and at");
-    EXPECT_EQ(diary::escape("@@\n\n"), "atat&lf;&lf;");
+QString chars(std::initializer_list<char16_t> units) {
+    QString s;
+    for (const char16_t u : units)
+        s += QChar(u);
+    return s;
 }
 
-// Whatever a user types into any field, each record stays one line with one "@".
-TEST(DiaryRecord, HostileTextInAnyFieldKeepsOneLineAndOneStamp) {
-    const QStringList hostile{"a@b", "x\r\ny", "\t@\n@\r", "@ 1:00:00 PM 01-01-2020", "[Stop ]@"};
-    for (const QString &h : hostile) {
+bool isControl(QChar c) {
+    return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+           c.category() == QChar::Separator_Paragraph;
+}
+
+// Every class of character that could split a record, reach a terminal or end a field early,
+// as free text and as a field between the grammar's delimiters.
+struct Hostile {
+    const char *what;
+    QString typed;
+    QString asText;
+    QString asField;
+};
+
+TEST(DiaryRecord, WhateverIsTypedStaysInItsFieldOnOneLineWithOneStamp) {
+    const std::vector<Hostile> table{
+        {"at sign", "a@b", "aatb", "aatb"},
+        {"CR LF and TAB", "x\r\ny\t", "x&cr;&lf;y&tab;", "x&cr;&lf;y&tab;"},
+        {"VT and FF", "a\vb\fc", "a&#x0B;b&#x0C;c", "a&#x0B;b&#x0C;c"},
+        {"NEL", chars({u'a', 0x85, u'b'}), "a&#x85;b", "a&#x85;b"},
+        {"LS and PS", chars({0x2028, 0x2029}), "&#x2028;&#x2029;", "&#x2028;&#x2029;"},
+        {"ESC sequence", "\x1b[2J", "&#x1B;[2J", "&#x1B;&lsqb;2J"},
+        {"NUL and US", chars({0x00, 0x1F}), "&#x00;&#x1F;", "&#x00;&#x1F;"},
+        {"DEL and CSI", chars({0x7F, 0x9B}), "&#x7F;&#x9B;", "&#x7F;&#x9B;"},
+        {"closing bracket", "7]2", "7]2", "7&rsqb;2"},
+        {"angle brackets", "a>b<c", "a>b<c", "a&gt;b&lt;c"},
+        {"a marker with minutes", "[Stop ]{99}", "[Stop ]{99}", "&lsqb;Stop &rsqb;&lcub;99&rcub;"},
+        {"a second stamp", "@ 1:00:00 PM 01-01-2020", "at 1:00:00 PM 01-01-2020",
+         "at 1:00:00 PM 01-01-2020"},
+        {"ampersand and entity text", "&tab; & co", "&tab; & co", "&tab; & co"},
+    };
+    for (const Hostile &h : table) {
+        SCOPED_TRACE(h.what);
+        const QString &t = h.typed;
+        const QString &f = h.asField;
+        EXPECT_EQ(diary::eventRecord(t, kAt), "[Event] " + h.asText + kStamp);
+        EXPECT_EQ(diary::memoRecord(t, t, t, t, kAt),
+                  "[" + f + "] {$" + f + "$} [Memo ]<" + f + "> " + h.asText + kStamp);
+        EXPECT_EQ(diary::noteRecord(t, t, kAt), "[" + f + "][Note ] " + h.asText + kStamp);
+        EXPECT_EQ(diary::startRecord(t, t, kAt), "[" + f + "][Start]<" + f + ">" + kStamp);
+        EXPECT_EQ(diary::stopRecord(t, t, 1, 2, kAt),
+                  "[" + f + "][Stop ]{1}<" + f + "> @ 3:45:12 PM after 2 minutes");
         const QStringList records{
-            diary::eventRecord(h, kAt),           diary::memoRecord(h, h, h, h, kAt),
-            diary::noteRecord(h, h, kAt),         diary::upgradeRecord(h, "1.0.0", kAt),
-            diary::startRecord(h, h, kAt),        diary::stopRecord(h, h, 1, 2, kAt),
-            diary::taskFromFileRecord(h, h, kAt),
+            diary::eventRecord(t, kAt),           diary::memoRecord(t, t, t, t, kAt),
+            diary::noteRecord(t, t, kAt),         diary::upgradeRecord(t, "1.0.0", kAt),
+            diary::startRecord(t, t, kAt),        diary::stopRecord(t, t, 1, 2, kAt),
+            diary::taskFromFileRecord(t, t, kAt),
         };
         for (const QString &r : records) {
             EXPECT_EQ(r.count(u'@'), 1) << r.toStdString();
-            EXPECT_FALSE(r.contains(u'\n') || r.contains(u'\r') || r.contains(u'\t'))
-                << r.toStdString();
+            EXPECT_FALSE(std::any_of(r.begin(), r.end(), isControl)) << r.toStdString();
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "clocks/ded_uzedova.h"
 
 #include "calc_special/round_penny.h"
+#include "clocks/job_tracker.h"
 #include "clocks/task_clock.h"
 #include "diary/diary_writer.h"
 #include "diary/event_add.h"
@@ -175,14 +176,20 @@ TEST_F(DedUzedovaTest, EnterInTheNameStartsAnIdleClockAndTabOrEnterSwapNameAndCo
     EXPECT_EQ(m_env.diaryLines(m_diary).size(), 1);
 }
 
-TEST_F(DedUzedovaTest, NoClockWorksWithoutAUserOfThreeCharacters) {
+TEST_F(DedUzedovaTest, NoClockWorksWithoutAUserOfThreeCharactersFreeOfColons) {
     DedUzedova fresh(m_env.services());
     EXPECT_FALSE(ClockRow(fresh.clock(1)).start->isEnabled());
-    tracker()->setUser(QStringLiteral("al"));
-    EXPECT_EQ(child<QLabel>(QStringLiteral("Label8"))->text(), kUser);
-    // ann's clocks stay in view but cannot be started under another user's name.
-    EXPECT_FALSE(row(1).start->isEnabled());
-    EXPECT_EQ(get(QStringLiteral("alTC1"), keys::kContainer), QString());
+    for (const QString &user : {QStringLiteral("al"), QStringLiteral("j:oe")}) {
+        SCOPED_TRACE(user.toStdString());
+        tracker()->setUser(user);
+        EXPECT_EQ(child<QLabel>(QStringLiteral("Label8"))->text(), kUser);
+        // ann's clocks cannot be started under another user's name; the help frame says why.
+        EXPECT_FALSE(row(1).start->isEnabled());
+        EXPECT_TRUE(child<QWidget>(QStringLiteral("Frame2"))->isVisible());
+        EXPECT_EQ(child<QLabel>(QStringLiteral("lblDiaryProblem"))->text(),
+                  job_tracker::userRefusal(user));
+        EXPECT_EQ(get(user + QStringLiteral("TC1"), keys::kContainer), QString());
+    }
     EXPECT_EQ(get(QStringLiteral("annTC5"), keys::kContainer), QStringLiteral("DedUzedova1"));
 }
 

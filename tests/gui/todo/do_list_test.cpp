@@ -136,7 +136,7 @@ TEST_F(DoListTest, ATaskClockSharesTheStackWithTheJobClocks) {
     EXPECT_EQ(list()->row(5)->charged(), " = 0.16 Hours");
 }
 
-TEST_F(DoListTest, FinishingPlaysTheCashSoundOnceAndFreesTheSlot) {
+TEST_F(DoListTest, FinishingPlaysTheCashSoundOnceAndFreesTheSlotForGood) {
     m_env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kPingCash, "/sounds/cash.wav");
     openList();
     type(1, "Fix printer");
@@ -151,6 +151,12 @@ TEST_F(DoListTest, FinishingPlaysTheCashSoundOnceAndFreesTheSlot) {
     button(list()->row(2), "cmdLose")->click();
     EXPECT_EQ(m_env.sound().played.size(), 1);
     EXPECT_EQ(diary().last(), "[DoList][Note ] <DropTask> (ann) Toner" + m_stamp);
+    // The freed rows have nothing left to finish or drop.
+    const int lines = diary().size();
+    button(list()->row(1), "cmdOK")->click();
+    button(list()->row(2), "cmdLose")->click();
+    EXPECT_EQ(diary().size(), lines);
+    EXPECT_EQ(m_env.sound().played.size(), 1);
 }
 
 TEST_F(DoListTest, APopupOrAnotherWindowDoesNotAddAHalfTypedTask) {
