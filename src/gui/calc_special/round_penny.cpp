@@ -19,7 +19,11 @@ double RoundPenny::text() const {
 }
 
 void RoundPenny::setText(double value) {
-    m_cents = money::cutToCents(value);
+    setCents(money::cutToCents(value));
+}
+
+void RoundPenny::setCents(qint64 cents) {
+    m_cents = cents;
     m_text->setText(money::centsText(m_cents));
 }
 
