@@ -56,7 +56,7 @@ KeyResult ParenEngine::press(EngineKey key) {
 
 CalcFault ParenEngine::applyPending() {
     double acc = m_acc;
-    double value = m_value;
+    const double value = m_value;
     switch (m_pend) {
     case op::kNone:
         acc = value;
@@ -70,17 +70,17 @@ CalcFault ParenEngine::applyPending() {
     case op::kSubtract:
         acc = acc - value;
         break;
+    case op::kDivide:
+        if (value == 0.0)
+            return CalcFault::DivideByZero;
+        acc = acc / value;
+        break;
     default:
         break;
     }
-    if (value == 0.0)
-        value = 1.0;
-    if (m_pend == op::kDivide)
-        acc = acc / value;
     if (const CalcFault fault = faultOf(acc); fault != CalcFault::None)
         return fault;
     m_acc = acc;
-    m_value = value;
     return CalcFault::None;
 }
 

@@ -47,8 +47,8 @@ public:
     KeyResult press(EngineKey key);
 
 private:
-    // Folds the operand into the accumulator by the pending operator. A zero operand becomes 1
-    // first, so a division never sees a zero divisor. On a fault nothing is changed.
+    // Folds the operand into the accumulator by the pending operator. A zero divisor, like a
+    // result out of range, is a fault, and on a fault nothing is changed.
     CalcFault applyPending();
 
     double m_value = 0.0;

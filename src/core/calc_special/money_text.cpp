@@ -2,6 +2,8 @@
 
 #include "platform/text_forms.h"
 
+#include <QByteArray>
+
 #include <cmath>
 #include <limits>
 
@@ -28,21 +30,45 @@ double pennyValue(const QString &text, const QLocale &locale) {
     return parseNumber(text, locale).value_or(0.0);
 }
 
-qint32 cutToCents(double value) {
-    const double cents = std::floor(value * 100.0);
-    if (std::isnan(cents))
+qint64 cutToCents(double value) {
+    if (std::isnan(value))
         return 0;
-    constexpr double lowest = std::numeric_limits<qint32>::min();
-    constexpr double highest = std::numeric_limits<qint32>::max();
-    if (cents <= lowest)
-        return std::numeric_limits<qint32>::min();
-    if (cents >= highest)
-        return std::numeric_limits<qint32>::max();
-    return qint32(cents);
+    // Whole cents of larger amounts leave the 64-bit range.
+    constexpr double kLargest = 9.2e16;
+    if (value >= kLargest)
+        return std::numeric_limits<qint64>::max();
+    if (value <= -kLargest)
+        return std::numeric_limits<qint64>::min();
+    // The decimal digits, rounded once at the ninth place, are cut after the second.
+    const QByteArray digits = QByteArray::number(std::fabs(value), 'f', 9);
+    const qsizetype point = digits.indexOf('.');
+    const qint64 cents = digits.left(point).toLongLong() * 100 + digits.mid(point + 1, 2).toInt();
+    if (value >= 0)
+        return cents;
+    const bool beyondCents = digits.mid(point + 3).toLongLong() != 0;
+    return beyondCents ? -cents - 1 : -cents;
 }
 
-QString centsText(qint32 cents, const QLocale &locale) {
-    return text::number(cents / 100.0, locale);
+qint64 hoursCents(int minutes) {
+    const qint64 hundredths = qint64(minutes) * 100;
+    qint64 cents = hundredths / 60;
+    if (hundredths % 60 != 0 && hundredths < 0)
+        --cents;
+    return cents;
+}
+
+QString centsText(qint64 cents, const QLocale &locale) {
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    const quint64 magnitude = cents < 0 ? 0 - quint64(cents) : quint64(cents);
+    QString text = plain.toString(magnitude / 100);
+    const int hundredths = int(magnitude % 100);
+    if (hundredths != 0) {
+        text += plain.decimalPoint() + plain.toString(hundredths / 10);
+        if (hundredths % 10 != 0)
+            text += plain.toString(hundredths % 10);
+    }
+    return cents < 0 ? plain.negativeSign() + text : text;
 }
 
 } // namespace vidorev::money

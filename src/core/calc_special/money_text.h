@@ -19,10 +19,13 @@ QString percentText(double value, const QLocale &locale = QLocale());
 
 // A money box's value: the number as typed (no cutting), or 0 when the text is not a number.
 double pennyValue(const QString &text, const QLocale &locale = QLocale());
-// Whole cents not above value x 100, the product taken in floating point (0.29 -> 28).
-// Values beyond the 32-bit range stop at its ends; NaN is 0.
-qint32 cutToCents(double value);
+// Whole cents not above value x 100: 0.29 -> 29, -0.001 -> -1. The value is first taken to nine
+// decimals, so an amount that binary floating point holds a hair under its decimal (0.29 is
+// 0.28999...) keeps its cent. Values beyond the 64-bit range of cents stop at its ends; NaN is 0.
+qint64 cutToCents(double value);
+// Whole cents not above minutes / 60 hours, in integer arithmetic: 69 -> 115, 25 -> 41.
+qint64 hoursCents(int minutes);
 // The text a money box shows for whole cents: 123 -> "1.23", 120 -> "1.2", 100 -> "1".
-QString centsText(qint32 cents, const QLocale &locale = QLocale());
+QString centsText(qint64 cents, const QLocale &locale = QLocale());
 
 } // namespace vidorev::money

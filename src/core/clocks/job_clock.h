@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc_special/money_text.h"
 #include "clocks/running_jobs.h"
 
 #include <QString>
@@ -13,11 +14,11 @@ struct JobClockView {
     QString name;
     QString code;
     ClockStatus status = ClockStatus::Stop;
-    int minutes = 0; // the tally; the hours box shows minutes / 60
+    int minutes = 0; // the tally; the hours box shows minutes / 60, cut to the cent
     bool startEnabled = true;
     bool stopEnabled = false;
     bool boxesLocked = false;
-    double hours() const { return minutes / 60.0; }
+    qint64 hoursCents() const { return money::hoursCents(minutes); }
 };
 
 // One of the job tracker's five clocks: the section user + "TC1".."TC5", its boxes' rules and

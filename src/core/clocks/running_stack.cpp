@@ -44,16 +44,23 @@ bool sameSection(const QString &a, const QString &b) {
 }
 
 namespace {
-QDateTime cutToMinute(const QDateTime &at) {
-    const QTime t = at.time();
-    return at.addMSecs(-qint64(t.second()) * 1000 - t.msec());
+// The moment, in milliseconds since the epoch, at which the minute shown on the date-time's own
+// clock face began. The seconds are cut off the local time under the date-time's own offset, so a
+// time in the hour repeated when the clocks go back stays in the pass it belongs to.
+qint64 minuteStart(const QDateTime &at) {
+    constexpr qint64 kMinute = 60 * 1000;
+    const qint64 offset = qint64(at.offsetFromUtc()) * 1000;
+    const qint64 face = at.toMSecsSinceEpoch() + offset;
+    const qint64 intoMinute = ((face % kMinute) + kMinute) % kMinute;
+    return face - intoMinute - offset;
 }
 } // namespace
 
 int minutesBetween(const QDateTime &from, const QDateTime &to) {
     if (!from.isValid() || !to.isValid())
         return 0;
-    const qint64 minutes = cutToMinute(from).secsTo(cutToMinute(to)) / 60;
+    // Real elapsed time between the two cuts, whatever the clocks did in between.
+    const qint64 minutes = (minuteStart(to) - minuteStart(from)) / (60 * 1000);
     if (minutes <= 0)
         return 0;
     return int(std::min<qint64>(minutes, std::numeric_limits<int>::max()));

@@ -25,7 +25,8 @@ bool fitsInChain(const QString &name);
 bool sameSection(const QString &a, const QString &b);
 
 // Minutes between two local date-times: minute boundaries crossed, both cut to the whole
-// minute and subtracted (10:00:59 to 10:01:00 is 1). A start that is not a date, or one after
+// minute and subtracted on real time (10:00:59 to 10:01:00 is 1; 01:50 EDT to 01:10 EST on the
+// night the clocks go back is 20). A start that is not a date, or one after
 // the end (the system clock was set back), counts 0; the count stops at the 32-bit limit.
 int minutesBetween(const QDateTime &from, const QDateTime &to);
 

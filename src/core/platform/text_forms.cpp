@@ -49,13 +49,19 @@ QString number(double value, const QLocale &locale) {
 }
 
 QString storedDateTime(const QDateTime &at) {
-    return at.toString(Qt::ISODate);
+    if (!at.isValid())
+        return {};
+    // With the offset in force at that moment: in the hour repeated when the clocks go back, the
+    // local time alone names two moments an hour apart.
+    return at.toOffsetFromUtc(at.offsetFromUtc()).toString(Qt::ISODate);
 }
 
 QDateTime parseStoredDateTime(const QString &text) {
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return {};
+    // A text with an offset names one moment, shown in local time; one without (as written
+    // before the offset was kept) is read as local time.
     QDateTime parsed = QDateTime::fromString(trimmed, Qt::ISODate);
     if (parsed.isValid())
         return parsed.toLocalTime();

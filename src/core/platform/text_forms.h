@@ -18,10 +18,11 @@ QString stamp(const QDateTime &at, const QLocale &locale = QLocale());
 // no thousands separators, the locale's decimal point.
 QString number(double value, const QLocale &locale = QLocale());
 
-// Stored date-times are written as ISO 8601 local text...
+// Stored date-times are written as ISO 8601 local text with the offset from UTC in force at
+// that moment ("2026-11-01T01:30:00-05:00"), so a time in a repeated hour reads back as itself...
 QString storedDateTime(const QDateTime &at);
-// ...and read from ISO 8601 or the older general forms ("12/4/2026 3:45:12 PM").
-// Returns an invalid QDateTime for anything else.
+// ...and read, as local time, from ISO 8601 with or without an offset or from the older general
+// forms ("12/4/2026 3:45:12 PM"). Returns an invalid QDateTime for anything else.
 QDateTime parseStoredDateTime(const QString &text);
 
 // Reads a Diary time of day in 12- or 24-hour form; invalid when it is neither.

@@ -3,7 +3,6 @@
 #include "calc_special/money_text.h"
 #include "platform/settings_keys.h"
 #include "platform/settings_store.h"
-#include "platform/text_forms.h"
 #include "todo/task_chain.h"
 
 namespace vidorev::todo {
@@ -62,10 +61,10 @@ std::optional<QString> remove(SettingsStore &store, TaskChain &chain, const QStr
 }
 
 QString charged(int minutes) {
-    const qint32 cents = money::cutToCents(minutes / 60.0);
+    const qint64 cents = money::hoursCents(minutes);
     if (cents == 0)
         return {};
-    return QStringLiteral(" = ") + text::number(cents / 100.0) + QStringLiteral(" Hours");
+    return QStringLiteral(" = ") + money::centsText(cents) + QStringLiteral(" Hours");
 }
 
 Posting pressClock(RunningJobs &jobs, const QString &user, const TaskChain &chain,

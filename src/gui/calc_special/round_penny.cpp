@@ -20,7 +20,11 @@ double RoundPenny::text() const {
 }
 
 void RoundPenny::setText(double value) {
-    m_cents = money::cutToCents(value);
+    setCents(money::cutToCents(value));
+}
+
+void RoundPenny::setCents(qint64 cents) {
+    m_cents = cents;
     controls::showText(m_text, money::centsText(m_cents));
 }
 

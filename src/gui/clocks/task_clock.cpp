@@ -88,7 +88,7 @@ void TaskClock::display(const JobClockView &view) {
     m_code->setReadOnly(view.boxesLocked);
     m_start->setEnabled(view.startEnabled);
     m_stop->setEnabled(view.stopEnabled);
-    m_hours->setText(view.hours());
+    m_hours->setCents(view.hoursCents());
     m_loading = false;
 }
 

@@ -1,5 +1,6 @@
 #include "todo/do_element.h"
 
+#include "calc_special/money_text.h"
 #include "calc_special/round_penny.h"
 #include "platform/settings_keys.h"
 #include "widgets/controls.h"
@@ -126,7 +127,7 @@ QString DoElement::charged() const {
 
 void DoElement::setHours(int minutes) {
     m_view.soFarMinutes = minutes;
-    m_hours->setText(minutes / 60.0);
+    m_hours->setCents(money::hoursCents(minutes));
 }
 
 void DoElement::showClock(ClockStatus status) {

@@ -1,4 +1,5 @@
 #include "alarms/alarm_schedule.h"
+#include "local_zone.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,10 @@ TEST(TimeOfDay, StoredAndOlderFormsReadAndGarbageIsInvalid) {
         EXPECT_EQ(parseTimeOfDay(QString::fromLatin1(pm)), QTime(14, 30)) << pm;
     EXPECT_EQ(parseTimeOfDay(QStringLiteral("7:05")), QTime(7, 5));
     EXPECT_EQ(parseTimeOfDay(QStringLiteral("9 AM")), QTime(9, 0));
+    // A date-time with its offset reads as the local time of day it names.
+    const test::LocalZone zone("America/New_York");
+    for (const char *at : {"2026-11-01T01:30:00-05:00", "2026-11-01T06:30:00Z"})
+        EXPECT_EQ(parseTimeOfDay(QString::fromLatin1(at)), QTime(1, 30)) << at;
     for (const char *bad : {"", "noon", "25:00", "14", "7:61"})
         EXPECT_FALSE(parseTimeOfDay(QString::fromLatin1(bad)).isValid()) << bad;
 }

@@ -50,10 +50,10 @@ TEST(ParenEngine, WorkedSequencesEvaluateLeftToRight) {
                 {"2 * ( 3 + 4 ) =", 14, 14, 7, op::kNone},
                 // "=" reuses the operand.
                 {"5 + =", 10, 10, 5, op::kNone},
-                // A zero divisor becomes 1, and stays 1 as the operand.
-                {"7 / 0 =", 7, 7, 1, op::kNone},
-                // Every apply turns a zero operand into 1, whatever the operator.
-                {"5 + 0 + =", 6, 6, 1, op::kNone},
+                // A zero operand counts as zero.
+                {"5 + 0 + =", 5, 5, 0, op::kNone},
+                {"5 * 0 - 2 =", -2, -2, 2, op::kNone},
+                {"0 / 4 =", 0, 0, 4, op::kNone},
                 // Clear keeps the operand.
                 {"9 r + =", 18, 18, 9, op::kNone},
                 // Two operators in a row apply the first to the unchanged operand.
@@ -103,6 +103,20 @@ TEST(ParenEngine, OverflowLeavesTheStateBeforeTheKey) {
     pad.play(QStringLiteral("1e308 + 1e308 + 1 ="));
     EXPECT_EQ(pad.lastFault, CalcFault::None);
     EXPECT_DOUBLE_EQ(pad.shown, 1e308 + 1);
+}
+
+// A division by zero refuses the key the same way, wherever the division is applied.
+TEST(ParenEngine, DivisionByZeroLeavesTheStateBeforeTheKey) {
+    for (const char *key : {"=", "+", ")"}) {
+        Keypad pad;
+        pad.play(QStringLiteral("7 / 0 ") + QString::fromLatin1(key));
+        EXPECT_EQ(pad.lastFault, CalcFault::DivideByZero) << key;
+        EXPECT_EQ(pad.engine.acc(), 7) << key;
+        EXPECT_EQ(pad.engine.value(), 0) << key;
+        EXPECT_EQ(pad.engine.pend(), op::kDivide) << key;
+        pad.play(QStringLiteral("2 ="));
+        EXPECT_DOUBLE_EQ(pad.shown, 3.5) << key;
+    }
 }
 
 // Ten slots, 1 on top: a push shifts down and drops slot 10, a pop shifts up and keeps it.

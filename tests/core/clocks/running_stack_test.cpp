@@ -1,4 +1,5 @@
 #include "clocks/running_stack.h"
+#include "local_zone.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,25 @@ TEST(Minutes, CountMinuteBoundariesCrossedUpToTheThirtyTwoBitLimit) {
     }
     EXPECT_EQ(addMinutes(most, 5), most);
     EXPECT_EQ(addMinutes(-3, 5), 2);
+}
+
+// New York's clocks go back at 02:00 EDT on 2026-11-01 and forward at 02:00 EST on 2026-03-08.
+// Each end is cut to the minute on its own clock face, so a time in the repeated hour keeps its
+// offset, and the minutes are the real time between the cuts.
+TEST(Minutes, CountRealTimeAcrossDaylightSavingChanges) {
+    const test::LocalZone zone("America/New_York");
+    const struct {
+        const char *from, *to;
+        int minutes;
+    } cases[] = {{"2026-11-01T01:59:59-04:00", "2026-11-01T01:00:00-05:00", 1},
+                 {"2026-11-01T01:30:45-04:00", "2026-11-01T01:10:15-05:00", 40},
+                 {"2026-11-01T01:30:45-05:00", "2026-11-01T01:50:15-05:00", 20},
+                 {"2026-11-01T01:10:15-05:00", "2026-11-01T01:30:45-04:00", 0},
+                 {"2026-03-08T01:59:59-05:00", "2026-03-08T03:00:00-04:00", 1}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.from) + " -> " + c.to);
+        EXPECT_EQ(minutesBetween(test::localAt(c.from), test::localAt(c.to)), c.minutes);
+    }
 }
 
 } // namespace

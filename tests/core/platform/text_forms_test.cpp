@@ -1,5 +1,7 @@
+#include "local_zone.h"
 #include "platform/text_forms.h"
 #include "platform/version.h"
+#include "test_env.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +34,23 @@ TEST(TextForms, StoredDateTimesReadBackExactFromEitherForm) {
     EXPECT_EQ(text::parseStoredDateTime("12/4/2026 15:45:12"), at);
     for (const char *junk : {"", " ", "tomorrow", "13/45/2026 1:00:00 PM", "12"})
         EXPECT_FALSE(text::parseStoredDateTime(junk).isValid()) << junk;
+}
+
+// In the hour repeated when New York's clocks go back, only the offset tells the two apart.
+TEST(TextForms, StoredDateTimesKeepTheirOffsetFromUtc) {
+    const vidorev::test::LocalZone zone("America/New_York");
+    for (const char *iso :
+         {"2026-11-01T01:30:00-04:00", "2026-11-01T01:30:00-05:00", "2026-03-08T03:10:00-04:00"}) {
+        const QDateTime at = vidorev::test::localAt(iso);
+        EXPECT_EQ(text::storedDateTime(at), QString::fromLatin1(iso));
+        const QDateTime read = text::parseStoredDateTime(QString::fromLatin1(iso));
+        EXPECT_EQ(read, at) << iso;
+        EXPECT_EQ(read.timeSpec(), Qt::LocalTime) << iso;
+        EXPECT_EQ(read.offsetFromUtc(), at.offsetFromUtc()) << iso;
+    }
+    // Texts written before the offset was kept read as local time.
+    EXPECT_EQ(text::parseStoredDateTime("2026-12-04T15:45:12"),
+              QDateTime(QDate(2026, 12, 4), QTime(15, 45, 12)));
 }
 
 TEST(TextForms, DiaryTimesReadInTwelveOrTwentyFourHourForm) {

@@ -159,6 +159,23 @@ TEST_F(CalcHost, InvalidOperationsShowAnErrorAndKeepTheState) {
     EXPECT_EQ(child<pmCalcXtend>("pmCalcXtend1")->value(), -4);
 }
 
+TEST_F(CalcHost, KeypadDivisionByZeroShowsAnErrorAndKeepsTheState) {
+    paste(QStringLiteral("7"));
+    click("Div");
+    paste(QStringLiteral("0"));
+    click("Equals");
+    for (const QString &readout : {arab(), hex(), roman()})
+        EXPECT_EQ(readout, QStringLiteral("Error: division by zero"));
+    EXPECT_EQ(paren()->acc(), 7);
+    EXPECT_EQ(paren()->pend(), 2); // the division still waits for a divisor
+    paste(QStringLiteral("2"));
+    click("Equals");
+    EXPECT_EQ(arab(), QStringLiteral("3.5"));
+    // A zero added is no longer taken for 1.
+    type(QStringLiteral("r5+0+="));
+    EXPECT_EQ(arab(), QStringLiteral("5"));
+}
+
 TEST_F(CalcHost, OverflowsNeverReachLaterResults) {
     type(QStringLiteral("3+"));
     paste(QStringLiteral("0x") + QString(300, u'f'));

@@ -30,7 +30,7 @@ TEST(RoundPenny, PassesOnItsToolTipCutsWrittenAmountsAndReadsTypedOnesAsTyped) {
     box.setToolTip(QStringLiteral("Time, decimal hours"));
     EXPECT_EQ(box.box()->toolTip(), QStringLiteral("Time, decimal hours"));
     for (const auto &[value, shown] :
-         {std::pair{0.29, "0.28"}, {1.15, "1.14"}, {-0.001, "-0.01"}}) {
+         {std::pair{0.29, "0.29"}, {1.15, "1.15"}, {-0.001, "-0.01"}}) {
         box.setText(value);
         EXPECT_EQ(box.box()->text(), QString::fromUtf8(shown));
     }

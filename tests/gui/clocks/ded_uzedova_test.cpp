@@ -149,8 +149,11 @@ TEST_F(DedUzedovaTest, EditingAnIdleClockZeroesItsHoursButLoadingDoesNot) {
     for (const auto &[key, value] : {std::pair{keys::kSoFar, "90"}, {keys::kJob, "722"}})
         m_env.store().save(keys::kAppDiary, QStringLiteral("annTC3"), key,
                            QString::fromUtf8(value));
+    m_env.store().save(keys::kAppDiary, QStringLiteral("annTC4"), keys::kSoFar,
+                       QStringLiteral("69"));
     tracker()->setUser(kUser);
     EXPECT_EQ(row(3).hours->text(), QStringLiteral("1.5"));
+    EXPECT_EQ(row(4).hours->text(), QStringLiteral("1.15")); // exactly, not a cent low
     EXPECT_EQ(get(QStringLiteral("annTC3"), keys::kSoFar), QStringLiteral("90"));
     QTest::keyClicks(row(3).code, QStringLiteral("7"));
     EXPECT_EQ(row(3).hours->text(), QStringLiteral("0"));
