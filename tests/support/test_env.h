@@ -9,8 +9,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <memory>
 #include <ostream>
+#include <sys/resource.h>
 
 // Readable test failures for Qt strings.
 inline void PrintTo(const QString &text, std::ostream *os) {
@@ -47,6 +49,20 @@ private:
     std::unique_ptr<SettingsStore> m_store;
     FixedClock m_clock;
     RecordingSoundPlayer m_sound;
+};
+
+// While it lives, every write to a file fails as on a full disk: the file-size limit is 0 and
+// SIGXFSZ is ignored, so write() reports EFBIG. Reads and writes to pipes go on.
+class FullDisk {
+public:
+    FullDisk();
+    ~FullDisk();
+    FullDisk(const FullDisk &) = delete;
+    FullDisk &operator=(const FullDisk &) = delete;
+
+private:
+    rlimit m_limit{};
+    struct sigaction m_action {};
 };
 
 // 2026-12-04 15:45:12 local, a Friday.
