@@ -10,12 +10,12 @@ QDateTime referenceTime() {
     return QDateTime(QDate(2026, 12, 4), QTime(15, 45, 12));
 }
 
-FullDisk::FullDisk() {
+FullDisk::FullDisk(rlim_t room) {
     struct sigaction ignore {};
     ignore.sa_handler = SIG_IGN;
     ::sigaction(SIGXFSZ, &ignore, &m_action);
     ::getrlimit(RLIMIT_FSIZE, &m_limit);
-    const rlimit none{0, m_limit.rlim_max};
+    const rlimit none{room, m_limit.rlim_max};
     ::setrlimit(RLIMIT_FSIZE, &none);
 }
 

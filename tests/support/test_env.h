@@ -51,11 +51,13 @@ private:
     RecordingSoundPlayer m_sound;
 };
 
-// While it lives, every write to a file fails as on a full disk: the file-size limit is 0 and
-// SIGXFSZ is ignored, so write() reports EFBIG. Reads and writes to pipes go on.
+// While it lives, files cannot grow past room bytes, as on a full disk: the process's file-size
+// limit is lowered and SIGXFSZ ignored, so such a write() fails with EFBIG. Reads, writes to
+// pipes and terminals, and writes below room go on (keep test assertions out of its scope: the
+// test log may be a file).
 class FullDisk {
 public:
-    FullDisk();
+    explicit FullDisk(rlim_t room = 0);
     ~FullDisk();
     FullDisk(const FullDisk &) = delete;
     FullDisk &operator=(const FullDisk &) = delete;

@@ -96,6 +96,11 @@ public:
 
     static constexpr int kSchemaVersion = 1;
 
+    // The line a panel shows when the store refused a user's action: "Not saved: <reason>".
+    static QString notSavedMessage(const QString &reason) {
+        return QStringLiteral("Not saved: %1").arg(reason);
+    }
+
 private:
     SettingsStore(QString path, sqlite3 *db);
     void prepareStatements();

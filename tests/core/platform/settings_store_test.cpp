@@ -145,14 +145,17 @@ TEST_F(StoreTest, OpenFailuresSayWhichKindOfTroubleItIs) {
 TEST_F(StoreTest, ABatchTheDiskRefusesKeepsNothingAndSaysSo) {
     auto store = open();
     store->save("PLMDiary", "ann", "Stack", ":annTC1");
+    bool saved = false, committed = true;
     {
         // The writes land in memory; only the commit meets the full disk.
         SettingsStore::Batch batch(*store);
         vidorev::test::FullDisk full;
-        EXPECT_TRUE(store->save("PLMDiary", "annTC1", "Status", "Run"));
-        EXPECT_TRUE(store->save("PLMDiary", "ann", "Stack", ""));
-        EXPECT_FALSE(batch.commit());
+        saved = store->save("PLMDiary", "annTC1", "Status", "Run") &&
+                store->save("PLMDiary", "ann", "Stack", "");
+        committed = batch.commit();
     }
+    EXPECT_TRUE(saved);
+    EXPECT_FALSE(committed);
     EXPECT_TRUE(store->lastError().contains("File too large")) << store->lastError().toStdString();
     {
         // A write that fails inside the batch: the rest of the action is refused even once
@@ -162,8 +165,9 @@ TEST_F(StoreTest, ABatchTheDiskRefusesKeepsNothingAndSaysSo) {
         EXPECT_TRUE(store->save("PLMDiary", "annTC1", "Status", "Halt"));
         {
             vidorev::test::FullDisk full;
-            EXPECT_FALSE(store->save("PLMDiary", "big", "Memo", QString(8 << 20, 'x')));
+            saved = store->save("PLMDiary", "big", "Memo", QString(8 << 20, 'x'));
         }
+        EXPECT_FALSE(saved);
         EXPECT_FALSE(store->save("PLMDiary", "annTC2", "Status", "Run"));
         EXPECT_FALSE(inner.commit());
         EXPECT_FALSE(outer.commit());
@@ -305,11 +309,13 @@ TEST_F(StoreTest, ImportRefusesWhatItCannotTakeWhole) {
     EXPECT_EQ(import(huge.fileName()), 1);
     EXPECT_EQ(import("/dev/zero"), 1); // no size of its own, and no end
     EXPECT_TRUE(errText.contains("too large")) << errText.toStdString();
+    int rc = 0;
     {
         // The disk fills up at the commit, after every value was accepted.
         vidorev::test::FullDisk full;
-        EXPECT_EQ(import(large), 1);
+        rc = import(large);
     }
+    EXPECT_EQ(rc, 1);
     EXPECT_TRUE(errText.contains("nothing was imported")) << errText.toStdString();
     const auto entries = open()->entries();
     ASSERT_EQ(entries.size(), 1u);
