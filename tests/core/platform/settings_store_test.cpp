@@ -294,7 +294,7 @@ TEST_F(StoreTest, ImportRefusesWhatItCannotTakeWhole) {
     };
     QJsonObject values;
     for (int i = 0; i < 1000; ++i)
-        values.insert(QStringLiteral("Note%1").arg(i), QString(1000, 'n'));
+        values.insert(QStringLiteral("Note%1").arg(i), QString(500, 'n'));
     QJsonObject root{{"format", "vidorev-settings"},
                      {"version", 1},
                      {"settings", QJsonObject{{"PLMDiary", QJsonObject{{"annSD1", values}}}}}};
@@ -322,7 +322,7 @@ TEST_F(StoreTest, ImportRefusesWhatItCannotTakeWhole) {
     EXPECT_EQ(entries[0].section, "ann");
 
     EXPECT_EQ(import(large), 0);
-    EXPECT_EQ(store->get("PLMDiary", "annSD1", "Note999"), QString(1000, 'n'));
+    EXPECT_EQ(store->get("PLMDiary", "annSD1", "Note999"), QString(500, 'n'));
 }
 
 } // namespace
