@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QTextStream>
 
 #include <cstdio>
@@ -42,10 +43,30 @@ const char *const kUsage =
     "  --screenshot FILE start as usual, save the window as a PNG picture, and exit\n"
     "  settings ...      read and write the settings store without a window\n";
 
+// Bytes that are not text in the system's encoding would be stored as replacement characters:
+// a script's file name would silently point somewhere else.
+bool decodeArgument(const char *raw, QString *text) {
+    QStringDecoder decoder(QStringDecoder::System, QStringDecoder::Flag::Stateless);
+    *text = decoder(QByteArrayView(raw));
+    return !decoder.hasError();
+}
+
 Options parse(int argc, char **argv) {
     Options o;
+    QStringList args;
     for (int i = 1; i < argc; ++i) {
-        const QString arg = QString::fromLocal8Bit(argv[i]);
+        QString arg;
+        if (!decodeArgument(argv[i], &arg)) {
+            o.error = QStringLiteral("argument %1 is not valid text in this system's encoding "
+                                     "(%2)")
+                          .arg(i)
+                          .arg(arg);
+            return o;
+        }
+        args << arg;
+    }
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
         if (o.settings) {
             o.settingsArgs << arg;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
@@ -53,12 +74,11 @@ Options parse(int argc, char **argv) {
         } else if (arg == QLatin1String("--version")) {
             o.version = true;
         } else if (arg == QLatin1String("--store") || arg == QLatin1String("--screenshot")) {
-            if (i + 1 >= argc) {
+            if (i + 1 >= args.size()) {
                 o.error = arg + QStringLiteral(" needs a value");
                 return o;
             }
-            (arg == QLatin1String("--store") ? o.store : o.screenshot) =
-                QString::fromLocal8Bit(argv[++i]);
+            (arg == QLatin1String("--store") ? o.store : o.screenshot) = args[++i];
         } else if (arg.startsWith(QLatin1String("--"))) {
             o.error = QStringLiteral("unknown option ") + arg;
             return o;

@@ -10,6 +10,20 @@ QDateTime referenceTime() {
     return QDateTime(QDate(2026, 12, 4), QTime(15, 45, 12));
 }
 
+FullDisk::FullDisk(rlim_t room) {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGXFSZ, &ignore, &m_action);
+    ::getrlimit(RLIMIT_FSIZE, &m_limit);
+    const rlimit none{room, m_limit.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &none);
+}
+
+FullDisk::~FullDisk() {
+    ::setrlimit(RLIMIT_FSIZE, &m_limit);
+    ::sigaction(SIGXFSZ, &m_action, nullptr);
+}
+
 TestEnv::TestEnv()
     : m_store(SettingsStore::open(m_dir.filePath(QStringLiteral("settings.sqlite"))))
     , m_clock(referenceTime()) {}

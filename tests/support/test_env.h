@@ -9,8 +9,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <memory>
 #include <ostream>
+#include <sys/resource.h>
 
 // Readable test failures for Qt strings.
 inline void PrintTo(const QString &text, std::ostream *os) {
@@ -47,6 +49,22 @@ private:
     std::unique_ptr<SettingsStore> m_store;
     FixedClock m_clock;
     RecordingSoundPlayer m_sound;
+};
+
+// While it lives, files cannot grow past room bytes, as on a full disk: the process's file-size
+// limit is lowered and SIGXFSZ ignored, so such a write() fails with EFBIG. Reads, writes to
+// pipes and terminals, and writes below room go on (keep test assertions out of its scope: the
+// test log may be a file).
+class FullDisk {
+public:
+    explicit FullDisk(rlim_t room = 0);
+    ~FullDisk();
+    FullDisk(const FullDisk &) = delete;
+    FullDisk &operator=(const FullDisk &) = delete;
+
+private:
+    rlimit m_limit{};
+    struct sigaction m_action {};
 };
 
 // 2026-12-04 15:45:12 local, a Friday.

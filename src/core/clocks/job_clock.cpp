@@ -36,12 +36,17 @@ bool JobClock::setCode(const QString &code) {
 }
 
 bool JobClock::edit(const QString &key, const QString &value) {
+    m_saveError.clear();
     // Read the store, not the view: another panel may have started this clock meanwhile.
     if (m_which.isEmpty() || m_jobs.load(section()).status != ClockStatus::Stop)
         return false;
     SettingsStore::Batch batch(m_store);
     m_store.save(keys::kAppDiary, section(), key, value);
     m_store.save(keys::kAppDiary, section(), keys::kSoFar, QStringLiteral("0"));
+    if (!batch.commit()) {
+        m_saveError = m_store.lastError();
+        return false;
+    }
     m_view.minutes = 0;
     return true;
 }

@@ -41,9 +41,12 @@ public:
     QString text() const { return m_posting.record; }
     const Posting &lastPosting() const { return m_posting; }
 
-    // A changed name or code starts a new tally. Only an idle clock takes edits.
+    // A changed name or code starts a new tally. Only an idle clock takes edits; false when the
+    // clock is not idle or the store refused the edit (then saveError() says why).
     bool setName(const QString &name);
     bool setCode(const QString &code);
+    // Why the last refused edit was not saved; empty when the clock only was not idle.
+    QString saveError() const { return m_saveError; }
 
     Posting start();
     Posting stop();
@@ -57,6 +60,7 @@ private:
     QString m_which;
     JobClockView m_view;
     Posting m_posting;
+    QString m_saveError;
 };
 
 } // namespace vidorev

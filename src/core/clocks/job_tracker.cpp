@@ -39,7 +39,7 @@ bool annotateAfterPost(const QString &chain) {
     return !chain.isEmpty();
 }
 
-void markContainer(SettingsStore &store, const QString &user, const QString &containerName) {
+bool markContainer(SettingsStore &store, const QString &user, const QString &containerName) {
     std::optional<SettingsStore::Batch> batch;
     for (int n = 1; n <= kClockCount; ++n) {
         const QString section = keys::jobClockSection(user, n);
@@ -49,6 +49,7 @@ void markContainer(SettingsStore &store, const QString &user, const QString &con
             batch.emplace(store);
         store.save(keys::kAppDiary, section, keys::kContainer, containerName);
     }
+    return !batch || batch->commit();
 }
 
 QString postingMessage(const Posting &posting) {
@@ -67,7 +68,7 @@ QString postingMessage(const Posting &posting) {
             .arg(posting.error);
     case PostResult::StoreFailed:
         return QStringLiteral("The Diary has the record, but the settings could not be saved "
-                              "(%1): check the clocks.")
+                              "(%1): no clock changed.")
             .arg(posting.error);
     }
     return {};

@@ -28,8 +28,10 @@ bool annotateOnLoad(const QString &chain);
 bool annotateAfterPost(const QString &chain);
 
 // Records under every clock section the name the tracker has on its host. Values already in
-// place are not written again, so showing the tracker costs no disk sync.
-void markContainer(SettingsStore &store, const QString &user, const QString &containerName);
+// place are not written again, so showing the tracker costs no disk sync. False when the store
+// refused them.
+[[nodiscard]] bool markContainer(SettingsStore &store, const QString &user,
+                                 const QString &containerName);
 
 // The help frame's line for a Start or Stop that did not go through; empty when it did.
 QString postingMessage(const Posting &posting);

@@ -99,7 +99,7 @@ Posting RunningJobs::start(const QString &user, const QString &section, const QS
     Posting posting;
     posting.record = diary::startRecord(jobCode, taskName, now, m_locale);
     posting.totalMinutes = self.soFar;
-    return commit(user, std::move(posting), writes);
+    return commit(batch, user, std::move(posting), writes);
 }
 
 Posting RunningJobs::stop(const QString &user, const QString &section) {
@@ -133,10 +133,10 @@ Posting RunningJobs::stop(const QString &user, const QString &section) {
     writes.push_back({user, keys::kStack, after});
     writes.push_back({section, keys::kStatus, kStop});
     writes.push_back({section, keys::kSoFar, QString::number(posting.totalMinutes)});
-    return commit(user, std::move(posting), writes);
+    return commit(batch, user, std::move(posting), writes);
 }
 
-Posting RunningJobs::commit(const QString &user, Posting posting,
+Posting RunningJobs::commit(SettingsStore::Batch &batch, const QString &user, Posting posting,
                             const std::vector<Write> &writes) {
     // The Diary line goes first: when it cannot be written, nothing in the store has moved.
     switch (DiaryWriter::appendPlain(m_store, user, posting.record, &posting.error)) {
@@ -149,12 +149,14 @@ Posting RunningJobs::commit(const QString &user, Posting posting,
     case diary::AppendResult::Appended:
         break;
     }
-    posting.result = PostResult::Posted;
-    for (const Write &w : writes) {
-        if (!m_store.save(keys::kAppDiary, w.section, w.key, w.value)) {
-            posting.result = PostResult::StoreFailed;
-            posting.error = m_store.lastError();
-        }
+    for (const Write &w : writes)
+        m_store.save(keys::kAppDiary, w.section, w.key, w.value);
+    // All of the action's writes are kept, or none: a failed one rolls the batch back.
+    if (batch.commit()) {
+        posting.result = PostResult::Posted;
+    } else {
+        posting.result = PostResult::StoreFailed;
+        posting.error = m_store.lastError();
     }
     return posting;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/settings_store.h"
+
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
@@ -9,7 +11,6 @@
 namespace vidorev {
 
 class Clock;
-class SettingsStore;
 
 enum class ClockStatus { Stop, Run, Halt };
 
@@ -36,7 +37,7 @@ enum class PostResult {
     NameRefused,  // the user name cannot stand on the running-job stack: nothing changed
     DiaryMissing, // no Diary file: nothing changed
     DiaryFailed,  // the Diary write failed: nothing changed
-    StoreFailed,  // the record is in the Diary but the store refused a write
+    StoreFailed,  // the record is in the Diary but the store refused it: no clock changed
 };
 
 struct Posting {
@@ -73,7 +74,8 @@ private:
         QString key;
         QString value;
     };
-    Posting commit(const QString &user, Posting posting, const std::vector<Write> &writes);
+    Posting commit(SettingsStore::Batch &batch, const QString &user, Posting posting,
+                   const std::vector<Write> &writes);
 
     SettingsStore &m_store;
     const Clock &m_clock;

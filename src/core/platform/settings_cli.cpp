@@ -7,11 +7,45 @@
 #include <QJsonObject>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace vidorev {
 
 namespace {
 const QString kFormat = QStringLiteral("vidorev-settings");
+constexpr int kExportVersion = 1;
+
+// Reads at most limit bytes: a device or a pipe reports no size, so a file that goes on past
+// the limit is refused once more arrives, not held whole in memory.
+bool readLimited(const QString &path, qint64 limit, QByteArray *data, QString *error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        *error = QStringLiteral("cannot read it: %1").arg(file.errorString());
+        return false;
+    }
+    const QString tooLarge =
+        QStringLiteral("it is larger than %1 MiB, too large for a settings export")
+            .arg(limit / (1024 * 1024));
+    if (file.size() > limit) {
+        *error = tooLarge;
+        return false;
+    }
+    data->clear();
+    while (data->size() <= limit) {
+        const QByteArray chunk = file.read(std::min<qint64>(1 << 20, limit + 1 - data->size()));
+        if (chunk.isEmpty()) {
+            if (file.error() != QFileDevice::NoError) {
+                *error = QStringLiteral("cannot read it: %1").arg(file.errorString());
+                return false;
+            }
+            return true;
+        }
+        data->append(chunk);
+    }
+    *error = tooLarge;
+    return false;
 }
+} // namespace
 
 QByteArray exportSettingsJson(const SettingsStore &store) {
     QJsonObject apps;
@@ -24,7 +58,7 @@ QByteArray exportSettingsJson(const SettingsStore &store) {
     }
     QJsonObject root;
     root.insert(QStringLiteral("format"), kFormat);
-    root.insert(QStringLiteral("version"), 1);
+    root.insert(QStringLiteral("version"), kExportVersion);
     root.insert(QStringLiteral("settings"), apps);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
@@ -40,6 +74,16 @@ bool importSettingsJson(SettingsStore &store, const QByteArray &json, QString *e
     if (root.value(QStringLiteral("format")).toString() != kFormat ||
         !root.value(QStringLiteral("settings")).isObject()) {
         *error = QStringLiteral("not a Vidorev settings export");
+        return false;
+    }
+    // A later version may mean its values differently: refused rather than half understood.
+    const QJsonValue version = root.value(QStringLiteral("version"));
+    if (!version.isUndefined() && version.toDouble() != kExportVersion) {
+        *error = version.toDouble() > kExportVersion
+                     ? QStringLiteral("the export was written by a newer version of Vidorev "
+                                      "(version %1)")
+                           .arg(version.toDouble())
+                     : QStringLiteral("not a known export version");
         return false;
     }
     // Check the whole file before writing anything, so a bad file changes nothing.
@@ -65,16 +109,19 @@ bool importSettingsJson(SettingsStore &store, const QByteArray &json, QString *e
         }
     }
     SettingsStore::Batch batch(store);
+    bool saved = true;
     for (auto app = apps.begin(); app != apps.end(); ++app) {
         const QJsonObject sections = app->toObject();
         for (auto section = sections.begin(); section != sections.end(); ++section) {
             const QJsonObject values = section->toObject();
-            for (auto value = values.begin(); value != values.end(); ++value)
-                if (!store.save(app.key(), section.key(), value.key(), value->toString())) {
-                    *error = store.lastError();
-                    return false;
-                }
+            for (auto value = values.begin(); value != values.end() && saved; ++value)
+                saved = store.save(app.key(), section.key(), value.key(), value->toString());
         }
+    }
+    // All or nothing: a disk that fills up on the last value leaves none of them.
+    if (!batch.commit()) {
+        *error = QStringLiteral("nothing was imported: %1").arg(store.lastError());
+        return false;
     }
     return true;
 }
@@ -116,13 +163,10 @@ int runSettingsCommand(const QStringList &args, SettingsStore &store, QTextStrea
         return 0;
     }
     if (verb == QLatin1String("import") && n == 1) {
-        QFile file(args[1]);
-        if (!file.open(QIODevice::ReadOnly)) {
-            err << "vidorev: cannot read " << args[1] << ": " << file.errorString() << '\n';
-            return 1;
-        }
+        QByteArray json;
         QString error;
-        if (!importSettingsJson(store, file.readAll(), &error)) {
+        if (!readLimited(args[1], kMaxImportBytes, &json, &error) ||
+            !importSettingsJson(store, json, &error)) {
             err << "vidorev: " << args[1] << ": " << error << '\n';
             return 1;
         }

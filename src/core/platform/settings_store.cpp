@@ -20,14 +20,67 @@ QString fold(const QString &name) {
     return name.toCaseFolded();
 }
 
-QString sqliteMessage(sqlite3 *db) {
-    return QString::fromUtf8(sqlite3_errmsg(db));
+using Kind = StoreError::Kind;
+
+// What the trouble means for the user: a code that says the file holds something else is the
+// only one that makes it "not a store"; a lock is worth waiting for; the rest are the disk's.
+Kind kindOf(int code) {
+    switch (code & 0xff) {
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return Kind::NotAStore;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Kind::Busy;
+    default:
+        return Kind::Unusable;
+    }
 }
 
-[[noreturn]] void fail(const QString &path, const QString &why) {
-    throw StoreError(QStringLiteral("Cannot open the settings store %1: %2")
-                         .arg(QDir::toNativeSeparators(path), why)
-                         .toStdString());
+// SQLite's message, with the system's own reason ("No space left on device") when the trouble
+// came from the disk. SQLite keeps that reason for some failures only; for a failed write the
+// errno the call left (callError, taken at once) is the write's.
+QString sqliteReason(sqlite3 *db, int callError) {
+    QString why = QString::fromUtf8(sqlite3_errmsg(db));
+    const int code = sqlite3_extended_errcode(db) & 0xff;
+    int system = sqlite3_system_errno(db);
+    if (system == 0 && (code == SQLITE_IOERR || code == SQLITE_FULL))
+        system = callError;
+    if (system != 0 && kindOf(code) == Kind::Unusable)
+        why += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(strerror(system)));
+    return why;
+}
+
+[[noreturn]] void fail(const QString &path, Kind kind, const QString &why) {
+    QString what;
+    switch (kind) {
+    case Kind::NotAStore:
+        what = QStringLiteral("it is not a settings store (%1)").arg(why);
+        break;
+    case Kind::Newer:
+        what = why;
+        break;
+    case Kind::Unusable:
+        what = QStringLiteral("it cannot be read or written: %1").arg(why);
+        break;
+    case Kind::Busy:
+        what = QStringLiteral("another program holds it locked (%1); try again when that "
+                              "program is done")
+                   .arg(why);
+        break;
+    }
+    throw StoreError(kind, QStringLiteral("Cannot open the settings store %1: %2")
+                               .arg(QDir::toNativeSeparators(path), what)
+                               .toStdString());
+}
+
+[[noreturn]] void failSqlite(const QString &path, sqlite3 *db) {
+    const int callError = errno;
+    fail(path, kindOf(sqlite3_extended_errcode(db)), sqliteReason(db, callError));
+}
+
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(strerror(error));
 }
 
 // Creates the file with owner-only permissions before SQLite sees it; SQLite gives its
@@ -36,7 +89,7 @@ void createPrivateFile(const QString &path) {
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
-        fail(path, QString::fromLocal8Bit(strerror(errno)));
+        fail(path, Kind::Unusable, systemReason(errno));
     ::fchmod(fd, 0600);
     ::close(fd);
 }
@@ -63,47 +116,46 @@ QString columnText(sqlite3_stmt *stmt, int column) {
 
 } // namespace
 
-std::unique_ptr<SettingsStore> SettingsStore::open(const QString &path) {
+std::unique_ptr<SettingsStore> SettingsStore::open(const QString &path, int busyTimeoutMs) {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        fail(path, QStringLiteral("it is not a file"));
+        fail(path, Kind::NotAStore, QStringLiteral("it is not a file"));
+    errno = 0;
     if (!QDir().mkpath(info.absolutePath()))
-        fail(path, QStringLiteral("its folder cannot be created"));
+        fail(path, Kind::Unusable,
+             QStringLiteral("its folder cannot be created") +
+                 (errno ? QStringLiteral(" (%1)").arg(systemReason(errno)) : QString()));
     if (!info.exists())
         createPrivateFile(path);
 
     sqlite3 *db = nullptr;
     const QByteArray utf8 = path.toUtf8();
+    errno = 0;
     if (sqlite3_open_v2(utf8.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
                         nullptr) != SQLITE_OK) {
-        const QString why = db ? sqliteMessage(db) : QStringLiteral("out of memory");
-        sqlite3_close(db);
-        fail(path, why);
+        if (!db)
+            fail(path, Kind::Unusable, QStringLiteral("out of memory"));
+        std::unique_ptr<sqlite3, decltype(&sqlite3_close)> closer(db, sqlite3_close);
+        failSqlite(path, db);
     }
-    sqlite3_busy_timeout(db, 5000);
+    std::unique_ptr<SettingsStore> store(new SettingsStore(path, db));
+    sqlite3_busy_timeout(db, busyTimeoutMs);
 
     bool ok = false;
     const int version = scalarInt(db, "PRAGMA user_version", &ok);
     const int tables = ok ? scalarInt(db, "SELECT count(*) FROM sqlite_master", &ok) : 0;
-    if (!ok) {
-        const QString why = sqliteMessage(db);
-        sqlite3_close(db);
-        fail(path, QStringLiteral("it is not a settings store (%1)").arg(why));
-    }
-    if (version > kSchemaVersion) {
-        sqlite3_close(db);
-        fail(path, QStringLiteral("it was written by a newer version of Vidorev (schema %1)")
-                       .arg(version));
-    }
-    if (version == 0 && tables > 0) {
-        sqlite3_close(db);
-        fail(path, QStringLiteral("it is an SQLite database, but not a settings store"));
-    }
+    if (!ok)
+        failSqlite(path, db);
+    if (version > kSchemaVersion)
+        fail(path, Kind::Newer,
+             QStringLiteral("it was written by a newer version of Vidorev (schema %1)")
+                 .arg(version));
+    if (version == 0 && tables > 0)
+        fail(path, Kind::NotAStore, QStringLiteral("an SQLite database of something else"));
 
-    std::unique_ptr<SettingsStore> store(new SettingsStore(path, db));
     // WAL lets a second process read while one writes; FULL makes every commit durable.
     if (!store->exec("PRAGMA journal_mode=WAL") || !store->exec("PRAGMA synchronous=FULL"))
-        fail(path, store->m_lastError);
+        failSqlite(path, db);
     if (version == 0) {
         const bool created =
             store->exec("BEGIN IMMEDIATE") &&
@@ -114,7 +166,7 @@ std::unique_ptr<SettingsStore> SettingsStore::open(const QString &path) {
                         " PRIMARY KEY (app_fold, section_fold, key_fold)) WITHOUT ROWID") &&
             store->exec("PRAGMA user_version = 1") && store->exec("COMMIT");
         if (!created)
-            fail(path, store->m_lastError);
+            failSqlite(path, db);
     }
     ::chmod(QFile::encodeName(path).constData(), 0600);
     store->prepareStatements();
@@ -135,7 +187,7 @@ void SettingsStore::prepareStatements() {
     const auto prepare = [this](const char *sql, sqlite3_stmt **stmt) {
         if (sqlite3_prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, stmt, nullptr) !=
             SQLITE_OK)
-            fail(m_path, sqliteMessage(m_db));
+            failSqlite(m_path, m_db);
     };
     prepare("SELECT value FROM setting WHERE app_fold=?1 AND section_fold=?2 AND key_fold=?3",
             &m_get);
@@ -155,27 +207,33 @@ void SettingsStore::prepareStatements() {
 }
 
 bool SettingsStore::exec(const char *sql) {
-    char *message = nullptr;
-    if (sqlite3_exec(m_db, sql, nullptr, nullptr, &message) == SQLITE_OK)
+    errno = 0;
+    if (sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK)
         return true;
-    m_lastError = QString::fromUtf8(message ? message : "unknown error");
-    sqlite3_free(message);
+    m_lastError = sqliteReason(m_db, errno);
     return false;
 }
 
 bool SettingsStore::step(sqlite3_stmt *stmt, const std::vector<QString> &args) {
     ++m_operations;
+    // After a failed write SQLite may have rolled the transaction back by itself; a later
+    // write would then be kept on its own, outside the action it belongs to.
+    if (m_batchDepth > 0 && m_batchFailed)
+        return false;
     for (int i = 0; i < int(args.size()); ++i) {
         const QByteArray utf8 = args[i].toUtf8();
         sqlite3_bind_text(stmt, i + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
     }
+    errno = 0;
     const int rc = sqlite3_step(stmt);
+    const bool ok = rc == SQLITE_DONE || rc == SQLITE_ROW;
+    if (!ok)
+        m_lastError = sqliteReason(m_db, errno);
     sqlite3_reset(stmt);
     sqlite3_clear_bindings(stmt);
-    if (rc == SQLITE_DONE || rc == SQLITE_ROW)
-        return true;
-    m_lastError = sqliteMessage(m_db);
-    return false;
+    if (!ok && m_batchDepth > 0)
+        m_batchFailed = true;
+    return ok;
 }
 
 QString SettingsStore::get(const QString &app, const QString &section, const QString &key,
@@ -244,12 +302,20 @@ std::vector<SettingsStore::Entry> SettingsStore::entries() const {
 
 void SettingsStore::beginBatch() {
     if (m_batchDepth++ == 0)
-        exec("BEGIN IMMEDIATE");
+        m_batchFailed = !exec("BEGIN IMMEDIATE");
 }
 
-void SettingsStore::endBatch() {
-    if (--m_batchDepth == 0 && !exec("COMMIT"))
+bool SettingsStore::endBatch() {
+    if (--m_batchDepth > 0)
+        return !m_batchFailed;
+    const bool committed = !m_batchFailed && exec("COMMIT");
+    if (!committed && !sqlite3_get_autocommit(m_db)) {
+        const QString why = m_lastError;
         exec("ROLLBACK");
+        m_lastError = why;
+    }
+    m_batchFailed = false;
+    return committed;
 }
 
 SettingsStore::Batch::Batch(SettingsStore &store)
@@ -258,7 +324,15 @@ SettingsStore::Batch::Batch(SettingsStore &store)
 }
 
 SettingsStore::Batch::~Batch() {
-    m_store.endBatch();
+    if (m_open)
+        m_store.endBatch();
+}
+
+bool SettingsStore::Batch::commit() {
+    if (!m_open)
+        return false;
+    m_open = false;
+    return m_store.endBatch();
 }
 
 } // namespace vidorev

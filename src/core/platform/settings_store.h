@@ -11,10 +11,23 @@ struct sqlite3_stmt;
 
 namespace vidorev {
 
-// The store could not be opened, or the file is not a settings store. The message names the file.
+// The store could not be opened. The message names the file and says which kind of trouble it
+// is, so that a user never takes a good store on a full disk for a broken one.
 class StoreError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    enum class Kind {
+        NotAStore, // the file holds something else: it is left as it is
+        Newer,     // a store of a later version of Vidorev
+        Unusable,  // it cannot be read or written (full disk, no permission, I/O error)
+        Busy,      // another process holds it locked
+    };
+    StoreError(Kind kind, const std::string &message)
+        : std::runtime_error(message)
+        , m_kind(kind) {}
+    Kind kind() const { return m_kind; }
+
+private:
+    Kind m_kind;
 };
 
 // String values addressed by application, section and key. Names compare without regard to
@@ -30,8 +43,9 @@ public:
     };
 
     // Opens or creates the store at path (mode 0600). Throws StoreError when the file cannot
-    // be opened or holds something other than a store; it is never reset silently.
-    static std::unique_ptr<SettingsStore> open(const QString &path);
+    // be opened or holds something other than a store; it is never reset silently. A store
+    // locked by another process is waited for up to busyTimeoutMs, here and on every write.
+    static std::unique_ptr<SettingsStore> open(const QString &path, int busyTimeoutMs = 5000);
     ~SettingsStore();
     SettingsStore(const SettingsStore &) = delete;
     SettingsStore &operator=(const SettingsStore &) = delete;
@@ -44,7 +58,8 @@ public:
     double getDouble(const QString &app, const QString &section, const QString &key,
                      double defaultValue) const;
 
-    // Returns false only when the disk refused the write; the message is in lastError().
+    // Returns false when the disk refused the write, or when an earlier write of the open batch
+    // failed (the batch will be rolled back); the reason is in lastError().
     bool save(const QString &app, const QString &section, const QString &key, const QString &value);
     bool remove(const QString &app);
     bool remove(const QString &app, const QString &section);
@@ -59,20 +74,32 @@ public:
     quint64 operationCount() const { return m_operations; }
     QString lastError() const { return m_lastError; }
 
-    // Groups the writes of one user action into one transaction (one sync to disk).
-    // Batches nest; the outermost one commits.
+    // Groups the writes of one user action into one transaction (one sync to disk): all of
+    // them are kept or none. Batches nest; the outermost one commits. Once a write of the
+    // batch fails, later writes are refused and the outermost end rolls everything back.
     class Batch {
     public:
         explicit Batch(SettingsStore &store);
+        // Ends the batch without commit(): commits unless something failed.
         ~Batch();
         Batch(const Batch &) = delete;
         Batch &operator=(const Batch &) = delete;
 
+        // Ends the batch. An inner batch: whether every write so far succeeded. The outermost:
+        // whether the transaction is on disk (false: rolled back, the reason in lastError()).
+        [[nodiscard]] bool commit();
+
     private:
         SettingsStore &m_store;
+        bool m_open = true;
     };
 
     static constexpr int kSchemaVersion = 1;
+
+    // The line a panel shows when the store refused a user's action: "Not saved: <reason>".
+    static QString notSavedMessage(const QString &reason) {
+        return QStringLiteral("Not saved: %1").arg(reason);
+    }
 
 private:
     SettingsStore(QString path, sqlite3 *db);
@@ -80,7 +107,7 @@ private:
     bool exec(const char *sql);
     bool step(sqlite3_stmt *stmt, const std::vector<QString> &args);
     void beginBatch();
-    void endBatch();
+    bool endBatch();
 
     QString m_path;
     sqlite3 *m_db = nullptr;
@@ -90,6 +117,7 @@ private:
     sqlite3_stmt *m_deleteSection = nullptr;
     sqlite3_stmt *m_deleteKey = nullptr;
     int m_batchDepth = 0;
+    bool m_batchFailed = false;
     mutable quint64 m_operations = 0;
     QString m_lastError;
 };

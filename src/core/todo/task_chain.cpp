@@ -79,7 +79,7 @@ QStringList TaskChain::repairOnLoad() {
     return repaired;
 }
 
-void TaskChain::moveDown(const QString &n) {
+bool TaskChain::moveDown(const QString &n) {
     SettingsStore::Batch batch(m_store);
     const QString l = prior(n), f = next(n);
     const QString ff = next(f);
@@ -89,9 +89,10 @@ void TaskChain::moveDown(const QString &n) {
     setPrior(f, l);
     setNext(l, f);
     setPrior(ff, n);
+    return batch.commit();
 }
 
-void TaskChain::moveUp(const QString &n) {
+bool TaskChain::moveUp(const QString &n) {
     SettingsStore::Batch batch(m_store);
     const QString l = prior(n), f = next(n);
     const QString ll = prior(l);
@@ -101,6 +102,7 @@ void TaskChain::moveUp(const QString &n) {
     setNext(l, f);
     setPrior(f, l);
     setNext(ll, n);
+    return batch.commit();
 }
 
 QStringList TaskChain::walk() const {

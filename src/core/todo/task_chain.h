@@ -37,9 +37,10 @@ public:
     QStringList repairOnLoad();
 
     // "Dn" and "Up" rewrite the six links around the node in a fixed order; the head is not
-    // special, so in a chain closed through the head the last node moves to the front.
-    void moveDown(const QString &node);
-    void moveUp(const QString &node);
+    // special, so in a chain closed through the head the last node moves to the front. All six
+    // or none: false when the store refused them (the reason in its lastError()).
+    [[nodiscard]] bool moveDown(const QString &node);
+    [[nodiscard]] bool moveUp(const QString &node);
 
     // Follows "Next" exactly 22 times from the head: a chain that loops or ends early still
     // fills every row.

@@ -32,7 +32,8 @@ SlotView load(SettingsStore &store, TaskChain &chain, const QString &node) {
 }
 
 std::optional<QString> add(SettingsStore &store, TaskChain &chain, const QString &node,
-                           const SlotView &view, const QString &caption, const QString &text) {
+                           const SlotView &view, const QString &caption, const QString &text,
+                           QString *saveError) {
     if (text.isEmpty() || text == chain.task(node))
         return std::nullopt;
     SettingsStore::Batch batch(store);
@@ -40,11 +41,16 @@ std::optional<QString> add(SettingsStore &store, TaskChain &chain, const QString
     chain.setNext(node, view.next);
     chain.setTask(node, text);
     zeroTally(store, chain, node);
+    if (!batch.commit()) {
+        *saveError = store.lastError();
+        return std::nullopt;
+    }
     return QStringLiteral("<AddTask> (") + caption + QStringLiteral(") ") + text;
 }
 
 std::optional<QString> remove(SettingsStore &store, TaskChain &chain, const QString &node,
-                              Outcome outcome, const QString &caption, const QString &text) {
+                              Outcome outcome, const QString &caption, const QString &text,
+                              QString *saveError) {
     // A free slot has nothing to finish or drop, and nothing to say about it.
     if (text.isEmpty())
         return std::nullopt;
@@ -55,6 +61,10 @@ std::optional<QString> remove(SettingsStore &store, TaskChain &chain, const QStr
     SettingsStore::Batch batch(store);
     chain.setTask(node, QString());
     zeroTally(store, chain, node);
+    if (!batch.commit()) {
+        *saveError = store.lastError();
+        return std::nullopt;
+    }
     const QString tag = outcome == Outcome::Finish ? QStringLiteral("<FinishTask> (")
                                                    : QStringLiteral("<DropTask> (");
     return tag + caption + QStringLiteral(") ") + text;

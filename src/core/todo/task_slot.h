@@ -28,15 +28,19 @@ struct SlotView {
 SlotView load(SettingsStore &store, TaskChain &chain, const QString &node);
 
 // A new or changed text in a slot: writes the task and its links, zeroes the tally and returns
-// "<AddTask> (" + caption + ") " + text. Nothing for an empty or unchanged text.
+// "<AddTask> (" + caption + ") " + text. Nothing for an empty or unchanged text, and nothing
+// when the store refused the writes (none is kept; *saveError says why).
 std::optional<QString> add(SettingsStore &store, TaskChain &chain, const QString &node,
-                           const SlotView &view, const QString &caption, const QString &text);
+                           const SlotView &view, const QString &caption, const QString &text,
+                           QString *saveError);
 
 enum class Outcome { Finish, Drop };
 // Frees the slot and returns "<FinishTask> (" or "<DropTask> (" + caption + ") " + text.
-// Refused (nothing) for an empty slot, and while the task's clock runs or is halted.
+// Refused (nothing) for an empty slot, while the task's clock runs or is halted, or when the
+// store refused the writes (*saveError says why).
 std::optional<QString> remove(SettingsStore &store, TaskChain &chain, const QString &node,
-                              Outcome outcome, const QString &caption, const QString &text);
+                              Outcome outcome, const QString &caption, const QString &text,
+                              QString *saveError);
 
 // " = 1.5 Hours" for 90 minutes; empty when the hours shown are 0.
 QString charged(int minutes);

@@ -61,6 +61,9 @@ DedUzedova::DedUzedova(Services services, QWidget *parent)
         frameLayout->addWidget(clock);
         m_clocks[std::size_t(n - 1)] = clock;
         connect(clock, &TaskClock::clockPosted, this, [this, clock] { clockPosted(clock); });
+        connect(clock, &TaskClock::notSaved, this, [this](const QString &reason) {
+            showHelp(SettingsStore::notSavedMessage(reason));
+        });
     }
     // The Start/Stop buttons' width is known only now; the captions leave it blank.
     const QSize buttons = clock(1)->findChild<QWidget *>(QStringLiteral("Command1"))->sizeHint();
@@ -141,8 +144,10 @@ void DedUzedova::setUser(const QString &user) {
         clock(n)->setUser(user);
         clock(n)->setWhich(job_tracker::clockId(n));
     }
-    job_tracker::markContainer(m_services.store, user, objectName());
-    hideHelp();
+    if (job_tracker::markContainer(m_services.store, user, objectName()))
+        hideHelp();
+    else
+        showHelp(SettingsStore::notSavedMessage(m_services.store.lastError()));
     m_chain = m_jobs.chain(user);
     m_annotate->setEnabled(job_tracker::annotateOnLoad(m_chain));
 }

@@ -52,6 +52,8 @@ TaskClock::TaskClock(SettingsStore &store, RunningJobs &jobs, QWidget *parent)
         if (!m_clock.setName(text))
             reload();
         display(m_clock.view());
+        if (!m_clock.saveError().isEmpty())
+            emit notSaved(m_clock.saveError());
     });
     connect(m_code, &QLineEdit::textChanged, this, [this](const QString &text) {
         if (m_loading)
@@ -59,6 +61,8 @@ TaskClock::TaskClock(SettingsStore &store, RunningJobs &jobs, QWidget *parent)
         if (!m_clock.setCode(text))
             reload();
         display(m_clock.view());
+        if (!m_clock.saveError().isEmpty())
+            emit notSaved(m_clock.saveError());
     });
     connect(m_start, &QPushButton::clicked, this, &TaskClock::start);
     connect(m_stop, &QPushButton::clicked, this, &TaskClock::stop);

@@ -38,6 +38,8 @@ public:
 
 signals:
     void clockPosted();
+    // The store refused an edit of the name or code; the boxes show the stored ones again.
+    void notSaved(const QString &reason);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

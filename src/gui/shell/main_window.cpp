@@ -448,13 +448,14 @@ void MainWindow::goToRunningJob() {
 }
 
 void MainWindow::allAlarms() {
-    const QString sound = switchOnAllAlarms(m_services.store);
+    const AllAlarmsOutcome outcome = switchOnAllAlarms(m_services.store);
     m_alarmBank->show();
     m_alarmBank->setClockRun(true);
-    m_alert->setText(QStringLiteral(" "));
+    m_alert->setText(outcome.error.isEmpty() ? QStringLiteral(" ")
+                                             : SettingsStore::notSavedMessage(outcome.error));
     showMainMenu();
-    if (!sound.isEmpty())
-        m_services.sound.play(sound);
+    if (!outcome.sound.isEmpty())
+        m_services.sound.play(outcome.sound);
 }
 
 void MainWindow::toggleStayOnTop() {

@@ -150,7 +150,11 @@ void DoElement::showClock(ClockStatus status) {
 void DoElement::addTask(bool byEnter) {
     if (m_node.isEmpty())
         return;
-    const auto memo = todo::add(m_services.store, m_chain, m_node, m_view, m_caption, text());
+    QString error;
+    const auto memo =
+        todo::add(m_services.store, m_chain, m_node, m_view, m_caption, text(), &error);
+    if (!error.isEmpty())
+        emit notSaved(error);
     if (!memo)
         return;
     m_memoText = *memo;
@@ -165,7 +169,11 @@ void DoElement::addTask(bool byEnter) {
 
 void DoElement::removeTask(todo::Outcome outcome) {
     const QString task = text();
-    const auto memo = todo::remove(m_services.store, m_chain, m_node, outcome, m_caption, task);
+    QString error;
+    const auto memo =
+        todo::remove(m_services.store, m_chain, m_node, outcome, m_caption, task, &error);
+    if (!error.isEmpty())
+        emit notSaved(error);
     if (!memo)
         return;
     m_memoText = *memo;
@@ -185,10 +193,11 @@ void DoElement::pressClock() {
     if (text().isEmpty())
         return;
     m_posting = todo::pressClock(m_jobs, m_root, m_chain, m_node, m_caption, text());
-    if (m_posting.result == PostResult::Posted || m_posting.result == PostResult::StoreFailed) {
+    if (m_posting.result == PostResult::Posted || m_posting.result == PostResult::StoreFailed)
         m_memoText = m_posting.record;
+    // A refused store kept the tally it had.
+    if (m_posting.result == PostResult::Posted)
         setHours(m_posting.totalMinutes);
-    }
     // A halted clock only redraws; a refused one shows what the store holds.
     showClock(m_jobs.load(m_chain.clockSection(m_node)).status);
     if (m_posting.result != PostResult::NotAllowed)
@@ -196,11 +205,10 @@ void DoElement::pressClock() {
 }
 
 void DoElement::move(bool down) {
-    if (down)
-        m_chain.moveDown(m_node);
-    else
-        m_chain.moveUp(m_node);
+    const bool moved = down ? m_chain.moveDown(m_node) : m_chain.moveUp(m_node);
     emit linksChanged();
+    if (!moved)
+        emit notSaved(m_services.store.lastError());
 }
 
 bool DoElement::eventFilter(QObject *watched, QEvent *event) {

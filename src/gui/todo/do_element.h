@@ -53,6 +53,8 @@ signals:
     void clockPosted();
     void taskEntered();
     void linksChanged();
+    // The store refused the row's change: nothing of it was kept.
+    void notSaved(const QString &reason);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

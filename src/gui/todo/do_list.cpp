@@ -76,6 +76,9 @@ DoList::DoList(Services services, QWidget *parent)
             layOut();
             showPage();
         });
+        connect(row, &DoElement::notSaved, this, [this](const QString &reason) {
+            showNotice(SettingsStore::notSavedMessage(reason));
+        });
     }
     m_head = new DoElement(services, m_jobs, this);
     m_head->setObjectName(QStringLiteral("DoElement23"));

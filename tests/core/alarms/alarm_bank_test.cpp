@@ -316,13 +316,25 @@ TEST_F(AlarmTest, AnIdleMinuteTouchesNeitherTheStoreNorTheDisk) {
 }
 
 TEST_F(AlarmTest, AllAlarmsSwitchesFourteenOnAndGivesTheSwitchOnSound) {
-    EXPECT_EQ(switchOnAllAlarms(env.store()), QString());
+    EXPECT_EQ(switchOnAllAlarms(env.store()).sound, QString());
     for (int n = 1; n <= AlarmBank::count(); ++n)
         EXPECT_EQ(onValue(n), QStringLiteral("1")) << n;
     putAdmin(keys::kPingAlert, QStringLiteral("ab"));
-    EXPECT_EQ(switchOnAllAlarms(env.store()), QString());
+    EXPECT_EQ(switchOnAllAlarms(env.store()).sound, QString());
     putAdmin(keys::kPingAlert, QStringLiteral("/s/on.wav"));
-    EXPECT_EQ(switchOnAllAlarms(env.store()), QStringLiteral("/s/on.wav"));
+    const AllAlarmsOutcome on = switchOnAllAlarms(env.store());
+    EXPECT_EQ(on.sound, QStringLiteral("/s/on.wav"));
+    EXPECT_EQ(on.error, QString());
+
+    // A disk that refuses the switch leaves every alarm as it was, and says so.
+    env.store().save(keys::kAppDiary, keys::alarmSection(3), keys::kOn, QStringLiteral("0"));
+    AllAlarmsOutcome refused;
+    {
+        FullDisk full;
+        refused = switchOnAllAlarms(env.store());
+    }
+    EXPECT_FALSE(refused.error.isEmpty());
+    EXPECT_EQ(onValue(3), QStringLiteral("0"));
 }
 
 } // namespace

@@ -128,6 +128,32 @@ TEST_F(RunningJobsTest, WithTheDiaryMissingOrFailingStartAndStopChangeNothing) {
     EXPECT_EQ(snapshot(m_env.store()), refused);
 }
 
+TEST_F(RunningJobsTest, AStoreThatRefusesTheActionKeepsNoneOfIt) {
+    start(kTC1);
+    m_env.clock().advanceSeconds(600);
+    JobClock idle(m_env.store(), m_jobs);
+    idle.setUser(kUser);
+    idle.setWhich(QStringLiteral("TC3"));
+    const QStringList before = snapshot(m_env.store());
+    Posting p;
+    bool edited = true, marked = true;
+    {
+        // Room for the Diary line, none for the store's commit.
+        test::FullDisk full(4096);
+        p = start(kTC2);
+        edited = idle.setName(QStringLiteral("Edited"));
+        marked = job_tracker::markContainer(m_env.store(), kUser, QStringLiteral("Elsewhere"));
+    }
+    EXPECT_EQ(p.result, PostResult::StoreFailed);
+    EXPECT_FALSE(p.error.isEmpty());
+    EXPECT_EQ(m_env.diaryLines(m_diary).last(), p.record);
+    EXPECT_FALSE(edited);
+    EXPECT_FALSE(idle.saveError().isEmpty());
+    EXPECT_FALSE(marked);
+    EXPECT_EQ(snapshot(m_env.store()), before);
+    EXPECT_EQ(stop(kTC1).result, PostResult::Posted);
+}
+
 TEST_F(RunningJobsTest, ActionsTheClockStateDoesNotAllowChangeNothing) {
     start(kTC1);
     start(kTC2);

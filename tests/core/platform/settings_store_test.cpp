@@ -4,14 +4,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include "test_env.h"
+
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <csignal>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 using vidorev::SettingsStore;
@@ -85,40 +91,96 @@ TEST_F(StoreTest, PersistsAcrossOpensWithOwnerOnlyPermissions) {
     EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
-TEST_F(StoreTest, RefusesFilesThatAreNotAStoreAndNamesThem) {
+// The kind of trouble an open failed with, and its message.
+std::pair<StoreError::Kind, std::string> openFailure(const QString &path) {
+    try {
+        SettingsStore::open(path, 50);
+    } catch (const StoreError &e) {
+        return {e.kind(), e.what()};
+    }
+    ADD_FAILURE() << "opened " << path.toStdString();
+    return {};
+}
+
+TEST_F(StoreTest, OpenFailuresSayWhichKindOfTroubleItIs) {
+    using Kind = StoreError::Kind;
     QFile junk(path());
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write(QByteArray(4096, 'x'));
     junk.close();
-    try {
-        open();
-        FAIL() << "a file of junk opened as a store";
-    } catch (const StoreError &e) {
-        EXPECT_NE(std::string(e.what()).find("settings.sqlite"), std::string::npos) << e.what();
-    }
+    auto [kind, what] = openFailure(path());
+    EXPECT_EQ(kind, Kind::NotAStore);
+    EXPECT_NE(what.find("settings.sqlite"), std::string::npos) << what;
     // The junk is left as it was: never a silent reset.
     QFile check(path());
     ASSERT_TRUE(check.open(QIODevice::ReadOnly));
     EXPECT_EQ(check.readAll(), QByteArray(4096, 'x'));
+    EXPECT_EQ(openFailure(m_dir.path()).first, Kind::NotAStore); // a folder
+    // A folder that cannot be made: its parent is a file.
+    EXPECT_EQ(openFailure(path() + "/inner/settings.sqlite").first, Kind::Unusable);
 
-    EXPECT_THROW(SettingsStore::open(m_dir.path()), StoreError); // a folder
+    // A good store on a full disk is a disk problem, never "not a store".
+    const QString good = m_dir.filePath("good.sqlite");
+    SettingsStore::open(good)->save("PLMDiary", "ann", "FileKey", "/d.log");
+    {
+        vidorev::test::FullDisk full;
+        std::tie(kind, what) = openFailure(good);
+    }
+    EXPECT_EQ(kind, Kind::Unusable) << what;
+    EXPECT_NE(what.find("cannot be read or written"), std::string::npos) << what;
+    EXPECT_EQ(what.find("not a settings store"), std::string::npos) << what;
+
+    // Another process holding the store locked.
+    sqlite3 *other = nullptr;
+    ASSERT_EQ(sqlite3_open(good.toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE", nullptr,
+                           nullptr, nullptr),
+              SQLITE_OK);
+    std::tie(kind, what) = openFailure(good);
+    EXPECT_EQ(kind, Kind::Busy) << what;
+    sqlite3_close(other);
+    EXPECT_EQ(SettingsStore::open(good)->get("PLMDiary", "ann", "FileKey"), "/d.log");
 }
 
-TEST_F(StoreTest, BatchedWritesCommitTogether) {
+TEST_F(StoreTest, ABatchTheDiskRefusesKeepsNothingAndSaysSo) {
     auto store = open();
+    store->save("PLMDiary", "ann", "Stack", ":annTC1");
+    bool saved = false, committed = true;
     {
-        SettingsStore::Batch outer(*store);
-        {
-            SettingsStore::Batch inner(*store);
-            store->save("PLMDiary", "annTC1", "Status", "Run");
-        }
-        store->save("PLMDiary", "ann", "Stack", ":annTC1");
-        // Another connection does not see half of the action.
-        EXPECT_EQ(open()->get("PLMDiary", "annTC1", "Status", "Stop"), "Stop");
+        // The writes land in memory; only the commit meets the full disk.
+        SettingsStore::Batch batch(*store);
+        vidorev::test::FullDisk full;
+        saved = store->save("PLMDiary", "annTC1", "Status", "Run") &&
+                store->save("PLMDiary", "ann", "Stack", "");
+        committed = batch.commit();
     }
+    EXPECT_TRUE(saved);
+    EXPECT_FALSE(committed);
+    EXPECT_TRUE(store->lastError().contains("File too large")) << store->lastError().toStdString();
+    {
+        // A write that fails inside the batch: the rest of the action is refused even once
+        // the disk has room again, and the outermost end keeps none of it.
+        SettingsStore::Batch outer(*store);
+        SettingsStore::Batch inner(*store);
+        EXPECT_TRUE(store->save("PLMDiary", "annTC1", "Status", "Halt"));
+        {
+            vidorev::test::FullDisk full;
+            saved = store->save("PLMDiary", "big", "Memo", QString(8 << 20, 'x'));
+        }
+        EXPECT_FALSE(saved);
+        EXPECT_FALSE(store->save("PLMDiary", "annTC2", "Status", "Run"));
+        EXPECT_FALSE(inner.commit());
+        EXPECT_FALSE(outer.commit());
+    }
+    // The store goes on working, and holds exactly what was kept.
+    SettingsStore::Batch batch(*store);
+    EXPECT_TRUE(store->save("PLMDiary", "annTC3", "Status", "Run"));
+    EXPECT_TRUE(batch.commit());
     auto other = open();
-    EXPECT_EQ(other->get("PLMDiary", "annTC1", "Status"), "Run");
     EXPECT_EQ(other->get("PLMDiary", "ann", "Stack"), ":annTC1");
+    for (const char *section : {"annTC1", "annTC2", "big"})
+        EXPECT_EQ(other->get("PLMDiary", section, "Status", "none"), "none") << section;
+    EXPECT_EQ(other->get("PLMDiary", "annTC3", "Status"), "Run");
 }
 
 TEST_F(StoreTest, AProcessKilledMidBurstLeavesEveryCommittedWrite) {
@@ -211,6 +273,56 @@ TEST_F(StoreTest, CommandLineVerbsAndUsageErrors) {
         EXPECT_TRUE(errText.startsWith("usage:"));
     }
     EXPECT_EQ(run({"import", m_dir.filePath("missing.json")}), 1);
+}
+
+TEST_F(StoreTest, ImportRefusesWhatItCannotTakeWhole) {
+    auto store = open();
+    store->save("PLMDiary", "ann", "FileKey", "/d.log");
+    QString errText;
+    QTextStream out(stdout), err(&errText);
+    const auto import = [&](const QString &file) {
+        errText.clear();
+        const int rc = vidorev::runSettingsCommand({"import", file}, *store, out, err);
+        err.flush();
+        return rc;
+    };
+    const auto write = [this](const QString &name, const QByteArray &data) {
+        QFile file(m_dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+        return file.fileName();
+    };
+    QJsonObject values;
+    for (int i = 0; i < 1000; ++i)
+        values.insert(QStringLiteral("Note%1").arg(i), QString(500, 'n'));
+    QJsonObject root{{"format", "vidorev-settings"},
+                     {"version", 1},
+                     {"settings", QJsonObject{{"PLMDiary", QJsonObject{{"annSD1", values}}}}}};
+    const QString large = write("large.json", QJsonDocument(root).toJson());
+    root.insert("version", 2);
+    const QString newer = write("newer.json", QJsonDocument(root).toJson());
+    QFile huge(m_dir.filePath("huge.json"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(vidorev::kMaxImportBytes + 1));
+
+    EXPECT_EQ(import(newer), 1);
+    EXPECT_TRUE(errText.contains("newer version")) << errText.toStdString();
+    EXPECT_EQ(import(huge.fileName()), 1);
+    EXPECT_EQ(import("/dev/zero"), 1); // no size of its own, and no end
+    EXPECT_TRUE(errText.contains("too large")) << errText.toStdString();
+    int rc = 0;
+    {
+        // The disk fills up at the commit, after every value was accepted.
+        vidorev::test::FullDisk full;
+        rc = import(large);
+    }
+    EXPECT_EQ(rc, 1);
+    EXPECT_TRUE(errText.contains("nothing was imported")) << errText.toStdString();
+    const auto entries = open()->entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].section, "ann");
+
+    EXPECT_EQ(import(large), 0);
+    EXPECT_EQ(store->get("PLMDiary", "annSD1", "Note999"), QString(500, 'n'));
 }
 
 } // namespace

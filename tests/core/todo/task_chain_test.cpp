@@ -1,5 +1,6 @@
 #include "test_env.h"
 #include "todo/task_chain.h"
+#include "todo/task_slot.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +25,38 @@ QStringList order(const TaskChain &chain, int count) {
     return chain.walk().mid(0, count);
 }
 
+QStringList snapshot(const vidorev::SettingsStore &store) {
+    QStringList all;
+    for (const auto &e : store.entries())
+        all << e.section + u'|' + e.key + u'|' + e.value;
+    return all;
+}
+
+TEST(TaskChain, EditsTheStoreRefusesKeepNothingAndSayWhy) {
+    namespace todo = vidorev::todo;
+    TestEnv env;
+    TaskChain chain(env.store(), "ann");
+    closeChain(chain, {"1", "2", "3"});
+    chain.setTask("2", "Fix printer");
+    const QStringList before = snapshot(env.store());
+    bool moved = true;
+    std::optional<QString> added, removed;
+    QString addError, removeError;
+    {
+        vidorev::test::FullDisk full;
+        moved = chain.moveDown("1");
+        added = todo::add(env.store(), chain, "3", todo::SlotView{}, "ann", "Call Bob", &addError);
+        removed = todo::remove(env.store(), chain, "2", todo::Outcome::Finish, "ann", "Fix printer",
+                               &removeError);
+    }
+    EXPECT_FALSE(moved);
+    EXPECT_FALSE(added.has_value());
+    EXPECT_FALSE(removed.has_value());
+    EXPECT_FALSE(addError.isEmpty());
+    EXPECT_FALSE(removeError.isEmpty());
+    EXPECT_EQ(snapshot(env.store()), before);
+}
+
 TEST(TaskChain, SectionsAreNamedAfterThePrefix) {
     TestEnv env;
     TaskChain chain(env.store(), "annJob1");
@@ -35,13 +68,13 @@ TEST(TaskChain, DownOnTheLastNodeMovesItToTheFrontAndUpOnTheFirstToTheBack) {
     TestEnv env;
     TaskChain chain(env.store(), "ann");
     closeChain(chain, {"1", "2", "3"});
-    chain.moveDown("3");
+    EXPECT_TRUE(chain.moveDown("3"));
     EXPECT_EQ(order(chain, 4), (QStringList{"3", "1", "2", "0"}));
-    chain.moveUp("3");
+    EXPECT_TRUE(chain.moveUp("3"));
     EXPECT_EQ(order(chain, 4), (QStringList{"1", "2", "3", "0"}));
-    chain.moveDown("1");
+    EXPECT_TRUE(chain.moveDown("1"));
     EXPECT_EQ(order(chain, 4), (QStringList{"2", "1", "3", "0"}));
-    chain.moveUp("1");
+    EXPECT_TRUE(chain.moveUp("1"));
     EXPECT_EQ(order(chain, 4), (QStringList{"1", "2", "3", "0"}));
     // Prior links stay the mirror of next links.
     for (const QString id : {"0", "1", "2", "3"})
@@ -79,10 +112,10 @@ TEST(TaskChain, AFreshListBecomesAChainClosedThroughTheHead) {
     EXPECT_EQ(chain.prior("0"), "22");
 
     // So "Up" on the first task moves it behind the last, and no task drops out of the walk.
-    chain.moveUp("1");
+    EXPECT_TRUE(chain.moveUp("1"));
     EXPECT_EQ(chain.walk().first(), "2");
     EXPECT_EQ(chain.walk().last(), "1");
-    chain.moveDown("1");
+    EXPECT_TRUE(chain.moveDown("1"));
     EXPECT_EQ(chain.walk(), expected);
 }
 

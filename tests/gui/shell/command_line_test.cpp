@@ -13,13 +13,26 @@ struct Outcome {
     QString err;
 };
 
-Outcome vidorev(const QStringList &args) {
+Outcome run(const QString &program, const QStringList &args) {
     QProcess p;
-    p.start(QStringLiteral(VIDOREV_APP_PATH), args);
+    p.start(program, args);
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
             QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
+}
+
+Outcome vidorev(const QStringList &args) {
+    return run(QStringLiteral(VIDOREV_APP_PATH), args);
+}
+
+// Runs the program from a shell that first runs prelude: for bytes that are not text, and for
+// a file-size limit (SIGXFSZ ignored, so a write past it fails as on a full disk).
+Outcome vidorevAfter(const QString &prelude, const QStringList &args) {
+    return run(QStringLiteral("/bin/sh"),
+               QStringList{"-c", prelude + QStringLiteral("; exec \"$0\" \"$@\""),
+                           QStringLiteral(VIDOREV_APP_PATH)} +
+                   args);
 }
 
 class CommandLine : public ::testing::Test {
@@ -49,6 +62,52 @@ TEST_F(CommandLine, AStoreThatIsNotAStoreIsNamedAndRefused) {
     const Outcome r = vidorev({"--store", store(), "settings", "get", "A", "B", "C"});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains(store())) << r.err.toStdString();
+}
+
+TEST_F(CommandLine, ArgumentsThatAreNotTextAreRefused) {
+    // The byte 0xFF is no text in UTF-8; the shell makes it, as a user's script might.
+    const Outcome set = run("/bin/sh", {"-c",
+                                        "exec \"$0\" --store \"$1\" settings set PLMDiary ann "
+                                        "FileKey \"$(printf '/tmp/d-\\377.log')\"",
+                                        VIDOREV_APP_PATH, store()});
+    EXPECT_EQ(set.code, 2) << set.err.toStdString();
+    EXPECT_TRUE(set.err.contains("not valid text")) << set.err.toStdString();
+    EXPECT_EQ(
+        vidorev({"--store", store(), "settings", "get", "PLMDiary", "ann", "FileKey", "-"}).out,
+        "-\n");
+}
+
+TEST_F(CommandLine, AFullDiskKeepsNoPartOfAnImportAndIsNotCalledABrokenStore) {
+    ASSERT_EQ(
+        vidorev({"--store", store(), "settings", "set", "PLMDiary", "ann", "Stack", ":x"}).code, 0);
+    // Half a megabyte: every value fits in memory, and the disk fills up at the commit.
+    QString json = R"({"format": "vidorev-settings", "version": 1, "settings": {"PLMDiary": {)";
+    for (int i = 0; i < 1000; ++i)
+        json += QStringLiteral(R"(%1"annSD%2": {"Note": "%3"})")
+                    .arg(i ? "," : "")
+                    .arg(i)
+                    .arg(QString(500, 'n'));
+    json += "}}}";
+    QFile file(dir.filePath("large.json"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(json.toUtf8());
+    file.close();
+
+    // Room for the store's shared-memory index (32 KiB), none for the import.
+    const Outcome full = vidorevAfter("trap '' XFSZ; ulimit -f 128",
+                                      {"--store", store(), "settings", "import", file.fileName()});
+    EXPECT_EQ(full.code, 1) << full.err.toStdString();
+    const Outcome kept = vidorev({"--store", store(), "settings", "export"});
+    EXPECT_TRUE(kept.out.contains(":x"));
+    EXPECT_FALSE(kept.out.contains("annSD")) << kept.out.size();
+
+    // With no room at all the store cannot even be read: a disk problem, not a broken store.
+    const Outcome none =
+        vidorevAfter("trap '' XFSZ; ulimit -f 0",
+                     {"--store", store(), "settings", "get", "PLMDiary", "ann", "Stack"});
+    EXPECT_EQ(none.code, 1);
+    EXPECT_TRUE(none.err.contains("cannot be read or written")) << none.err.toStdString();
+    EXPECT_FALSE(none.err.contains("not a settings store")) << none.err.toStdString();
 }
 
 TEST_F(CommandLine, ScreenshotAppliesTheStartLine) {
