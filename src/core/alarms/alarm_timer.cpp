@@ -80,12 +80,24 @@ void AlarmTimer::load(const QString &section) {
     m_dueAtLoad = minutesUntil(m_services.clock.now().time(), m_alarmTime) < 1;
 }
 
-void AlarmTimer::setOn(bool on) {
-    if (m_section.isEmpty() || on == m_on)
-        return;
+bool AlarmTimer::saveEdit(const QString &key, const QString &value) {
+    m_saveError.clear();
+    if (m_services.store.save(keys::kAppDiary, m_section, key, value))
+        return true;
+    m_saveError = m_services.store.lastError();
+    return false;
+}
+
+bool AlarmTimer::setOn(bool on) {
+    m_saveError.clear();
+    if (m_section.isEmpty())
+        return false;
+    if (on == m_on)
+        return true;
+    if (!saveEdit(keys::kOn, on ? QStringLiteral("1") : QStringLiteral("0")))
+        return false;
     m_on = on;
-    m_services.store.save(keys::kAppDiary, m_section, keys::kOn,
-                          on ? QStringLiteral("1") : QStringLiteral("0"));
+    return true;
 }
 
 QString AlarmTimer::timeBoxText() const {
@@ -93,42 +105,55 @@ QString AlarmTimer::timeBoxText() const {
 }
 
 bool AlarmTimer::setTimeText(const QString &text) {
+    m_saveError.clear();
     const QTime time = parseTimeOfDay(text);
     if (!time.isValid() || m_section.isEmpty())
         return false;
-    m_alarmTime = QTime(time.hour(), time.minute(), time.second());
-    m_services.store.save(keys::kAppDiary, m_section, keys::kTime, storedTimeOfDay(m_alarmTime));
+    const QTime alarmTime(time.hour(), time.minute(), time.second());
+    if (!saveEdit(keys::kTime, storedTimeOfDay(alarmTime)))
+        return false;
+    m_alarmTime = alarmTime;
     return true;
 }
 
-void AlarmTimer::setDayTicked(int position, bool ticked) {
+bool AlarmTimer::setDayTicked(int position, bool ticked) {
+    m_saveError.clear();
     if (position < 0 || position >= kScheduleLength)
-        return;
+        return false;
+    if (m_batch || m_section.isEmpty()) {
+        m_ticked[std::size_t(position)] = ticked;
+        return true;
+    }
+    const QString letters = withPosition(m_letters, position, ticked);
+    if (!saveEdit(keys::kDays, letters))
+        return false;
+    m_letters = letters;
     m_ticked[std::size_t(position)] = ticked;
-    if (m_batch || m_section.isEmpty())
-        return;
-    m_letters = withPosition(m_letters, position, ticked);
-    m_services.store.save(keys::kAppDiary, m_section, keys::kDays, m_letters);
+    return true;
 }
 
 bool AlarmTimer::selectSound(int slot) {
+    m_saveError.clear();
     m_soundCount = readSoundCount();
     const QString candidate = keys::kSecAlarmStem + QString::number(slot);
     const QString description =
         m_services.store.get(keys::kAppDiary, candidate, keys::kType, QString());
     if (description.isEmpty() || m_section.isEmpty())
         return false;
+    if (!saveEdit(keys::kRedir, candidate))
+        return false;
     m_soundSection = candidate;
     m_soundSlot = slot;
     m_soundDescription = description;
-    m_services.store.save(keys::kAppDiary, m_section, keys::kRedir, m_soundSection);
     return true;
 }
 
 void AlarmTimer::switchOff(TickResult &result) {
     if (!m_on)
         return;
-    setOn(false);
+    // Off in memory even when the store refuses, or the alarm would ring every second.
+    m_on = false;
+    m_services.store.save(keys::kAppDiary, m_section, keys::kOn, QStringLiteral("0"));
     result.switchedOff = true;
 }
 

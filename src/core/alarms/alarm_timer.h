@@ -39,9 +39,13 @@ public:
     bool batch() const { return m_batch; }
     void setBatch(bool batch) { m_batch = batch; }
 
+    // The user's edits below are written at once. Each returns false when it was not taken;
+    // when the store refused it, saveError() says why and the alarm keeps what the store holds.
+    QString saveError() const { return m_saveError; }
+
     bool on() const { return m_on; }
     // The user's click on the on/off box.
-    void setOn(bool on);
+    bool setOn(bool on);
 
     // The minutes read-out: " " while off, else the minutes left as of the last tick.
     QString readout() const { return m_readout; }
@@ -55,7 +59,8 @@ public:
     // The ten schedule boxes as shown (holidays of the coming week are unticked until the next
     // load) and the stored letters behind them.
     bool dayTicked(int position) const { return m_ticked[std::size_t(position)]; }
-    void setDayTicked(int position, bool ticked);
+    // While loading (the batch state) only the shown box changes.
+    bool setDayTicked(int position, bool ticked);
     QString letters() const { return m_letters; }
 
     int soundCount() const { return m_soundCount; }
@@ -69,6 +74,7 @@ private:
     void switchOff(TickResult &result);
     void ring(TickResult &result);
     void saveIfChanged(const QString &key, const QString &stored, const QString &value);
+    bool saveEdit(const QString &key, const QString &value);
     int readSoundCount() const;
 
     Services m_services;
@@ -77,6 +83,7 @@ private:
     QString m_soundDescription;
     QString m_letters;
     QString m_readout = QStringLiteral(" ");
+    QString m_saveError;
     std::array<bool, 10> m_ticked{};
     QTime m_alarmTime = QTime(0, 0);
     int m_soundCount = 0;

@@ -114,8 +114,8 @@ QString listOnShow(const SettingsStore &store, const QString &user) {
     return store.get(keys::kAppDiary, keys::doDataSection(user), keys::kTask, user);
 }
 
-void setListOnShow(SettingsStore &store, const QString &user, const QString &prefix) {
-    store.save(keys::kAppDiary, keys::doDataSection(user), keys::kTask, prefix);
+bool setListOnShow(SettingsStore &store, const QString &user, const QString &prefix) {
+    return store.save(keys::kAppDiary, keys::doDataSection(user), keys::kTask, prefix);
 }
 
 int listIndex(const QString &user, const QString &prefix) {

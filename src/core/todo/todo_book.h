@@ -45,7 +45,8 @@ std::array<QString, kJobLists> loadTitles(SettingsStore &store, const QString &u
 
 // The list on show ("Task" of the user's "DoData", the user name by default).
 QString listOnShow(const SettingsStore &store, const QString &user);
-void setListOnShow(SettingsStore &store, const QString &user, const QString &prefix);
+// False when the store refused it (the reason in its lastError()).
+bool setListOnShow(SettingsStore &store, const QString &user, const QString &prefix);
 // 0 for the user's own list, 1..7 for a job list, -1 for a prefix of nobody's.
 int listIndex(const QString &user, const QString &prefix);
 

@@ -109,7 +109,7 @@ DownTime::DownTime(AlarmTimer &model, QWidget *parent)
         // Any change of the box counts, by mouse, keyboard or screen reader; not the row's own.
         connect(box, &QCheckBox::toggled, this, [this, p](bool ticked) {
             if (!m_showing)
-                m_model.setDayTicked(p, ticked);
+                edited(m_model.setDayTicked(p, ticked));
         });
     }
     m_extended->hide();
@@ -132,7 +132,7 @@ DownTime::DownTime(AlarmTimer &model, QWidget *parent)
     connect(m_check, &QCheckBox::toggled, this, [this](bool on) {
         if (m_showing)
             return;
-        m_model.setOn(on);
+        edited(m_model.setOn(on));
         showTickState();
     });
     // A typed time counts when editing finishes (Enter or leaving the box): "10:3" on the way
@@ -178,8 +178,15 @@ void DownTime::showTickState() {
     m_showing = showing;
 }
 
+void DownTime::edited(bool taken) {
+    if (taken || m_model.saveError().isEmpty())
+        return;
+    showModel();
+    emit notSaved(m_model.saveError());
+}
+
 void DownTime::takeTime() {
-    m_model.setTimeText(m_timeBox->text());
+    edited(m_model.setTimeText(m_timeBox->text()));
     // The box shows the time that counts, or the old one when the text is no time.
     m_showing = true;
     if (m_timeBox->text() != m_model.timeBoxText())
@@ -202,6 +209,7 @@ void DownTime::soundMoved(int slot) {
     m_showing = false;
     if (taken)
         showSoundDescription();
+    edited(taken);
 }
 
 void DownTime::showSoundDescription() {

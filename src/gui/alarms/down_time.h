@@ -34,7 +34,13 @@ public:
 
     AlarmTimer &model() { return m_model; }
 
+signals:
+    // The store refused the user's edit; the row shows what the store holds again.
+    void notSaved(const QString &reason);
+
 private:
+    // After an edit: a refused one is announced and the row shows the model again.
+    void edited(bool taken);
     void takeTime();
     void extend();
     void soundMoved(int slot);

@@ -47,6 +47,9 @@ TimeLert::TimeLert(Services services, QWidget *parent)
         row->setObjectName(QStringLiteral("DownTime%1").arg(n));
         controls::nameRow(row, QStringLiteral("Alarm %1").arg(n));
         m_rows.push_back(row);
+        connect(row, &DownTime::notSaved, this, [this](const QString &reason) {
+            showNotice(SettingsStore::notSavedMessage(reason));
+        });
         QGridLayout *grid = n <= kShownRows ? shown : extra;
         const int line = n <= kShownRows ? n - 1 : n - kShownRows - 1;
         grid->addWidget(number, line, 0, Qt::AlignTop | Qt::AlignRight);
@@ -70,6 +73,13 @@ TimeLert::TimeLert(Services services, QWidget *parent)
     auto *help =
         controls::button(QStringLiteral("Command2"), QStringLiteral("Help"), QString(), m_frame1);
 
+    // Named by its text, so that a screen reader reads the message itself.
+    m_notice = new QLabel(m_frame1);
+    m_notice->setObjectName(QStringLiteral("lblNotSaved"));
+    m_notice->setWordWrap(true);
+    m_notice->setStyleSheet(QStringLiteral("color: #a00000"));
+    m_notice->hide();
+
     auto *top = new QHBoxLayout;
     top->addWidget(nowLabel);
     top->addWidget(m_timeNow);
@@ -81,6 +91,7 @@ TimeLert::TimeLert(Services services, QWidget *parent)
     frameLayout->addLayout(top);
     frameLayout->addLayout(shown);
     frameLayout->addWidget(m_adminFrame);
+    frameLayout->addWidget(m_notice);
 
     m_frame2 = controls::frame(QStringLiteral("Frame2"),
                                QStringLiteral("Help for the Alert Timers"), this);
@@ -156,12 +167,18 @@ void TimeLert::tick() {
 }
 
 void TimeLert::showRows() {
+    showNotice(QString());
     controls::showText(m_timeNow, text::diaryTime(m_services.clock.now().time()));
     m_canReset->showArmed(m_bank.reset().armed());
     for (DownTime *row : m_rows)
         row->showModel();
     // A reload always leaves the administrator's frame closed.
     m_adminFrame->hide();
+}
+
+void TimeLert::showNotice(const QString &text) {
+    m_notice->setText(text);
+    m_notice->setVisible(!text.isEmpty());
 }
 
 void TimeLert::showHelp(bool help) {

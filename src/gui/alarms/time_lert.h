@@ -8,6 +8,7 @@
 #include <vector>
 
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
@@ -51,6 +52,8 @@ signals:
 private:
     void showRows();
     void showHelp(bool help);
+    // The frame's message line; empty hides it.
+    void showNotice(const QString &text);
 
     Services m_services;
     AlarmBank m_bank;
@@ -63,6 +66,7 @@ private:
     QGroupBox *m_frame2 = nullptr;
     QPushButton *m_adminButton = nullptr;
     QLineEdit *m_timeNow = nullptr;
+    QLabel *m_notice = nullptr;
     QTimer *m_timer = nullptr;
     CanReset *m_canReset = nullptr;
 };

@@ -73,7 +73,8 @@ DoList::DoList(Services services, QWidget *parent)
         connect(row, &DoElement::taskEntered, this, [this, k] { rowEntered(k); });
         connect(row, &DoElement::clockPosted, this, [this, k] { rowClock(k); });
         connect(row, &DoElement::linksChanged, this, [this] {
-            layOut();
+            if (!layOut())
+                showRefusal();
             showPage();
         });
         connect(row, &DoElement::notSaved, this, [this](const QString &reason) {
@@ -127,11 +128,13 @@ DoList::DoList(Services services, QWidget *parent)
     layout->addWidget(m_helpFrame);
 
     connect(m_pageUp, &QPushButton::clicked, this, [this] {
-        setPage(todo::pageUp(m_page));
+        if (!setPage(todo::pageUp(m_page)))
+            showRefusal();
         showPage();
     });
     connect(m_pageDown, &QPushButton::clicked, this, [this] {
-        setPage(todo::pageDown(m_page));
+        if (!setPage(todo::pageDown(m_page)))
+            showRefusal();
         showPage();
     });
     connect(m_copy, &QPushButton::clicked, this, &DoList::copyList);
@@ -156,8 +159,12 @@ void DoList::setUser(const QString &user) {
 }
 
 void DoList::chooseList(int index) {
-    todo::setListOnShow(m_services.store, m_user,
-                        index == 0 ? m_user : todo::jobListPrefix(m_user, index));
+    // A list the store did not take is not shown: the old one stays.
+    if (!todo::setListOnShow(m_services.store, m_user,
+                             index == 0 ? m_user : todo::jobListPrefix(m_user, index))) {
+        showRefusal();
+        return;
+    }
     loadList();
 }
 
@@ -181,12 +188,14 @@ void DoList::loadList() {
     m_chain.repairOnLoad();
     m_page = todo::pageFromName(
         m_services.store.get(keys::kAppDiary, m_chain.section(), keys::kShift, QString()));
-    layOut();
+    (void)layOut(); // one of the batch's writes: its commit below tells
     showPage();
     m_helpFrame->hide();
+    if (!batch.commit())
+        showRefusal();
 }
 
-void DoList::layOut() {
+bool DoList::layOut() {
     SettingsStore::Batch batch(m_services.store);
     m_head->setIdent(keys::kHeadNode);
     const QStringList nodes = m_chain.walk();
@@ -203,12 +212,20 @@ void DoList::layOut() {
     m_annotate->setEnabled(!chain.isEmpty());
     const auto l = lengths();
     if (std::all_of(l.begin(), l.end(), [](qsizetype n) { return n == 0; }))
-        setPage(todo::Page::Top);
+        (void)setPage(todo::Page::Top);
+    return batch.commit();
 }
 
-void DoList::setPage(todo::Page page) {
+bool DoList::setPage(todo::Page page) {
+    if (!m_services.store.save(keys::kAppDiary, m_chain.section(), keys::kShift,
+                               todo::pageName(page)))
+        return false;
     m_page = page;
-    m_services.store.save(keys::kAppDiary, m_chain.section(), keys::kShift, todo::pageName(page));
+    return true;
+}
+
+void DoList::showRefusal() {
+    showNotice(SettingsStore::notSavedMessage(m_services.store.lastError()));
 }
 
 void DoList::showPage() {
@@ -234,7 +251,8 @@ void DoList::rowMemo(int k) {
 }
 
 void DoList::rowEntered(int k) {
-    setPage(todo::pageAfterEnter(m_page, k));
+    if (!setPage(todo::pageAfterEnter(m_page, k)))
+        showRefusal();
     showPage();
     if (k < TaskChain::kSlots)
         row(k + 1)->taskBox()->setFocus();
@@ -247,7 +265,9 @@ void DoList::rowClock(int k) {
     if (posting.result != PostResult::Posted && posting.result != PostResult::StoreFailed)
         return;
     m_memo = posting.record;
-    layOut();
+    // A refused posting has said so already.
+    if (!layOut() && posting.result == PostResult::Posted)
+        showRefusal();
     showPage();
     emit timingChanged();
 }
@@ -264,10 +284,14 @@ void DoList::showHot() {
     const QString running = running_stack::top(chain);
     const QString list = m_services.store.get(keys::kAppDiary, running, keys::kList,
                                               todo::pageName(todo::Page::Top));
-    todo::setListOnShow(m_services.store, m_user, list);
+    if (!todo::setListOnShow(m_services.store, m_user, list)) {
+        showRefusal();
+        return;
+    }
     loadList();
-    setPage(todo::pageFromName(m_services.store.get(keys::kAppDiary, running, keys::kScroll,
-                                                    todo::pageName(todo::Page::Top))));
+    if (!setPage(todo::pageFromName(m_services.store.get(keys::kAppDiary, running, keys::kScroll,
+                                                         todo::pageName(todo::Page::Top)))))
+        showRefusal();
     showPage();
 }
 

@@ -47,9 +47,12 @@ signals:
 private:
     void chooseList(int index);
     void loadList();
-    void layOut();
+    // Both false when the store refused the writes (then the page stays as it was).
+    [[nodiscard]] bool layOut();
     void showPage();
-    void setPage(todo::Page page);
+    [[nodiscard]] bool setPage(todo::Page page);
+    // Says that the store refused the user's action, with its reason.
+    void showRefusal();
     void rowMemo(int k);
     void rowEntered(int k);
     void rowClock(int k);

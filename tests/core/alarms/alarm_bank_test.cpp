@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace vidorev::test {
@@ -204,6 +206,49 @@ TEST_F(AlarmTest, EditsWriteAtOnceButDayBoxesWaitForTheBatchTick) {
     timer.setDayTicked(alarms::kSunday, false);
     timer.setDayTicked(alarms::kHoliday, true);
     EXPECT_EQ(get(one, keys::kDays), QStringLiteral("sMTWTFSeeH"));
+}
+
+// A refused edit says why, and the alarm keeps what the store keeps; once there is room again
+// the same edit is taken.
+TEST_F(AlarmTest, AnEditTheStoreRefusesIsNotTakenAndSaysWhy) {
+    const QString one = keys::alarmSection(1);
+    put(QStringLiteral("AllDT2"), keys::kType, QStringLiteral("Chimes"));
+    setAlarm(1, QTime(14, 30));
+    put(one, keys::kOn, QStringLiteral("0"));
+    loadAt(kTuesday, QTime(9, 0));
+    const struct {
+        const char *what;
+        QString key;
+        std::function<bool()> edit;
+        std::function<QString()> shown;
+    } cases[] = {
+        {"on", keys::kOn, [this] { return timer.setOn(true); },
+         [this] { return QString::number(timer.on()); }},
+        {"time", keys::kTime, [this] { return timer.setTimeText(QStringLiteral("7:15")); },
+         [this] { return timer.timeBoxText(); }},
+        {"day", keys::kDays, [this] { return timer.setDayTicked(alarms::kSunday, false); },
+         [this] { return timer.letters() + QString::number(timer.dayTicked(alarms::kSunday)); }},
+        {"sound", keys::kRedir, [this] { return timer.selectSound(2); },
+         [this] {
+             return timer.soundSection() + QString::number(timer.soundSlot()) +
+                    timer.soundDescription();
+         }},
+    };
+    for (const auto &c : cases) {
+        const QString stored = get(one, c.key), shown = c.shown();
+        bool taken = true;
+        {
+            FullDisk full;
+            taken = c.edit();
+        }
+        EXPECT_FALSE(taken) << c.what;
+        EXPECT_FALSE(timer.saveError().isEmpty()) << c.what;
+        EXPECT_EQ(get(one, c.key), stored) << c.what;
+        EXPECT_EQ(c.shown(), shown) << c.what;
+        EXPECT_TRUE(c.edit()) << c.what;
+        EXPECT_TRUE(timer.saveError().isEmpty()) << c.what;
+        EXPECT_NE(c.shown(), shown) << c.what;
+    }
 }
 
 TEST_F(AlarmTest, DailyResetAfterARingSwitchesAllFourteenOnOnceAt0001) {

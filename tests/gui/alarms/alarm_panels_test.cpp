@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -226,6 +227,36 @@ TEST_F(AlarmPanels, AlarmRowEditsReachTheStore) {
     find<QAbstractSlider>("HScroll1", row)->setValue(3); // no description: not taken
     EXPECT_EQ(find<QLabel>("Label1", row)->text(), QStringLiteral("Chimes"));
     EXPECT_EQ(stored(1, keys::kRedir), QStringLiteral("AllDT2"));
+}
+
+TEST_F(AlarmPanels, AnAlarmEditTheStoreRefusesIsSaidInTheFrameAndTheRowShowsTheStoredAlarm) {
+    click("cmdSetAlarms");
+    bank->tick();
+    DownTime *row = bank->row(1);
+    auto *timeBox = find<QLineEdit>("TimeBox", row);
+    auto *notice = find<QLabel>("lblNotSaved", bank);
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isHidden());
+    const QString on = stored(1, keys::kOn), time = stored(1, keys::kTime);
+    {
+        FullDisk full;
+        QTest::mouseClick(find("Check", row), Qt::LeftButton);
+        timeBox->selectAll();
+        QTest::keyClicks(timeBox, QStringLiteral("7:15"));
+        QTest::keyClick(timeBox, Qt::Key_Return);
+    }
+    EXPECT_FALSE(find<QCheckBox>("Check", row)->isChecked());
+    EXPECT_EQ(timeBox->text(), QStringLiteral("00:00"));
+    EXPECT_EQ(stored(1, keys::kOn), on);
+    EXPECT_EQ(stored(1, keys::kTime), time);
+    EXPECT_FALSE(notice->isHidden());
+    EXPECT_TRUE(notice->text().startsWith(QStringLiteral("Not saved: ")))
+        << qPrintable(notice->text());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(notice)->text(QAccessible::Name),
+              notice->text());
+    click("cmdMainMenu");
+    click("cmdSetAlarms"); // a reload starts afresh
+    EXPECT_TRUE(notice->isHidden());
 }
 
 } // namespace

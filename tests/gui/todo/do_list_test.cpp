@@ -229,5 +229,24 @@ TEST_F(DoListTest, MovingATaskRedrawsTheRows) {
         m_window.grab().save(qEnvironmentVariable("VIDOREV_SHOTS") + "/do_list.png");
 }
 
+TEST_F(DoListTest, APageOrListTheStoreRefusesIsNotTakenAndSaysWhy) {
+    openList();
+    type(7, "Order paper");
+    QTest::keyClick(list()->row(7)->taskBox(), Qt::Key_Return); // on to the middle page
+    auto *status = list()->findChild<QLabel *>("lblStatus");
+    for (const char *name : {"cmdTopDo", "cmdDoJob1"}) {
+        status->hide();
+        {
+            test::FullDisk full;
+            button(list(), name)->click();
+        }
+        EXPECT_EQ(list()->page(), todo::Page::Mid) << name;
+        EXPECT_EQ(list()->listPrefix(), kUser) << name;
+        EXPECT_TRUE(status->isVisible()) << name;
+        EXPECT_TRUE(status->text().startsWith("Not saved: ")) << status->text().toStdString();
+    }
+    EXPECT_EQ(stored("annDoData", "Shift"), "Mid");
+}
+
 } // namespace
 } // namespace vidorev
