@@ -287,7 +287,6 @@ void MainWindow::start() {
     m_holidayStrip->setSelf(keys::kHolidays);
     showMainMenu();
     m_alarmBank->setClockRun(m_clockRun);
-    clockTick(); // the read-out shows the time before the first tick
     m_addEvent->setEnabled(false);
     m_readLog->setEnabled(false);
     m_toDoUtils->setEnabled(false);
@@ -329,6 +328,8 @@ bool MainWindow::event(QEvent *event) {
     const QEvent::Type type = event->type();
     if ((type == QEvent::WindowActivate || type == QEvent::Show) && m_starting)
         QTimer::singleShot(0, this, &MainWindow::handleFirstActivation);
+    if (type == QEvent::Show)
+        QTimer::singleShot(0, this, &MainWindow::clockTick); // read-outs left alone while hidden
     return QWidget::event(event);
 }
 
@@ -494,12 +495,12 @@ void MainWindow::annotateFrom(QWidget *panel) {
 void MainWindow::clockTick() {
     // Hidden read-outs are left alone; each is brought up to date when it is shown.
     const QDateTime now = m_services.clock.now();
-    if (!m_menuPage->isHidden()) {
+    if (m_menuPage->isVisible()) {
         const QString reading = text::diaryTime(now.time()) + u' ' + text::diaryDate(now.date());
         if (reading != m_clockCal->text())
             controls::showText(m_clockCal, reading);
     }
-    if (!m_timeSet->isHidden())
+    if (m_timeSet->isVisible())
         m_timeSet->setTime(now);
 }
 
