@@ -57,13 +57,6 @@ TEST(TaskChain, EditsTheStoreRefusesKeepNothingAndSayWhy) {
     EXPECT_EQ(snapshot(env.store()), before);
 }
 
-TEST(TaskChain, SectionsAreNamedAfterThePrefix) {
-    TestEnv env;
-    TaskChain chain(env.store(), "annJob1");
-    EXPECT_EQ(chain.section(), "annJob1DoData");
-    EXPECT_EQ(chain.clockSection("5"), "annJob1DoData5");
-}
-
 TEST(TaskChain, DownOnTheLastNodeMovesItToTheFrontAndUpOnTheFirstToTheBack) {
     TestEnv env;
     TaskChain chain(env.store(), "ann");
@@ -81,42 +74,31 @@ TEST(TaskChain, DownOnTheLastNodeMovesItToTheFrontAndUpOnTheFirstToTheBack) {
         EXPECT_EQ(chain.prior(chain.next(id)), id) << id.toStdString();
 }
 
-TEST(TaskChain, AnUnlinkedNodeIsLinkedInBehindItsNumericPredecessor) {
-    TestEnv env;
-    TaskChain chain(env.store(), "ann");
-    closeChain(chain, {"1", "2", "4", "5"}); // 3 was never linked, nor were 6..22
-    const QStringList repaired = chain.repairOnLoad();
-    ASSERT_EQ(repaired.size(), 18);
-    EXPECT_EQ(repaired.front(), "3");
-    EXPECT_EQ(repaired.at(1), "6");
-    EXPECT_EQ(chain.prior("3"), "2");
-    EXPECT_EQ(chain.next("3"), "4");
-    EXPECT_EQ(chain.next("2"), "3");
-    QStringList expected;
+// A fresh list, or one with unlinked nodes, becomes a chain 1..22 closed through the head, each
+// unlinked node linked in behind its numeric predecessor; a second repair finds nothing to do.
+TEST(TaskChain, RepairOnLoadLinksEveryNodeInNumericOrder) {
+    QStringList all;
     for (int k = 1; k <= 22; ++k)
-        expected << QString::number(k);
-    EXPECT_EQ(chain.walk(), expected);
-    EXPECT_EQ(chain.next("22"), "0"); // the chain stays closed through the head
-    EXPECT_TRUE(chain.repairOnLoad().isEmpty());
-}
-
-TEST(TaskChain, AFreshListBecomesAChainClosedThroughTheHead) {
-    TestEnv env;
-    TaskChain chain(env.store(), "ann");
-    EXPECT_EQ(chain.repairOnLoad().size(), 22);
-    QStringList expected;
-    for (int k = 1; k <= 22; ++k)
-        expected << QString::number(k);
-    EXPECT_EQ(chain.walk(), expected);
-    EXPECT_EQ(chain.next("22"), "0");
-    EXPECT_EQ(chain.prior("0"), "22");
-
-    // So "Up" on the first task moves it behind the last, and no task drops out of the walk.
-    EXPECT_TRUE(chain.moveUp("1"));
-    EXPECT_EQ(chain.walk().first(), "2");
-    EXPECT_EQ(chain.walk().last(), "1");
-    EXPECT_TRUE(chain.moveDown("1"));
-    EXPECT_EQ(chain.walk(), expected);
+        all << QString::number(k);
+    for (const QStringList &linked : {QStringList{}, QStringList{"1", "2", "4", "5"}}) {
+        SCOPED_TRACE(linked.join(u',').toStdString());
+        TestEnv env;
+        TaskChain chain(env.store(), "ann");
+        if (!linked.isEmpty())
+            closeChain(chain, linked);
+        const QStringList repaired = chain.repairOnLoad();
+        EXPECT_EQ(repaired.size(), 22 - linked.size());
+        EXPECT_EQ(repaired.front(), linked.isEmpty() ? "1" : "3");
+        EXPECT_EQ(chain.walk(), all);
+        EXPECT_EQ(chain.next("22"), "0");
+        EXPECT_EQ(chain.prior("0"), "22");
+        EXPECT_EQ(chain.prior("3"), "2");
+        EXPECT_TRUE(chain.repairOnLoad().isEmpty());
+        // "Up" on the first task moves it behind the last, and no task drops out of the walk.
+        EXPECT_TRUE(chain.moveUp("1"));
+        EXPECT_EQ(chain.walk().first(), "2");
+        EXPECT_EQ(chain.walk().last(), "1");
+    }
 }
 
 TEST(TaskChain, TheWalkTakesExactly22StepsThroughLoopsAndDeadEnds) {

@@ -79,11 +79,10 @@ TEST_F(CalcHost, TypedKeysRunTheEngine) {
 TEST_F(CalcHost, TypedNumbersReachTheReadouts) {
     const struct {
         const char *typed, *arab, *hex, *roman;
-    } rows[] = {{"0x6a7", "1703", " 0000 06A7", "MDCCIII"},
+    } rows[] = {// Hex and Roman numerals as typed; the readout forms are the readouts' own.
+                {"0x6a7", "1703", " 0000 06A7", "MDCCIII"},
                 {"xxv", "25", " 0000 0019", "XXV"},
-                {"MCMXCIX", "1999", " 0000 07CF", "MCMXCIX"},
-                {"-14", "-14", " FFFF FFF2", "(XIV)"},
-                {"1E12", "1000000000000", " 7FFF FFFE", "Roman overflow"}};
+                {"-14", "-14", " FFFF FFF2", "(XIV)"}};
     for (const auto &row : rows) {
         paste(QString::fromLatin1(row.typed));
         EXPECT_EQ(arab(), QString::fromLatin1(row.arab));

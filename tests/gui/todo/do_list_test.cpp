@@ -51,6 +51,12 @@ protected:
         box->setFocus();
         QTest::keyClicks(box, text);
     }
+    // Types a new task and leaves its box for the next row's, which enters it.
+    void add(int row, const QString &text) {
+        type(row, text);
+        list()->row(row + 1)->taskBox()->setFocus();
+    }
+    QLabel *status() const { return list()->findChild<QLabel *>("lblStatus"); }
 
     test::TestEnv m_env;
     QString m_diary;
@@ -81,8 +87,7 @@ TEST_F(DoListTest, LeavingANewTaskPostsOneNoteAndEnterMovesThePage) {
     m_env.store().save(keys::kAppDiary, "annJob1DoData", "0Task", "722");
     openList();
     button(list(), "cmdDoJob1")->click();
-    type(1, "Call supplier");
-    list()->row(2)->taskBox()->setFocus(); // leave the box
+    add(1, "Call supplier");
     EXPECT_EQ(diary(), QStringList{"[DoList][Note ] <AddTask> (722) Call supplier" + m_stamp});
     EXPECT_TRUE(list()->row(1)->taskBox()->isReadOnly());
     list()->row(1)->taskBox()->setFocus();
@@ -105,8 +110,7 @@ TEST_F(DoListTest, ATaskClockSharesTheStackWithTheJobClocks) {
     ASSERT_EQ(stored(kUser, "Stack"), ":annTC1");
 
     openList();
-    type(5, "Call supplier");
-    list()->row(6)->taskBox()->setFocus();
+    add(5, "Call supplier");
     m_env.clock().advanceSeconds(25 * 60);
     button(list()->row(5), "cmdTime")->click();
     EXPECT_EQ(stored(kUser, "Stack"), ":annTC1:annDoData5");
@@ -139,15 +143,13 @@ TEST_F(DoListTest, ATaskClockSharesTheStackWithTheJobClocks) {
 TEST_F(DoListTest, FinishingPlaysTheCashSoundOnceAndFreesTheSlotForGood) {
     m_env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kPingCash, "/sounds/cash.wav");
     openList();
-    type(1, "Fix printer");
-    list()->row(2)->taskBox()->setFocus();
+    add(1, "Fix printer");
     button(list()->row(1), "cmdOK")->click();
     EXPECT_EQ(m_env.sound().played, QStringList{"/sounds/cash.wav"});
     EXPECT_TRUE(list()->row(1)->text().isEmpty());
     EXPECT_FALSE(list()->row(1)->taskBox()->isReadOnly());
     EXPECT_EQ(diary().last(), "[DoList][Note ] <FinishTask> (ann) Fix printer" + m_stamp);
-    type(2, "Toner");
-    list()->row(3)->taskBox()->setFocus();
+    add(2, "Toner");
     button(list()->row(2), "cmdLose")->click();
     EXPECT_EQ(m_env.sound().played.size(), 1);
     EXPECT_EQ(diary().last(), "[DoList][Note ] <DropTask> (ann) Toner" + m_stamp);
@@ -170,14 +172,18 @@ TEST_F(DoListTest, APopupOrAnotherWindowDoesNotAddAHalfTypedTask) {
     EXPECT_FALSE(list()->row(1)->taskBox()->isReadOnly());
 }
 
-TEST_F(DoListTest, ATaskRecordThatMissesTheDiaryIsSaidInTheList) {
+// Without a Diary the new task's record is said to be lost, and its clock starts nothing.
+TEST_F(DoListTest, WithoutADiaryTheListSaysSoAndAClockChangesNothing) {
     openList();
     QFile::remove(m_diary);
-    type(1, "Call supplier");
-    list()->row(2)->taskBox()->setFocus();
-    auto *status = list()->findChild<QLabel *>("lblStatus");
-    EXPECT_TRUE(status->isVisible());
-    EXPECT_TRUE(status->text().contains("EVENT NOT SAVED")) << status->text().toStdString();
+    add(1, "Call supplier");
+    EXPECT_TRUE(status()->isVisible());
+    EXPECT_TRUE(status()->text().contains("EVENT NOT SAVED")) << status()->text().toStdString();
+    button(list()->row(1), "cmdTime")->click();
+    EXPECT_EQ(stored(kUser, "Stack", ""), "");
+    EXPECT_EQ(stored("annDoData1", "Status", "Stop"), "Stop");
+    EXPECT_EQ(button(list()->row(1), "cmdTime")->text(), "");
+    EXPECT_TRUE(status()->text().contains("Diary file is missing"));
 }
 
 TEST_F(DoListTest, AnnotateOpensTheMemoWithTheKeyboardInIt) {
@@ -189,28 +195,13 @@ TEST_F(DoListTest, AnnotateOpensTheMemoWithTheKeyboardInIt) {
     EXPECT_TRUE(text->hasFocus());
 }
 
-TEST_F(DoListTest, WithoutADiaryAClockChangesNothingAndSaysSo) {
-    openList();
-    type(1, "Call supplier");
-    list()->row(2)->taskBox()->setFocus();
-    QFile::remove(m_diary);
-    button(list()->row(1), "cmdTime")->click();
-    EXPECT_EQ(stored(kUser, "Stack", ""), "");
-    EXPECT_EQ(stored("annDoData1", "Status", "Stop"), "Stop");
-    EXPECT_EQ(button(list()->row(1), "cmdTime")->text(), "");
-    auto *status = list()->findChild<QLabel *>("lblStatus");
-    EXPECT_TRUE(status->isVisible());
-    EXPECT_TRUE(status->text().contains("Diary file is missing"));
-}
-
 TEST_F(DoListTest, CopyListUsesThePlatformLineEnding) {
     m_env.store().save(keys::kAppDiary, "annJob1DoData", "0Task", "722");
     openList();
     button(list(), "cmdDoJob1")->click();
     type(1, "Call supplier");
     list()->row(3)->taskBox()->setFocus();
-    type(3, "Order paper");
-    list()->row(4)->taskBox()->setFocus();
+    add(3, "Order paper");
     button(list(), "cmdExport")->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               "To Do List 722\n1) Call supplier\n3) Order paper\n");
@@ -218,10 +209,8 @@ TEST_F(DoListTest, CopyListUsesThePlatformLineEnding) {
 
 TEST_F(DoListTest, MovingATaskRedrawsTheRows) {
     openList();
-    type(1, "first");
-    list()->row(2)->taskBox()->setFocus();
-    type(2, "second");
-    list()->row(3)->taskBox()->setFocus();
+    add(1, "first");
+    add(2, "second");
     button(list()->row(1), "cmdDn")->click();
     EXPECT_EQ(list()->row(1)->text(), "second");
     EXPECT_EQ(list()->row(2)->text(), "first");
@@ -233,17 +222,16 @@ TEST_F(DoListTest, APageOrListTheStoreRefusesIsNotTakenAndSaysWhy) {
     openList();
     type(7, "Order paper");
     QTest::keyClick(list()->row(7)->taskBox(), Qt::Key_Return); // on to the middle page
-    auto *status = list()->findChild<QLabel *>("lblStatus");
     for (const char *name : {"cmdTopDo", "cmdDoJob1"}) {
-        status->hide();
+        status()->hide();
         {
             test::FullDisk full;
             button(list(), name)->click();
         }
         EXPECT_EQ(list()->page(), todo::Page::Mid) << name;
         EXPECT_EQ(list()->listPrefix(), kUser) << name;
-        EXPECT_TRUE(status->isVisible()) << name;
-        EXPECT_TRUE(status->text().startsWith("Not saved: ")) << status->text().toStdString();
+        EXPECT_TRUE(status()->isVisible()) << name;
+        EXPECT_TRUE(status()->text().startsWith("Not saved: ")) << status()->text().toStdString();
     }
     EXPECT_EQ(stored("annDoData", "Shift"), "Mid");
 }
