@@ -121,7 +121,7 @@ void MainWindow::buildMenuPage() {
     menuLayout->addWidget(userLabel, 0, 0);
     menuLayout->addWidget(m_userBox, 0, 1, 1, 2);
     menuLayout->addWidget(timeLabel, 1, 0);
-    menuLayout->addWidget(m_clockCal, 1, 1, 1, 2);
+    menuLayout->addWidget(controls::tickingReadout(m_clockCal), 1, 1, 1, 2);
     menuLayout->addWidget(m_alert, 2, 1);
     menuLayout->addWidget(diaryLabel, 3, 0);
     const QList<QPushButton *> tools{m_addEvent,  m_readLog,     m_newDiary, m_calculator,

@@ -1,5 +1,6 @@
 #include "widgets/controls.h"
 
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +74,23 @@ void keepReadOnly(QLineEdit *box) {
 void showText(QLineEdit *box, const QString &text) {
     box->setProperty(kShownText, text);
     box->setText(text);
+}
+
+QWidget *tickingReadout(QLineEdit *box) {
+    auto *frame = new QFrame;
+    frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    frame->setFocusProxy(box);
+    box->setFrame(false);
+    box->setAutoFillBackground(true);
+    box->setAttribute(Qt::WA_OpaquePaintEvent);
+    box->setBackgroundRole(QPalette::Base);
+    frame->setBackgroundRole(QPalette::Base);
+    frame->setAutoFillBackground(true);
+    auto *layout = new QVBoxLayout(frame);
+    const int margin = frame->frameWidth();
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->addWidget(box);
+    return frame;
 }
 
 bool wholeValueSet(const QLineEdit *box) {

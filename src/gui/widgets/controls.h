@@ -37,4 +37,9 @@ void showText(QLineEdit *box, const QString &text);
 // once, typed ones when editing finishes.
 bool wholeValueSet(const QLineEdit *box);
 
+// A read-only box whose text changes every second, in a frame of its own: the box paints only its
+// background and text, so a new second does not redraw the frame or the window beneath it.
+// Returns the frame, to be laid out in the box's place.
+QWidget *tickingReadout(QLineEdit *box);
+
 } // namespace vidorev::controls
