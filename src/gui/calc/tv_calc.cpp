@@ -15,6 +15,7 @@
 #include "calc/stack.h"
 #include "calc/trig_funct.h"
 #include "calc/type_in_pad.h"
+#include "calc_special/tv_tron.h"
 #include "platform/settings_keys.h"
 
 #include <QGridLayout>
@@ -69,8 +70,8 @@ TVCalc::TVCalc(Services services, QWidget *parent)
     help->setWordWrap(true);
     (new QVBoxLayout(m_frame2))->addWidget(help);
 
-    m_tron = new PendingCalcPage(QStringLiteral("TVTron1"),
-                                 QStringLiteral("Electronics calculator"), this);
+    m_tron = new TVTron(this);
+    m_tron->setObjectName(QStringLiteral("TVTron1"));
     m_tax = new PendingCalcPage(QStringLiteral("TaxWiz1"), QStringLiteral("Tax calculator"), this);
     m_loan =
         new PendingCalcPage(QStringLiteral("CreditMath1"), QStringLiteral("Loan calculator"), this);
@@ -88,7 +89,7 @@ TVCalc::TVCalc(Services services, QWidget *parent)
     setTabOrder(m_padButtons.back(), m_calcSel);
 
     connect(m_calcSel, &CalcSel::selected, this, &TVCalc::calculatorSelected);
-    connect(m_tron, &PendingCalcPage::memoReady, this, &TVCalc::memoReady);
+    connect(m_tron, &TVTron::memoReady, this, &TVCalc::memoReady);
 }
 
 QWidget *TVCalc::buildArithmetic() {

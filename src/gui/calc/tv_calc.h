@@ -24,6 +24,7 @@ class Roman2Display;
 class PendingCalcPage;
 class Stack;
 class TrigFunct;
+class TVTron;
 class TypeInPad;
 class pmCalcXtend;
 
@@ -83,7 +84,7 @@ private:
     HexDisplay *m_hex = nullptr;
     Roman2Display *m_roman = nullptr;
     std::array<QPushButton *, 5> m_padButtons{};
-    PendingCalcPage *m_tron = nullptr;
+    TVTron *m_tron = nullptr;
     PendingCalcPage *m_tax = nullptr;
     PendingCalcPage *m_loan = nullptr;
 };

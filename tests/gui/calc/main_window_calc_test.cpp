@@ -1,5 +1,5 @@
-#include "calc/pending_calc_page.h"
 #include "calc/tv_calc.h"
+#include "calc_special/tv_tron.h"
 #include "diary/diary_writer.h"
 #include "platform/settings_keys.h"
 #include "shell/main_window.h"
@@ -38,7 +38,7 @@ protected:
     void sendMemo(const QString &memo) {
         auto *calc = child<TVCalc>("TVCalc1");
         calc->setMemo(memo);
-        emit calc->findChild<PendingCalcPage *>(QStringLiteral("TVTron1"))->memoReady();
+        emit calc->findChild<TVTron *>(QStringLiteral("TVTron1"))->memoReady();
     }
 
     test::TestEnv env;

@@ -1,8 +1,8 @@
 #include "calc/hyp_trig.h"
 #include "calc/paren_base.h"
-#include "calc/pending_calc_page.h"
 #include "calc/pm_calc_xtend.h"
 #include "calc/tv_calc.h"
+#include "calc_special/tv_tron.h"
 #include "platform/settings_keys.h"
 #include "test_env.h"
 
@@ -199,7 +199,7 @@ TEST_F(CalcHost, SelectionsAreStoredShowTheirPagesAndKeepTheArithmetic) {
     EXPECT_TRUE(shown("TaxWiz1") && !shown("Frame1"));
     EXPECT_FALSE(child<QPushButton>("cmdTax")->isEnabled());
     click("cmdOpAmp");
-    EXPECT_EQ(child<PendingCalcPage>("TVTron1")->actFunct(), QStringLiteral("OA"));
+    EXPECT_EQ(child<TVTron>("TVTron1")->actFunct(), QStringLiteral("OA"));
     EXPECT_TRUE(shown("TVTron1") && !shown("TaxWiz1"));
     click("cmdOK");
     EXPECT_TRUE(shown("Frame2"));
