@@ -130,13 +130,18 @@ TEST_F(ScreenReader, MessagesAreReadByTheirText) {
 // own: repeated rows say which row they are.
 TEST_F(ScreenReader, EveryShowingControlHasAUniqueName) {
     m_env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, QStringLiteral("ann"));
-    const char *pages[] = {"cmdMainMenu",   "cmdHotJobTrack", "cmdDoList",  "Command4",
-                           "cmdCalculator", "cmdSetAlarms",   "cmdTimeZone"};
+    const char *pages[] = {"cmdMainMenu", "cmdHotJobTrack", "cmdDoList", "Command4",
+                           "cmdCalculator", "cmdSetAlarms", "cmdTimeZone",
+                           // A page inside another is reached through it: "outer/inner".
+                           "cmdCalculator/cmdOhms", "cmdCalculator/cmdTransformer",
+                           "cmdCalculator/cmdBridge", "cmdCalculator/cmdTube",
+                           "cmdCalculator/cmdOpAmp"};
     int checked = 0;
     for (const char *page : pages) {
         press(find("cmdMainMenu"));
         find<QLineEdit>("txtUserId")->setText(QStringLiteral("ann"));
-        press(find(page));
+        for (const QString &step : QString::fromLatin1(page).split(u'/'))
+            press(find(step.toLatin1().constData()));
         if (QString::fromLatin1(page) == QLatin1String("cmdSetAlarms"))
             press(find("cmdAdminTimers"));
         const QMap<QString, int> names = showingNames();
