@@ -71,4 +71,9 @@ QString centsText(qint64 cents, const QLocale &locale) {
     return cents < 0 ? plain.negativeSign() + text : text;
 }
 
+QString amountText(double value, const QLocale &locale) {
+    const double tidy = std::round(value * 1e9) / 1e9;
+    return text::number(std::isfinite(tidy) ? tidy : value, locale);
+}
+
 } // namespace vidorev::money

@@ -27,5 +27,9 @@ qint64 cutToCents(double value);
 qint64 hoursCents(int minutes);
 // The text a money box shows for whole cents: 123 -> "1.23", 120 -> "1.2", 100 -> "1".
 QString centsText(qint64 cents, const QLocale &locale = QLocale());
+// An amount worked out from other amounts, as the general number text, taken first to nine
+// decimals: a difference of two sums shows 67.92, not the 67.9200000000001 that binary floating
+// point leaves of it.
+QString amountText(double value, const QLocale &locale = QLocale());
 
 } // namespace vidorev::money

@@ -9,12 +9,13 @@
 #include "calc/hyp_trig.h"
 #include "calc/mono_funct.h"
 #include "calc/paren_base.h"
-#include "calc/pending_calc_page.h"
 #include "calc/pm_calc_xtend.h"
 #include "calc/roman2_display.h"
 #include "calc/stack.h"
 #include "calc/trig_funct.h"
 #include "calc/type_in_pad.h"
+#include "calc_special/credit_math.h"
+#include "calc_special/tax_wiz.h"
 #include "calc_special/tv_tron.h"
 #include "platform/settings_keys.h"
 
@@ -72,9 +73,10 @@ TVCalc::TVCalc(Services services, QWidget *parent)
 
     m_tron = new TVTron(this);
     m_tron->setObjectName(QStringLiteral("TVTron1"));
-    m_tax = new PendingCalcPage(QStringLiteral("TaxWiz1"), QStringLiteral("Tax calculator"), this);
-    m_loan =
-        new PendingCalcPage(QStringLiteral("CreditMath1"), QStringLiteral("Loan calculator"), this);
+    m_tax = new TaxWiz(m_services.store, this);
+    m_tax->setObjectName(QStringLiteral("TaxWiz1"));
+    m_loan = new CreditMath(this);
+    m_loan->setObjectName(QStringLiteral("CreditMath1"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -236,7 +238,10 @@ void TVCalc::showRoutine() {
             m_padButtons[i]->setEnabled(kPadButtons[i].pad != view.pad);
     m_frame2->setVisible(view.help);
     m_tron->setVisible(view.special == calc::SpecialPage::Electronics);
-    m_tax->setVisible(view.special == calc::SpecialPage::Tax);
+    if (view.special == calc::SpecialPage::Tax) {
+        m_tax->setUser(QString());
+        m_tax->show();
+    }
     m_loan->setVisible(view.special == calc::SpecialPage::Loan);
 }
 

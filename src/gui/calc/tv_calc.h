@@ -16,13 +16,14 @@ namespace vidorev {
 class Arab2Display;
 class BinFunct;
 class CalcSel;
+class CreditMath;
 class HexDisplay;
 class HypTrig;
 class MonoFunct;
 class ParenBase;
 class Roman2Display;
-class PendingCalcPage;
 class Stack;
+class TaxWiz;
 class TrigFunct;
 class TVTron;
 class TypeInPad;
@@ -85,8 +86,8 @@ private:
     Roman2Display *m_roman = nullptr;
     std::array<QPushButton *, 5> m_padButtons{};
     TVTron *m_tron = nullptr;
-    PendingCalcPage *m_tax = nullptr;
-    PendingCalcPage *m_loan = nullptr;
+    TaxWiz *m_tax = nullptr;
+    CreditMath *m_loan = nullptr;
 };
 
 } // namespace vidorev

@@ -133,9 +133,9 @@ TEST_F(ScreenReader, EveryShowingControlHasAUniqueName) {
     const char *pages[] = {"cmdMainMenu", "cmdHotJobTrack", "cmdDoList", "Command4",
                            "cmdCalculator", "cmdSetAlarms", "cmdTimeZone",
                            // A page inside another is reached through it: "outer/inner".
-                           "cmdCalculator/cmdOhms", "cmdCalculator/cmdTransformer",
-                           "cmdCalculator/cmdBridge", "cmdCalculator/cmdTube",
-                           "cmdCalculator/cmdOpAmp"};
+                           "cmdCalculator/cmdTax", "cmdCalculator/cmdLoan", "cmdCalculator/cmdOhms",
+                           "cmdCalculator/cmdTransformer", "cmdCalculator/cmdBridge",
+                           "cmdCalculator/cmdTube", "cmdCalculator/cmdOpAmp"};
     int checked = 0;
     for (const char *page : pages) {
         press(find("cmdMainMenu"));
