@@ -10,9 +10,12 @@
 #include "diary/diary_file.h"
 #include "diary/diary_writer.h"
 #include "diary/event_add.h"
+#include "notes/note_pad.h"
+#include "notes/scratch_pad.h"
 #include "platform/settings_keys.h"
 #include "platform/text_forms.h"
 #include "platform/version.h"
+#include "shell/note_sheets.h"
 #include "shell/window_rules.h"
 #include "todo/do_list.h"
 #include "widgets/controls.h"
@@ -169,18 +172,9 @@ void MainWindow::buildPanels() {
     m_calc->setObjectName(QStringLiteral("TVCalc1"));
     addPanel(m_calc);
 
-    m_frame4 = new QGroupBox(QStringLiteral("NotePad,  5 sheets"));
-    m_frame4->setObjectName(QStringLiteral("Frame4"));
-    m_frame4->setAccessibleName(m_frame4->title());
-    auto *sheets = new QHBoxLayout(m_frame4);
-    for (int n = 1; n <= 5; ++n)
-        sheets->addWidget(new PlaceholderPanel(QStringLiteral("StickyDisplay%1").arg(n),
-                                               QStringLiteral("Note sheet %1").arg(n)));
+    m_frame4 = new NotePad(services);
     addPanel(m_frame4);
-    m_scratch = controls::frame(QStringLiteral("frmScratch"), QStringLiteral("ScratchPad"));
-    (new QVBoxLayout(m_scratch))
-        ->addWidget(
-            new PlaceholderPanel(QStringLiteral("ScratchPad1"), QStringLiteral("Scratch pad")));
+    m_scratch = new ScratchPad;
     addPanel(m_scratch);
     panelLayout->addStretch();
 }
@@ -192,7 +186,11 @@ void MainWindow::wire() {
         m_jobTracker->setUser(user());
         showTool(m_jobTracker, kModeJobTrack);
     });
-    connect(m_hotNotes, &QPushButton::clicked, this, [this] { showTool(m_frame4, kModeNotes); });
+    connect(m_hotNotes, &QPushButton::clicked, this, [this] {
+        m_frame4->setUser(user());
+        showTool(m_frame4, kModeNotes);
+    });
+    connect(m_frame4, &NotePad::archiveRequest, this, &MainWindow::archiveNotes);
     connect(m_doListButton, &QPushButton::clicked, this, [this] {
         m_doList->setUser(user());
         showTool(m_doList, kModeToDo);
@@ -480,6 +478,20 @@ void MainWindow::memoPosted() {
         showMainMenu();
     m_mode = m_savedMode;
     refresh();
+}
+
+void MainWindow::archiveNotes() {
+    m_eventAdd->setUser(user());
+    QString refusal;
+    for (const ArchivedNote &note : notesToArchive(user(), m_frame4->texts())) {
+        m_eventAdd->setAuxId(note.tag);
+        m_eventAdd->setAuxString(note.text);
+        // The Diary's refusal is said on the pad; later sheets would meet the same refusal.
+        refusal = m_eventAdd->message();
+        if (!refusal.isEmpty())
+            break;
+    }
+    m_frame4->showNotice(refusal);
 }
 
 void MainWindow::annotateFrom(QWidget *panel) {

@@ -19,6 +19,8 @@ class DoList;
 class DiaryWriter;
 class EventAdd;
 class HolidayStrip;
+class NotePad;
+class ScratchPad;
 class TVCalc;
 class TimeLert;
 class TimeSet;
@@ -65,6 +67,7 @@ private:
     void toggleStayOnTop();
     void showTool(QWidget *panel, int mode);
     void memoPosted();
+    void archiveNotes();
     void annotateFrom(QWidget *panel);
     void clockTick();
 
@@ -108,8 +111,8 @@ private:
     QLineEdit *m_clockCal = nullptr;
     QLabel *m_alert = nullptr;
     QGroupBox *m_frame2 = nullptr;
-    QGroupBox *m_frame4 = nullptr;
-    QGroupBox *m_scratch = nullptr;
+    NotePad *m_frame4 = nullptr;
+    ScratchPad *m_scratch = nullptr;
     QWidget *m_panelArea = nullptr;
     std::vector<QWidget *> m_panels;
 

@@ -131,7 +131,8 @@ TEST_F(ScreenReader, MessagesAreReadByTheirText) {
 TEST_F(ScreenReader, EveryShowingControlHasAUniqueName) {
     m_env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, QStringLiteral("ann"));
     const char *pages[] = {"cmdMainMenu", "cmdHotJobTrack", "cmdDoList", "Command4",
-                           "cmdCalculator", "cmdSetAlarms", "cmdTimeZone",
+                           "cmdCalculator", "cmdSetAlarms", "cmdTimeZone", "cmdHotNotes",
+                           "cmdShowPdox",
                            // A page inside another is reached through it: "outer/inner".
                            "cmdCalculator/cmdTax", "cmdCalculator/cmdLoan", "cmdCalculator/cmdOhms",
                            "cmdCalculator/cmdTransformer", "cmdCalculator/cmdBridge",
