@@ -49,6 +49,9 @@ inline const QString kStack = QStringLiteral("Stack");
 inline const QString kCompat = QStringLiteral("Compat");
 inline const QString kNext = QStringLiteral("Next");
 inline const QString kPrior = QStringLiteral("Prior");
+// Older names of "Next" and "Prior" in linked sets, moved to the new keys when read.
+inline const QString kNextSet = QStringLiteral("NextSet");
+inline const QString kPriorSet = QStringLiteral("PriorSet");
 
 // Note sheets.
 inline const QString kNote = QStringLiteral("Note");
@@ -92,6 +95,8 @@ inline const QString kHat = QStringLiteral("Hat");
 inline const QString kName = QStringLiteral("Name");
 inline const QString kStart = QStringLiteral("Start");
 inline const QString kTop = QStringLiteral("Top");
+// The member a fresh linked set starts at; it exists only through its "Next".
+inline const QString kRootMember = QStringLiteral("Root");
 
 // Picture explorer.
 inline const QString kDrive = QStringLiteral("Drive");

@@ -1,0 +1,48 @@
+#include "todo/link_list.h"
+
+#include "platform/settings_keys.h"
+#include "todo/list_spider.h"
+#include "widgets/controls.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace vidorev {
+
+LinkList::LinkList(Services services, QWidget *parent)
+    : QWidget(parent) {
+    m_spider = new ListSpider(services);
+    m_spider->setObjectName(QStringLiteral("ListSpider1"));
+    m_unLink = controls::button(QStringLiteral("cmdUnLink"), QStringLiteral("Remove User"));
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_spider, 1);
+    layout->addWidget(m_unLink);
+    setFocusProxy(m_spider);
+
+    connect(m_unLink, &QPushButton::clicked, this, [this] {
+        m_spider->removeUser();
+        emit userRemoved();
+    });
+}
+
+QString LinkList::functionSet() const {
+    return m_spider->element();
+}
+
+void LinkList::setFunctionSet(const QString &name) {
+    m_spider->setLocked(true);
+    m_spider->setElement(name);
+}
+
+QString LinkList::hostIdent() const {
+    return m_spider->hostIdent();
+}
+
+void LinkList::setHostIdent(const QString &app) {
+    m_spider->setHostIdent(app);
+    m_spider->setLocked(true);
+    m_spider->showStoredName(keys::kRootMember);
+}
+
+} // namespace vidorev

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QWidget>
+
+class QPushButton;
+
+namespace vidorev {
+
+class ListSpider;
+
+// A linked-set navigator with "Remove User", for picking and dropping members of the user list.
+class LinkList : public QWidget {
+    Q_OBJECT
+public:
+    explicit LinkList(Services services, QWidget *parent = nullptr);
+
+    // The member on show; writing it locks the name box and shows the name.
+    QString functionSet() const;
+    void setFunctionSet(const QString &name);
+    QString hostIdent() const;
+    // Sets the navigator up on the set, locks its box and shows the last shown name.
+    void setHostIdent(const QString &app);
+
+    ListSpider *spider() const { return m_spider; }
+
+signals:
+    void userRemoved();
+
+private:
+    ListSpider *m_spider = nullptr;
+    QPushButton *m_unLink = nullptr; // cmdUnLink
+};
+
+} // namespace vidorev
