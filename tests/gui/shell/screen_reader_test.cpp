@@ -131,8 +131,9 @@ TEST_F(ScreenReader, MessagesAreReadByTheirText) {
 TEST_F(ScreenReader, EveryShowingControlHasAUniqueName) {
     m_env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, QStringLiteral("ann"));
     const char *pages[] = {"cmdMainMenu", "cmdHotJobTrack", "cmdDoList", "Command4",
-                           "cmdCalculator", "cmdSetAlarms", "cmdTimeZone", "cmdHotNotes",
-                           "cmdShowPdox",
+                           "cmdCalculator", "cmdSetAlarms", "cmdTimeZone",
+                           // The note pad and the scratch pad.
+                           "cmdHotNotes", "cmdShowPdox",
                            // A page inside another is reached through it: "outer/inner".
                            "cmdCalculator/cmdTax", "cmdCalculator/cmdLoan", "cmdCalculator/cmdOhms",
                            "cmdCalculator/cmdTransformer", "cmdCalculator/cmdBridge",
