@@ -57,6 +57,8 @@ public:
     void select(const QString &prefix, const QString &title);
     QString prefix() const { return m_chain.prefix(); }
     QString title() const { return m_title; }
+    // A renamed list: later notes carry the new title; the pointer stays.
+    void setTitle(const QString &title) { m_title = title; }
     bool selected() const { return !m_chain.prefix().isEmpty(); }
     int pointer() const { return m_pointer; }
 
