@@ -30,8 +30,8 @@ const QString kHelpText = QStringLiteral(
 
 // A screen reader tells the list buttons apart by their number, whatever their titles.
 QString listName(int index, const QString &title) {
-    const QString which = index == 0 ? QStringLiteral("Own list")
-                                     : QStringLiteral("Job list %1").arg(index);
+    const QString which =
+        index == 0 ? QStringLiteral("Own list") : QStringLiteral("Job list %1").arg(index);
     return title.isEmpty() ? which : which + QStringLiteral(": ") + title;
 }
 } // namespace
@@ -74,9 +74,8 @@ DoLoadSave::DoLoadSave(Services services, QWidget *parent)
                               QStringLiteral("Clear all data and build a new empty list."));
     m_fixLinks = controls::button(QStringLiteral("cmdFixLinks"), QStringLiteral("Repair Links"),
                                   QStringLiteral("Repair damaged list without data loss."));
-    m_clearTime =
-        controls::button(QStringLiteral("cmdClearTime"), QStringLiteral("Clear Times"),
-                         QStringLiteral("Zero all times without any other data change."));
+    m_clearTime = controls::button(QStringLiteral("cmdClearTime"), QStringLiteral("Clear Times"),
+                                   QStringLiteral("Zero all times without any other data change."));
     m_save = controls::button(QStringLiteral("cmdSave"), QStringLiteral("Save to .2do File"),
                               QStringLiteral("Make a new file from list entries"));
     m_load = controls::button(QStringLiteral("cmdLoad"), QStringLiteral("Load from file"),
@@ -94,9 +93,11 @@ DoLoadSave::DoLoadSave(Services services, QWidget *parent)
     m_status->setStyleSheet(QStringLiteral("color: #a00000"));
     m_status->hide();
 
+    auto *titleRow = new QHBoxLayout;
+    titleRow->addWidget(titleLabel);
+    titleRow->addWidget(m_titleBox, 1);
     auto *actions = new QGridLayout;
-    actions->addWidget(titleLabel, 0, 0);
-    actions->addWidget(m_titleBox, 0, 1, 1, 2);
+    actions->addLayout(titleRow, 0, 0, 1, 3);
     const QList<QPushButton *> buttons{m_init, m_fixLinks, m_clearTime, m_save,
                                        m_load, m_back,     m_restore,   m_help};
     for (int i = 0; i < buttons.size(); ++i)
@@ -115,18 +116,18 @@ DoLoadSave::DoLoadSave(Services services, QWidget *parent)
     m_helpFrame = controls::frame(QStringLiteral("frmHelp"), QStringLiteral("Clues"), this);
     auto *helpText = new QLabel(kHelpText);
     helpText->setWordWrap(true);
-    auto *gotClue = controls::button(QStringLiteral("cmdGotClue"), QStringLiteral("OK, got the Clue"),
-                                     QString());
+    auto *gotClue = controls::button(QStringLiteral("cmdGotClue"),
+                                     QStringLiteral("OK, got the Clue"), QString());
     auto *helpLayout = new QVBoxLayout(m_helpFrame);
     helpLayout->addWidget(helpText);
     helpLayout->addWidget(gotClue, 0, Qt::AlignRight);
-    helpLayout->addStretch();
     m_helpFrame->hide();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_menu);
     layout->addWidget(m_helpFrame);
+    layout->addStretch();
 
     connect(m_pathBox, &QLineEdit::textChanged, this, [this](const QString &text) {
         if (!m_loading)
