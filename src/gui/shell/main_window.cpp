@@ -18,6 +18,7 @@
 #include "shell/note_sheets.h"
 #include "shell/window_rules.h"
 #include "todo/do_list.h"
+#include "todo/do_load_save.h"
 #include "widgets/controls.h"
 #include "widgets/placeholder_panel.h"
 
@@ -166,7 +167,9 @@ void MainWindow::buildPanels() {
     m_timeSet = new TimeSet;
     m_timeSet->setObjectName(QStringLiteral("TimeSet1"));
     addPanel(m_timeSet);
-    m_doLoadSave = addPlaceholder(QStringLiteral("DoLoadSave1"), QStringLiteral("ToDo utilities"));
+    m_doLoadSave = new DoLoadSave(services);
+    m_doLoadSave->setObjectName(QStringLiteral("DoLoadSave1"));
+    addPanel(m_doLoadSave);
     m_pictures = addPlaceholder(QStringLiteral("pmPixXplore1"), QStringLiteral("Picture explorer"));
     m_calc = new TVCalc(services);
     m_calc->setObjectName(QStringLiteral("TVCalc1"));
@@ -200,8 +203,11 @@ void MainWindow::wire() {
 
     // Tool buttons.
     connect(m_pixExplore, &QPushButton::clicked, this, [this] { showTool(m_pictures, kModeTool); });
-    connect(m_toDoUtils, &QPushButton::clicked, this,
-            [this] { showTool(m_doLoadSave, kModeTool); });
+    connect(m_toDoUtils, &QPushButton::clicked, this, [this] {
+        m_doLoadSave->setUser(user());
+        m_doLoadSave->setInit(true);
+        showTool(m_doLoadSave, kModeTool);
+    });
     connect(m_startAlarms, &QPushButton::clicked, this, &MainWindow::allAlarms);
     connect(m_admin, &QPushButton::clicked, this, [this] { showTool(m_keyHold, kModePanel); });
     connect(m_timeZone, &QPushButton::clicked, this, [this] {

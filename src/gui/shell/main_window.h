@@ -16,6 +16,7 @@ namespace vidorev {
 
 class DedUzedova;
 class DoList;
+class DoLoadSave;
 class DiaryWriter;
 class EventAdd;
 class HolidayStrip;
@@ -126,7 +127,7 @@ private:
     QWidget *m_keyHold = nullptr;
     QWidget *m_aboutPage = nullptr;
     TimeSet *m_timeSet = nullptr;
-    QWidget *m_doLoadSave = nullptr;
+    DoLoadSave *m_doLoadSave = nullptr;
     QWidget *m_pictures = nullptr;
     TVCalc *m_calc = nullptr;
     HolidayStrip *m_holidayStrip = nullptr;

@@ -137,7 +137,7 @@ TEST_F(ScreenReader, EveryShowingControlHasAUniqueName) {
                            // A page inside another is reached through it: "outer/inner".
                            "cmdCalculator/cmdTax", "cmdCalculator/cmdLoan", "cmdCalculator/cmdOhms",
                            "cmdCalculator/cmdTransformer", "cmdCalculator/cmdBridge",
-                           "cmdCalculator/cmdTube", "cmdCalculator/cmdOpAmp"};
+                           "cmdCalculator/cmdTube", "cmdCalculator/cmdOpAmp", "cmd2DoLS"};
     int checked = 0;
     for (const char *page : pages) {
         press(find("cmdMainMenu"));

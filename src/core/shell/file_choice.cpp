@@ -1,0 +1,236 @@
+#include "shell/file_choice.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace vidorev::shell {
+
+namespace {
+
+const QChar kSep = u'/';
+
+QString inner(const QString &path) {
+    return QDir::cleanPath(QDir::fromNativeSeparators(path));
+}
+
+bool isRoot(const QString &folder) {
+    return QDir(folder).isRoot();
+}
+
+} // namespace
+
+QString joinFolderAndName(const QString &folder, const QString &name) {
+    const QString f = QDir::fromNativeSeparators(folder);
+    if (f.isEmpty() || f.endsWith(kSep))
+        return f + name;
+    return f + kSep + name;
+}
+
+QStringList splitPatterns(const QString &pattern) {
+    QStringList out;
+    for (const QString &part : pattern.split(u';')) {
+        const QString p = part.trimmed();
+        if (p.isEmpty())
+            continue;
+        // "*.*" means every file here, as it does where the pattern came from.
+        out << (p == QStringLiteral("*.*") ? QStringLiteral("*") : p);
+    }
+    if (out.isEmpty())
+        out << QStringLiteral("*");
+    return out;
+}
+
+bool matchesPatterns(const QString &fileName, const QStringList &patterns) {
+    for (const QString &p : patterns) {
+        // File names hold no separator, so the path form of the conversion is exact for them.
+        const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(p),
+                                    QRegularExpression::CaseInsensitiveOption);
+        if (re.match(fileName).hasMatch())
+            return true;
+    }
+    return false;
+}
+
+void sortNames(QStringList &names) {
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = QString::compare(a, b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+}
+
+MoveResult moveSelection(FileMove move, int index, int count) {
+    switch (move) {
+    case FileMove::Prior:
+        if (index >= 1)
+            return {index - 1, false};
+        return {index, true};
+    case FileMove::Next:
+        if (index < count - 1)
+            return {index + 1, false};
+        return {index, true};
+    case FileMove::First:
+        return {count > 0 ? 0 : -1, true};
+    case FileMove::Last:
+        return {count - 1, true};
+    }
+    return {index, false};
+}
+
+QList<Drive> drives() {
+    QList<Drive> roots;
+    QList<Drive> volumes;
+    auto known = [&](const QString &root) {
+        auto same = [&](const Drive &d) { return d.root == root; };
+        return std::any_of(roots.begin(), roots.end(), same) ||
+               std::any_of(volumes.begin(), volumes.end(), same);
+    };
+    for (const QFileInfo &r : QDir::drives()) {
+        const QString root = QDir::fromNativeSeparators(r.absoluteFilePath());
+        if (r.isReadable() && !known(root))
+            roots << Drive{root, QString()};
+    }
+    for (const QStorageInfo &v : QStorageInfo::mountedVolumes()) {
+        if (!v.isValid() || !v.isReady())
+            continue;
+        const QString root = QDir::fromNativeSeparators(v.rootPath());
+        const QFileInfo info(root);
+        // Single files mounted into a container are no drives.
+        if (!info.isDir() || !info.isReadable())
+            continue;
+        if (known(root)) {
+            for (Drive &d : roots)
+                if (d.root == root && d.label.isEmpty())
+                    d.label = v.name();
+            continue;
+        }
+        volumes << Drive{root, v.name()};
+    }
+    std::sort(volumes.begin(), volumes.end(),
+              [](const Drive &a, const Drive &b) { return a.root < b.root; });
+    return roots + volumes;
+}
+
+int driveFor(const QString &folder, const QStringList &roots) {
+    const QString f = inner(folder);
+    int best = -1;
+    for (int i = 0; i < roots.size(); ++i) {
+        const QString r = inner(roots[i]);
+        const bool holds = f == r || f.startsWith(r.endsWith(kSep) ? r : r + kSep);
+        if (holds && (best < 0 || r.size() > inner(roots[best]).size()))
+            best = i;
+    }
+    return best;
+}
+
+FileChoice::FileChoice() {
+    m_patterns = splitPatterns(m_pattern);
+    m_path = QDir::currentPath();
+    openFolder(m_path);
+}
+
+bool FileChoice::setPath(const QString &path) {
+    if (path.trimmed().isEmpty())
+        return false;
+    const QFileInfo info(inner(path));
+    if (!info.exists())
+        return false;
+    const QString full = inner(info.absoluteFilePath());
+    if (info.isDir()) {
+        if (!openFolder(full))
+            return false;
+        m_path = full;
+        return true;
+    }
+    if (!openFolder(inner(info.absolutePath())))
+        return false;
+    m_path = full;
+    m_index = m_files.indexOf(info.fileName());
+    return true;
+}
+
+QString FileChoice::path() const {
+    return QDir::toNativeSeparators(m_path);
+}
+
+void FileChoice::setPattern(const QString &pattern) {
+    m_pattern = pattern;
+    m_patterns = splitPatterns(pattern);
+    refresh();
+}
+
+bool FileChoice::openFolder(const QString &folder) {
+    const QFileInfo info(inner(folder));
+    if (!info.isDir())
+        return false;
+    m_folder = inner(info.absoluteFilePath());
+    m_index = -1;
+    list();
+    return true;
+}
+
+int FileChoice::openFolderRow() const {
+    int row = -1;
+    for (int i = 0; i < m_folders.size() && m_folders[i].open; ++i)
+        row = i;
+    return row;
+}
+
+bool FileChoice::choose(int index) {
+    if (index < 0 || index >= m_files.size())
+        return false;
+    m_index = index;
+    m_path = joinFolderAndName(m_folder, m_files[index]);
+    return true;
+}
+
+MoveResult FileChoice::move(FileMove move) {
+    const MoveResult r = moveSelection(move, m_index, int(m_files.size()));
+    if (r.index != m_index)
+        choose(r.index);
+    return r;
+}
+
+void FileChoice::refresh() {
+    const QString selected = m_index >= 0 ? m_files.value(m_index) : QString();
+    if (!QFileInfo(m_folder).isDir()) {
+        // The open folder went away: fall back to the nearest folder above it that is still there.
+        QDir up(m_folder);
+        while (!up.exists() && up.cdUp()) {
+        }
+        m_folder = inner(up.absolutePath());
+    }
+    list();
+    m_index = selected.isEmpty() ? -1 : int(m_files.indexOf(selected));
+}
+
+void FileChoice::list() {
+    m_folders.clear();
+    QStringList chain;
+    for (QDir d(m_folder);;) {
+        chain.prepend(inner(d.absolutePath()));
+        if (isRoot(d.absolutePath()) || !d.cdUp())
+            break;
+    }
+    for (int i = 0; i < chain.size(); ++i) {
+        const QString &p = chain[i];
+        const QString name = i == 0 ? QDir::toNativeSeparators(p) : QFileInfo(p).fileName();
+        m_folders << FolderEntry{p, name, i, true};
+    }
+    const QDir dir(m_folder);
+    QStringList subs = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    sortNames(subs);
+    for (const QString &s : subs)
+        m_folders << FolderEntry{joinFolderAndName(m_folder, s), s, int(chain.size()), false};
+
+    m_files.clear();
+    for (const QString &f : dir.entryList(QDir::Files))
+        if (matchesPatterns(f, m_patterns))
+            m_files << f;
+    sortNames(m_files);
+}
+
+} // namespace vidorev::shell

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The file picker's rules: where a path leads, what the lists show and how the selection moves.
+// Paths are kept with "/" inside and handed out with the native separator.
+namespace vidorev::shell {
+
+// A folder and a file name with exactly one separator between them, whether or not the folder
+// already ends in one (a root folder does: "/", "C:/").
+QString joinFolderAndName(const QString &folder, const QString &name);
+
+// "*.jpg;*.gif" -> {"*.jpg", "*.gif"}; blanks between separators are dropped. An empty pattern
+// and "*.*" take every file, named with an extension or not.
+QStringList splitPatterns(const QString &pattern);
+// Wildcards "*" and "?"; letters match regardless of case.
+bool matchesPatterns(const QString &fileName, const QStringList &patterns);
+
+// Names in list order: case-insensitive, the exact spelling breaking ties.
+void sortNames(QStringList &names);
+
+enum class FileMove { Prior, Next, First, Last };
+struct MoveResult {
+    int index;    // the selection after the move (-1: none)
+    bool listEnd; // the move reached, or could not leave, an end of the list
+    bool operator==(const MoveResult &) const = default;
+};
+MoveResult moveSelection(FileMove move, int index, int count);
+
+// A drive: the root of the file system or a mounted volume, by its root folder ("/" form).
+struct Drive {
+    QString root;
+    QString label; // the volume's name, may be empty
+};
+// The readable roots and mounted volumes: the file-system roots first, then by root folder.
+QList<Drive> drives();
+// The drive among roots whose root folder holds folder, the deepest one; -1 when none does.
+int driveFor(const QString &folder, const QStringList &roots);
+
+struct FolderEntry {
+    QString path; // "/" form
+    QString name; // as shown: the root's own path, else the folder's name
+    int depth;    // 0 for the root
+    bool open;    // the open folder or one of the folders above it
+};
+
+// The picker's state: the open folder, its sub-folders and matching files, the selected file and
+// the chosen path. Reads the file system only when told to.
+class FileChoice {
+public:
+    // Opens the current folder, every file shown.
+    FileChoice();
+
+    // An existing file: opens its folder and selects it. An existing folder: opens it. Anything
+    // else leaves everything as it was and returns false.
+    bool setPath(const QString &path);
+    // The chosen file (or preset folder), native separators.
+    QString path() const;
+
+    void setPattern(const QString &pattern);
+    QString pattern() const { return m_pattern; }
+
+    // Lists folder (existing) without choosing a file; false when it is not a folder.
+    bool openFolder(const QString &folder);
+    QString folder() const { return m_folder; }
+    // The folders from the root down to the open one, then the open folder's sub-folders.
+    const QList<FolderEntry> &folders() const { return m_folders; }
+    int openFolderRow() const;
+    const QStringList &files() const { return m_files; }
+
+    // Selects the file at index (of files()) and makes it the chosen path; false when out of range.
+    bool choose(int index);
+    int index() const { return m_index; }
+    // Moves the selection; a change of selection chooses that file.
+    MoveResult move(FileMove move);
+    // An empty list is at both ends: there is nothing to step to.
+    bool startOfList() const { return m_files.isEmpty() || m_index == 0; }
+    bool endOfList() const { return m_files.isEmpty() || m_index == m_files.size() - 1; }
+
+    // Reads the open folder again, keeping the selected file where it is still listed.
+    void refresh();
+
+private:
+    void list();
+
+    QString m_path;
+    QString m_pattern = QStringLiteral("*.*");
+    QStringList m_patterns;
+    QString m_folder;
+    QList<FolderEntry> m_folders;
+    QStringList m_files;
+    int m_index = -1;
+};
+
+} // namespace vidorev::shell

@@ -1,0 +1,201 @@
+#include "widgets/file_hooker.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QShortcut>
+
+namespace vidorev {
+
+namespace {
+
+const int kPathRole = Qt::UserRole;
+
+QLabel *labelFor(QWidget *control, const QString &text, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(control);
+    control->setAccessibleName(text);
+    return label;
+}
+
+} // namespace
+
+FileHooker::FileHooker(QWidget *parent)
+    : QWidget(parent)
+    , m_drives(new QComboBox(this))
+    , m_folders(new QListWidget(this))
+    , m_files(new QListWidget(this)) {
+    m_drives->setObjectName(QStringLiteral("Drive1"));
+    m_drives->setToolTip(tr("The drive whose folders are listed"));
+    m_folders->setObjectName(QStringLiteral("Dir1"));
+    m_folders->setToolTip(tr("Enter opens a folder; Backspace goes up one"));
+    m_files->setObjectName(QStringLiteral("File1"));
+    m_files->setToolTip(tr("The files of the open folder that fit the pattern"));
+    for (QListWidget *list : {m_folders, m_files}) {
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setUniformItemSizes(true);
+    }
+
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(labelFor(m_drives, tr("Drive"), this), 0, 0);
+    grid->addWidget(m_drives, 1, 0);
+    grid->addWidget(labelFor(m_folders, tr("Folder"), this), 2, 0);
+    grid->addWidget(m_folders, 3, 0);
+    grid->addWidget(labelFor(m_files, tr("File"), this), 0, 1);
+    grid->addWidget(m_files, 1, 1, 3, 1);
+    grid->setRowStretch(3, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    setTabOrder(m_drives, m_folders);
+    setTabOrder(m_folders, m_files);
+
+    connect(m_drives, &QComboBox::currentIndexChanged, this, &FileHooker::driveChosen);
+    connect(m_folders, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { folderOpened(m_folders->row(item)); });
+    auto *up = new QShortcut(QKeySequence(Qt::Key_Backspace), m_folders);
+    up->setContext(Qt::WidgetShortcut);
+    connect(up, &QShortcut::activated, this, [this] {
+        const int row = m_choice.openFolderRow();
+        if (row > 0)
+            folderOpened(row - 1);
+    });
+    connect(m_files, &QListWidget::currentRowChanged, this, &FileHooker::fileSelected);
+
+    showDrives();
+    showLists();
+}
+
+QString FileHooker::path() const {
+    return m_choice.path();
+}
+
+void FileHooker::setPath(const QString &path) {
+    m_loading = true;
+    if (m_choice.setPath(path)) {
+        showDrives();
+        showLists();
+    }
+    m_loading = false;
+}
+
+QString FileHooker::pattern() const {
+    return m_choice.pattern();
+}
+
+void FileHooker::setPattern(const QString &pattern) {
+    m_loading = true;
+    m_choice.setPattern(pattern);
+    showLists();
+    m_loading = false;
+}
+
+void FileHooker::movePrior() {
+    move(shell::FileMove::Prior);
+}
+void FileHooker::moveLast() {
+    move(shell::FileMove::Last);
+}
+void FileHooker::moveFirst() {
+    move(shell::FileMove::First);
+}
+void FileHooker::moveNext() {
+    move(shell::FileMove::Next);
+}
+
+bool FileHooker::endOfList() const {
+    return m_choice.endOfList();
+}
+bool FileHooker::startOfList() const {
+    return m_choice.startOfList();
+}
+
+void FileHooker::refresh() {
+    m_loading = true;
+    m_choice.refresh();
+    showDrives();
+    showLists();
+    m_loading = false;
+}
+
+void FileHooker::move(shell::FileMove move) {
+    const shell::MoveResult r =
+        shell::moveSelection(move, m_choice.index(), int(m_choice.files().size()));
+    // Selecting the row chooses the file as a click would: path() follows, fileChosen() comes.
+    if (r.index != m_choice.index())
+        m_files->setCurrentRow(r.index);
+    if (r.listEnd)
+        emit listEnd();
+}
+
+void FileHooker::showDrives() {
+    const bool was = m_loading;
+    m_loading = true;
+    const QList<shell::Drive> drives = shell::drives();
+    QStringList roots;
+    m_drives->clear();
+    for (const shell::Drive &d : drives) {
+        const QString root = QDir::toNativeSeparators(d.root);
+        m_drives->addItem(d.label.isEmpty() ? root : root + QStringLiteral("  [") + d.label + u']',
+                          d.root);
+        roots << d.root;
+    }
+    m_drives->setCurrentIndex(shell::driveFor(m_choice.folder(), roots));
+    m_loading = was;
+}
+
+void FileHooker::showLists() {
+    const bool was = m_loading;
+    m_loading = true;
+    m_folders->clear();
+    for (const shell::FolderEntry &f : m_choice.folders()) {
+        auto *item = new QListWidgetItem(QString(f.depth * 2, u' ') + f.name, m_folders);
+        item->setData(kPathRole, f.path);
+        item->setData(Qt::AccessibleTextRole, f.name);
+    }
+    m_folders->setCurrentRow(m_choice.openFolderRow());
+
+    m_files->clear();
+    m_files->addItems(m_choice.files());
+    m_files->setCurrentRow(m_choice.index());
+    if (m_choice.index() >= 0)
+        m_files->scrollToItem(m_files->currentItem());
+    m_loading = was;
+}
+
+void FileHooker::driveChosen(int row) {
+    if (m_loading || row < 0)
+        return;
+    m_loading = true;
+    if (m_choice.openFolder(m_drives->itemData(row).toString()))
+        showLists();
+    m_loading = false;
+}
+
+void FileHooker::folderOpened(int row) {
+    if (m_loading || row < 0)
+        return;
+    m_loading = true;
+    if (m_choice.openFolder(m_folders->item(row)->data(kPathRole).toString())) {
+        showLists();
+        // Stepping through folders can cross onto another volume.
+        const int drive = shell::driveFor(m_choice.folder(), [this] {
+            QStringList roots;
+            for (int i = 0; i < m_drives->count(); ++i)
+                roots << m_drives->itemData(i).toString();
+            return roots;
+        }());
+        m_drives->setCurrentIndex(drive);
+    }
+    m_loading = false;
+}
+
+void FileHooker::fileSelected(int row) {
+    if (m_loading || !m_choice.choose(row))
+        return;
+    emit fileChosen();
+}
+
+} // namespace vidorev

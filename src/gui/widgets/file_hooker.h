@@ -1,0 +1,63 @@
+#pragma once
+
+#include "shell/file_choice.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QListWidget;
+
+namespace vidorev {
+
+// The file picker panels embed: a drive list ("Drive1"), a folder list ("Dir1") and a file list
+// ("File1"), linked so that a drive shows its folders and a folder its files. The host presets
+// path() and pattern(), steps with the moves, and reads path() when fileChosen() comes.
+class FileHooker : public QWidget {
+    Q_OBJECT
+public:
+    explicit FileHooker(QWidget *parent = nullptr);
+
+    // The chosen file's full path, native separators.
+    QString path() const;
+    // Opens the picker at an existing file (selected, without fileChosen) or folder; anything
+    // else leaves the picker as it was.
+    void setPath(const QString &path);
+
+    // The file list's filter: "*.*" (every file, the default), "*.2d*", or several separated by
+    // ";" ("*.jpg;*.gif").
+    QString pattern() const;
+    void setPattern(const QString &pattern);
+
+    // Each change of selection chooses that file (fileChosen()); listEnd() follows when the move
+    // reached, or could not leave, an end of the list.
+    void movePrior();
+    void moveLast();
+    void moveFirst();
+    void moveNext();
+    bool endOfList() const;
+    bool startOfList() const;
+
+    // Reads the drives, the open folder and its files again (after a file was written there).
+    void refresh();
+
+signals:
+    void fileChosen();
+    void listEnd();
+
+private:
+    void move(shell::FileMove move);
+    void showDrives();
+    void showLists();
+    void driveChosen(int row);
+    void folderOpened(int row);
+    void fileSelected(int row);
+
+    shell::FileChoice m_choice;
+    QComboBox *m_drives;
+    QListWidget *m_folders;
+    QListWidget *m_files;
+    // Set while the picker fills its own lists, so their change handlers do not cascade.
+    bool m_loading = false;
+};
+
+} // namespace vidorev

@@ -1,0 +1,68 @@
+#include "widgets/file_hooker.h"
+
+#include "test_env.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace vidorev {
+namespace {
+
+// A folder with three pictures, a note and a sub-folder, and a picker opened on it.
+class FileHookerTest : public ::testing::Test {
+protected:
+    FileHookerTest() {
+        for (const char *name : {"b.jpg", "a.GIF", "c.jpg", "notes.txt", "sub/inner.jpg"}) {
+            QDir(m_dir.path()).mkpath(QFileInfo(m_dir.filePath(name)).path());
+            QFile f(m_dir.filePath(QLatin1String(name)));
+            EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        }
+        m_picker.setPath(m_dir.path());
+    }
+    QStringList shownFiles() {
+        QStringList out;
+        for (int i = 0; i < files()->count(); ++i)
+            out << files()->item(i)->text();
+        return out;
+    }
+    QListWidget *files() { return m_picker.findChild<QListWidget *>(QStringLiteral("File1")); }
+    QListWidget *folders() { return m_picker.findChild<QListWidget *>(QStringLiteral("Dir1")); }
+    QComboBox *drives() { return m_picker.findChild<QComboBox *>(QStringLiteral("Drive1")); }
+    QString native(const QString &name) { return QDir::toNativeSeparators(m_dir.filePath(name)); }
+
+    QTemporaryDir m_dir;
+    FileHooker m_picker;
+};
+
+TEST_F(FileHookerTest, PatternsFilterTheFolderShown) {
+    EXPECT_EQ(shownFiles(), (QStringList{"a.GIF", "b.jpg", "c.jpg", "notes.txt"}));
+    m_picker.setPattern(QStringLiteral("*.jpg;*.gif"));
+    EXPECT_EQ(shownFiles(), (QStringList{"a.GIF", "b.jpg", "c.jpg"}));
+    EXPECT_EQ(m_picker.pattern(), QStringLiteral("*.jpg;*.gif"));
+}
+
+TEST_F(FileHookerTest, MovesChooseThenReportTheEnd) {
+    QStringList order;
+    QObject::connect(&m_picker, &FileHooker::fileChosen, [&] { order << m_picker.path(); });
+    QObject::connect(&m_picker, &FileHooker::listEnd, [&] { order << QStringLiteral("end"); });
+    m_picker.setPath(m_dir.filePath(QStringLiteral("b.jpg")));
+    EXPECT_TRUE(order.isEmpty()); // a preset is no choice
+    m_picker.moveFirst();
+    EXPECT_EQ(order, (QStringList{native("a.GIF"), "end"}));
+    EXPECT_TRUE(m_picker.startOfList());
+    order.clear();
+    m_picker.moveLast();
+    m_picker.moveNext();
+    EXPECT_EQ(order, (QStringList{native("notes.txt"), "end", "end"}));
+    EXPECT_TRUE(m_picker.endOfList());
+    EXPECT_EQ(files()->currentRow(), 3);
+}
+} // namespace
+} // namespace vidorev
