@@ -2,6 +2,7 @@
 
 #include "test_env.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -33,7 +35,7 @@ protected:
         return out;
     }
     QListWidget *files() { return m_picker.findChild<QListWidget *>(QStringLiteral("File1")); }
-    QListWidget *folders() { return m_picker.findChild<QListWidget *>(QStringLiteral("Dir1")); }
+    QTreeWidget *folders() { return m_picker.findChild<QTreeWidget *>(QStringLiteral("Dir1")); }
     QComboBox *drives() { return m_picker.findChild<QComboBox *>(QStringLiteral("Drive1")); }
     QString native(const QString &name) { return QDir::toNativeSeparators(m_dir.filePath(name)); }
 
@@ -63,6 +65,54 @@ TEST_F(FileHookerTest, MovesChooseThenReportTheEnd) {
     EXPECT_EQ(order, (QStringList{native("notes.txt"), "end", "end"}));
     EXPECT_TRUE(m_picker.endOfList());
     EXPECT_EQ(files()->currentRow(), 3);
+}
+
+TEST_F(FileHookerTest, APresetPathOpensItsFolderWithoutCascading) {
+    QSignalSpy chosen(&m_picker, &FileHooker::fileChosen);
+    m_picker.setPath(m_dir.filePath(QStringLiteral("sub/inner.jpg")));
+    EXPECT_EQ(shownFiles(), (QStringList{"inner.jpg"}));
+    EXPECT_EQ(files()->currentRow(), 0);
+    EXPECT_EQ(m_picker.path(), native("sub/inner.jpg"));
+    EXPECT_EQ(chosen.count(), 0);
+    EXPECT_EQ(folders()->currentItem()->text(0), "sub");
+    EXPECT_GE(drives()->currentIndex(), 0);
+
+    m_picker.setPath(m_dir.filePath(QStringLiteral("missing.jpg")));
+    EXPECT_EQ(m_picker.path(), native("sub/inner.jpg"));
+    EXPECT_EQ(shownFiles(), (QStringList{"inner.jpg"}));
+}
+
+TEST_F(FileHookerTest, KeyboardAloneOpensFoldersAndChoosesFiles) {
+    m_picker.show();
+    QApplication::setActiveWindow(&m_picker);
+    drives()->setFocus();
+    EXPECT_EQ(drives()->accessibleName(), "Drive");
+    for (const char *next : {"Folder", "File"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget()->accessibleName(), next);
+    }
+
+    QTest::keyClick(folders(), Qt::Key_End); // the last row: the sub-folder
+    QTest::keyClick(folders(), Qt::Key_Return);
+    EXPECT_EQ(shownFiles(), (QStringList{"inner.jpg"}));
+    QTest::keyClick(folders(), Qt::Key_Backspace);
+    EXPECT_EQ(shownFiles().size(), 4);
+
+    QSignalSpy chosen(&m_picker, &FileHooker::fileChosen);
+    files()->setFocus();
+    QTest::keyClick(files(), Qt::Key_Down);
+    QTest::keyClick(files(), Qt::Key_Down);
+    EXPECT_EQ(chosen.count(), 2);
+    EXPECT_EQ(m_picker.path(), native("b.jpg"));
+}
+
+TEST_F(FileHookerTest, ChoosingADriveOpensItsRoot) {
+    ASSERT_GT(drives()->count(), 0);
+    EXPECT_EQ(drives()->itemText(0), QDir::toNativeSeparators(QDir::rootPath()));
+    drives()->setCurrentIndex(-1);
+    drives()->setCurrentIndex(0);
+    EXPECT_EQ(folders()->currentItem()->data(0, Qt::UserRole).toString(), QDir::rootPath());
+    EXPECT_EQ(folders()->currentItem(), folders()->topLevelItem(0));
 }
 } // namespace
 } // namespace vidorev
