@@ -42,6 +42,9 @@ FileHooker::FileHooker(QWidget *parent)
     , m_files(new QListWidget(this)) {
     m_drives->setObjectName(QStringLiteral("Drive1"));
     m_drives->setToolTip(tr("The drive whose folders are listed"));
+    // A long mount point must not widen the picker past its host's room.
+    m_drives->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_drives->setMinimumContentsLength(8);
     m_folders->setObjectName(QStringLiteral("Dir1"));
     m_folders->setToolTip(tr("Enter opens a folder; Backspace goes up one"));
     m_files->setObjectName(QStringLiteral("File1"));
@@ -77,7 +80,12 @@ FileHooker::FileHooker(QWidget *parent)
     connect(m_folders, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem *item) { folderOpened(item->data(0, kRowRole).toInt()); });
     m_folders->installEventFilter(this);
-    connect(m_files, &QListWidget::currentRowChanged, this, &FileHooker::fileSelected);
+    // The selection, not the current row: a screen reader selects an item without moving to it.
+    connect(m_files, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> picked = m_files->selectedItems();
+        if (picked.size() == 1)
+            fileSelected(m_files->row(picked.first()));
+    });
 
     showDrives();
     showLists();
@@ -236,6 +244,11 @@ void FileHooker::folderOpened(int row) {
 void FileHooker::fileSelected(int row) {
     if (m_loading || !m_choice.choose(row))
         return;
+    if (m_files->currentRow() != row) {
+        m_loading = true;
+        m_files->setCurrentRow(row);
+        m_loading = false;
+    }
     emit fileChosen();
 }
 
