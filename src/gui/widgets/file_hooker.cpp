@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -55,6 +54,9 @@ FileHooker::FileHooker(QWidget *parent)
     m_folders->setItemsExpandable(false);
     m_folders->setIndentation(12);
     m_folders->setUniformRowHeights(true);
+    // One column, so items are rows; selecting items keeps a screen reader's pick on the folder
+    // it named (a whole-row pick there goes by the row within the parent).
+    m_folders->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_files->setUniformItemSizes(true);
     for (QAbstractItemView *list :
          {static_cast<QAbstractItemView *>(m_folders), static_cast<QAbstractItemView *>(m_files)}) {
@@ -80,6 +82,17 @@ FileHooker::FileHooker(QWidget *parent)
     connect(m_folders, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem *item) { folderOpened(item->data(0, kRowRole).toInt()); });
     m_folders->installEventFilter(this);
+    // Arrows and clicks move the current folder with the selection, and only Enter or a double
+    // click opens it; a screen reader selects a folder without moving to it, and that opens it.
+    // Checked once the view has moved its current folder, which it does after selecting.
+    connect(
+        m_folders, &QTreeWidget::itemSelectionChanged, this,
+        [this] {
+            const QList<QTreeWidgetItem *> picked = m_folders->selectedItems();
+            if (picked.size() == 1 && picked.first() != m_folders->currentItem())
+                folderOpened(picked.first()->data(0, kRowRole).toInt());
+        },
+        Qt::QueuedConnection);
     // The selection, not the current row: a screen reader selects an item without moving to it.
     connect(m_files, &QListWidget::itemSelectionChanged, this, [this] {
         const QList<QListWidgetItem *> picked = m_files->selectedItems();
