@@ -3,15 +3,18 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QShortcut>
+#include <QStyle>
+#include <QTreeWidget>
 
 namespace vidorev {
 
 namespace {
 
 const int kPathRole = Qt::UserRole;
+const int kRowRole = Qt::UserRole + 1;
 
 QLabel *labelFor(QWidget *control, const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
@@ -20,22 +23,45 @@ QLabel *labelFor(QWidget *control, const QString &text, QWidget *parent) {
     return label;
 }
 
+// The folder tree is always fully open: it draws no branch arrows that promise otherwise.
+class FolderTree : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+
+protected:
+    void drawBranches(QPainter *, const QRect &, const QModelIndex &) const override {}
+};
+
 } // namespace
 
 FileHooker::FileHooker(QWidget *parent)
     : QWidget(parent)
     , m_drives(new QComboBox(this))
-    , m_folders(new QListWidget(this))
+    , m_folders(new FolderTree(this))
     , m_files(new QListWidget(this)) {
     m_drives->setObjectName(QStringLiteral("Drive1"));
     m_drives->setToolTip(tr("The drive whose folders are listed"));
+    // A long mount point must not widen the picker past its host's room.
+    m_drives->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_drives->setMinimumContentsLength(8);
     m_folders->setObjectName(QStringLiteral("Dir1"));
     m_folders->setToolTip(tr("Enter opens a folder; Backspace goes up one"));
     m_files->setObjectName(QStringLiteral("File1"));
     m_files->setToolTip(tr("The files of the open folder that fit the pattern"));
-    for (QListWidget *list : {m_folders, m_files}) {
+    // The folders above the open one nest as a fixed, always expanded tree.
+    m_folders->setHeaderHidden(true);
+    m_folders->setRootIsDecorated(false);
+    m_folders->setItemsExpandable(false);
+    m_folders->setIndentation(12);
+    m_folders->setUniformRowHeights(true);
+    // One column, so items are rows; selecting items keeps a screen reader's pick on the folder
+    // it named (a whole-row pick there goes by the row within the parent).
+    m_folders->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_files->setUniformItemSizes(true);
+    for (QAbstractItemView *list :
+         {static_cast<QAbstractItemView *>(m_folders), static_cast<QAbstractItemView *>(m_files)}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setUniformItemSizes(true);
+        list->setIconSize(QSize(16, 16));
     }
 
     auto *grid = new QGridLayout(this);
@@ -53,19 +79,41 @@ FileHooker::FileHooker(QWidget *parent)
     setTabOrder(m_folders, m_files);
 
     connect(m_drives, &QComboBox::currentIndexChanged, this, &FileHooker::driveChosen);
-    connect(m_folders, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem *item) { folderOpened(m_folders->row(item)); });
-    auto *up = new QShortcut(QKeySequence(Qt::Key_Backspace), m_folders);
-    up->setContext(Qt::WidgetShortcut);
-    connect(up, &QShortcut::activated, this, [this] {
-        const int row = m_choice.openFolderRow();
-        if (row > 0)
-            folderOpened(row - 1);
+    connect(m_folders, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem *item) { folderOpened(item->data(0, kRowRole).toInt()); });
+    m_folders->installEventFilter(this);
+    // Arrows and clicks move the current folder with the selection, and only Enter or a double
+    // click opens it; a screen reader selects a folder without moving to it, and that opens it.
+    // Checked once the view has moved its current folder, which it does after selecting.
+    connect(
+        m_folders, &QTreeWidget::itemSelectionChanged, this,
+        [this] {
+            const QList<QTreeWidgetItem *> picked = m_folders->selectedItems();
+            if (picked.size() == 1 && picked.first() != m_folders->currentItem())
+                folderOpened(picked.first()->data(0, kRowRole).toInt());
+        },
+        Qt::QueuedConnection);
+    // The selection, not the current row: a screen reader selects an item without moving to it.
+    connect(m_files, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem *> picked = m_files->selectedItems();
+        if (picked.size() == 1)
+            fileSelected(m_files->row(picked.first()));
     });
-    connect(m_files, &QListWidget::currentRowChanged, this, &FileHooker::fileSelected);
 
     showDrives();
     showLists();
+}
+
+bool FileHooker::eventFilter(QObject *watched, QEvent *event) {
+    // Backspace in the folder list goes up one folder, as in the platform's file dialogs.
+    if (watched == m_folders && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Backspace) {
+        const int row = m_choice.openFolderRow();
+        if (row > 0)
+            folderOpened(row - 1);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QString FileHooker::path() const {
@@ -138,7 +186,8 @@ void FileHooker::showDrives() {
     m_drives->clear();
     for (const shell::Drive &d : drives) {
         const QString root = QDir::toNativeSeparators(d.root);
-        m_drives->addItem(d.label.isEmpty() ? root : root + QStringLiteral("  [") + d.label + u']',
+        m_drives->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon),
+                          d.label.isEmpty() ? root : root + QStringLiteral("  [") + d.label + u']',
                           d.root);
         roots << d.root;
     }
@@ -150,12 +199,25 @@ void FileHooker::showLists() {
     const bool was = m_loading;
     m_loading = true;
     m_folders->clear();
-    for (const shell::FolderEntry &f : m_choice.folders()) {
-        auto *item = new QListWidgetItem(QString(f.depth * 2, u' ') + f.name, m_folders);
-        item->setData(kPathRole, f.path);
-        item->setData(Qt::AccessibleTextRole, f.name);
+    QTreeWidgetItem *parent = nullptr;
+    QTreeWidgetItem *open = nullptr;
+    const QList<shell::FolderEntry> &folders = m_choice.folders();
+    for (int row = 0; row < folders.size(); ++row) {
+        const shell::FolderEntry &f = folders[row];
+        auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_folders);
+        item->setText(0, f.name);
+        // Open folders and the folders that lead to them look open, as in a folder tree.
+        item->setIcon(0,
+                      style()->standardIcon(f.open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirIcon));
+        item->setData(0, kPathRole, f.path);
+        item->setData(0, kRowRole, row);
+        if (f.open) {
+            parent = item;
+            open = item;
+        }
     }
-    m_folders->setCurrentRow(m_choice.openFolderRow());
+    m_folders->expandAll();
+    m_folders->setCurrentItem(open);
 
     m_files->clear();
     m_files->addItems(m_choice.files());
@@ -178,7 +240,7 @@ void FileHooker::folderOpened(int row) {
     if (m_loading || row < 0)
         return;
     m_loading = true;
-    if (m_choice.openFolder(m_folders->item(row)->data(kPathRole).toString())) {
+    if (m_choice.openFolder(m_choice.folders().value(row).path)) {
         showLists();
         // Stepping through folders can cross onto another volume.
         const int drive = shell::driveFor(m_choice.folder(), [this] {
@@ -195,6 +257,11 @@ void FileHooker::folderOpened(int row) {
 void FileHooker::fileSelected(int row) {
     if (m_loading || !m_choice.choose(row))
         return;
+    if (m_files->currentRow() != row) {
+        m_loading = true;
+        m_files->setCurrentRow(row);
+        m_loading = false;
+    }
     emit fileChosen();
 }
 

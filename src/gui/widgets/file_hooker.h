@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QListWidget;
+class QTreeWidget;
 
 namespace vidorev {
 
@@ -44,6 +45,9 @@ signals:
     void fileChosen();
     void listEnd();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void move(shell::FileMove move);
     void showDrives();
@@ -54,7 +58,7 @@ private:
 
     shell::FileChoice m_choice;
     QComboBox *m_drives;
-    QListWidget *m_folders;
+    QTreeWidget *m_folders;
     QListWidget *m_files;
     // Set while the picker fills its own lists, so their change handlers do not cascade.
     bool m_loading = false;
