@@ -2,6 +2,7 @@
 
 #include "platform/text_forms.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vidorev::pictures {
@@ -20,6 +21,17 @@ double megapixels(qint64 width, qint64 height) {
 
 QString megapixelText(qint64 width, qint64 height, const QLocale &locale) {
     return text::number(megapixels(width, height), locale);
+}
+
+QSize thumbnailSize(const QSize &picture, int side) {
+    if (picture.width() <= 0 || picture.height() <= 0)
+        return QSize();
+    auto scaled = [side](int length, int longer) {
+        return std::max(1, int(std::lround(double(length) * side / longer)));
+    };
+    if (picture.width() < picture.height())
+        return QSize(scaled(picture.width(), picture.height()), side);
+    return QSize(side, scaled(picture.height(), picture.width()));
 }
 
 int pixelsFromHundredthsMm(double hundredthsMm) {

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSize>
 #include <QString>
 
 // The numbers the picture explorer shows and lists.
@@ -15,6 +16,9 @@ QString groupThousands(qint64 value);
 // 640 x 480 -> 0.29.
 double megapixels(qint64 width, qint64 height);
 QString megapixelText(qint64 width, qint64 height, const QLocale &locale = QLocale());
+
+// A thumbnail keeps the picture's proportions with its longer side side long.
+QSize thumbnailSize(const QSize &picture, int side);
 
 // A length in hundredths of a millimetre as whole screen pixels (26.458 per pixel), half up.
 int pixelsFromHundredthsMm(double hundredthsMm);

@@ -40,6 +40,15 @@ TEST(PictureNumbers, SizesGroupAndPixelsMakeMegapixels) {
     for (const auto &c : pictures)
         EXPECT_EQ(megapixelText(c.width, c.height, kUs), QString(c.mp)) << c.width;
 
+    const struct {
+        QSize picture, thumbnail;
+    } thumbnails[] = {{{1, 1}, {161, 161}},
+                      {{640, 480}, {161, 121}},
+                      {{480, 640}, {121, 161}},
+                      {{6000, 10}, {161, 1}}};
+    for (const auto &c : thumbnails)
+        EXPECT_EQ(thumbnailSize(c.picture, 161), c.thumbnail) << c.picture.width();
+
     // 26.458 hundredths of a millimetre make a pixel; halves round up.
     EXPECT_EQ(pixelsFromHundredthsMm(2645.8), 100);
     EXPECT_EQ(pixelsFromHundredthsMm(13.229), 1);
