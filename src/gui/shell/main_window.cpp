@@ -12,6 +12,7 @@
 #include "diary/event_add.h"
 #include "notes/note_pad.h"
 #include "notes/scratch_pad.h"
+#include "pictures/pm_pix_xplore.h"
 #include "platform/settings_keys.h"
 #include "platform/text_forms.h"
 #include "platform/version.h"
@@ -170,7 +171,9 @@ void MainWindow::buildPanels() {
     m_doLoadSave = new DoLoadSave(services);
     m_doLoadSave->setObjectName(QStringLiteral("DoLoadSave1"));
     addPanel(m_doLoadSave);
-    m_pictures = addPlaceholder(QStringLiteral("pmPixXplore1"), QStringLiteral("Picture explorer"));
+    m_pictures = new pmPixXplore(services);
+    m_pictures->setObjectName(QStringLiteral("pmPixXplore1"));
+    addPanel(m_pictures);
     m_calc = new TVCalc(services);
     m_calc->setObjectName(QStringLiteral("TVCalc1"));
     addPanel(m_calc);
@@ -202,7 +205,10 @@ void MainWindow::wire() {
     connect(m_stayTop, &QPushButton::clicked, this, &MainWindow::toggleStayOnTop);
 
     // Tool buttons.
-    connect(m_pixExplore, &QPushButton::clicked, this, [this] { showTool(m_pictures, kModeTool); });
+    connect(m_pixExplore, &QPushButton::clicked, this, [this] {
+        showTool(m_pictures, kModeTool);
+        m_pictures->setHost(keys::kAppDiary);
+    });
     connect(m_toDoUtils, &QPushButton::clicked, this, [this] {
         m_doLoadSave->setUser(user());
         m_doLoadSave->setInit(true);

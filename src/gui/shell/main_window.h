@@ -25,6 +25,7 @@ class ScratchPad;
 class TVCalc;
 class TimeLert;
 class TimeSet;
+class pmPixXplore;
 
 // The one top-level window: hot buttons, tool buttons, the user box and the hosted panels.
 // It routes between panels and applies the shell's rules; every panel does its own work.
@@ -128,7 +129,7 @@ private:
     QWidget *m_aboutPage = nullptr;
     TimeSet *m_timeSet = nullptr;
     DoLoadSave *m_doLoadSave = nullptr;
-    QWidget *m_pictures = nullptr;
+    pmPixXplore *m_pictures = nullptr;
     TVCalc *m_calc = nullptr;
     HolidayStrip *m_holidayStrip = nullptr;
 };

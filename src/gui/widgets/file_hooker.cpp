@@ -168,6 +168,19 @@ void FileHooker::refresh() {
     m_loading = false;
 }
 
+QString FileHooker::folder() const {
+    return m_choice.folder();
+}
+QString FileHooker::drive() const {
+    return QDir::toNativeSeparators(m_drives->currentData().toString());
+}
+const QStringList &FileHooker::files() const {
+    return m_choice.files();
+}
+int FileHooker::fileIndex() const {
+    return m_choice.index();
+}
+
 void FileHooker::move(shell::FileMove move) {
     const shell::MoveResult r =
         shell::moveSelection(move, m_choice.index(), int(m_choice.files().size()));
@@ -231,14 +244,18 @@ void FileHooker::driveChosen(int row) {
     if (m_loading || row < 0)
         return;
     m_loading = true;
-    if (m_choice.openFolder(m_drives->itemData(row).toString()))
+    const bool opened = m_choice.openFolder(m_drives->itemData(row).toString());
+    if (opened)
         showLists();
     m_loading = false;
+    if (opened)
+        emit folderChanged();
 }
 
 void FileHooker::folderOpened(int row) {
     if (m_loading || row < 0)
         return;
+    const QString before = m_choice.folder();
     m_loading = true;
     if (m_choice.openFolder(m_choice.folders().value(row).path)) {
         showLists();
@@ -252,6 +269,8 @@ void FileHooker::folderOpened(int row) {
         m_drives->setCurrentIndex(drive);
     }
     m_loading = false;
+    if (m_choice.folder() != before)
+        emit folderChanged();
 }
 
 void FileHooker::fileSelected(int row) {

@@ -41,8 +41,16 @@ public:
     // Reads the drives, the open folder and its files again (after a file was written there).
     void refresh();
 
+    // The open folder ("/" form), the drive that holds it (native form) and the file list.
+    QString folder() const;
+    QString drive() const;
+    const QStringList &files() const;
+    int fileIndex() const;
+
 signals:
     void fileChosen();
+    // The user opened another folder or drive.
+    void folderChanged();
     void listEnd();
 
 protected:

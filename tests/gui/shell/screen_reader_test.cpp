@@ -134,6 +134,7 @@ TEST_F(ScreenReader, EveryShowingControlHasAUniqueName) {
                            "cmdCalculator", "cmdSetAlarms", "cmdTimeZone",
                            // The note pad and the scratch pad.
                            "cmdHotNotes", "cmdShowPdox",
+                           "Command17", // the picture explorer
                            // A page inside another is reached through it: "outer/inner".
                            "cmdCalculator/cmdTax", "cmdCalculator/cmdLoan", "cmdCalculator/cmdOhms",
                            "cmdCalculator/cmdTransformer", "cmdCalculator/cmdBridge",

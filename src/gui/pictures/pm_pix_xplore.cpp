@@ -1,0 +1,386 @@
+#include "pictures/pm_pix_xplore.h"
+
+#include "pictures/metafile_header.h"
+#include "pictures/picture_facts.h"
+#include "pictures/picture_probe.h"
+#include "pictures/pix_place.h"
+#include "platform/settings_keys.h"
+#include "platform/settings_store.h"
+#include "shell/file_choice.h"
+#include "widgets/controls.h"
+#include "widgets/file_hooker.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace vidorev {
+
+namespace {
+
+// A listing gives the window back this often, so it stays responsive and can be stopped.
+constexpr int kListingSliceMs = 20;
+
+QLineEdit *readout(const QString &name, const QString &tip, const QString &label) {
+    auto *box = new QLineEdit;
+    box->setObjectName(name);
+    box->setToolTip(tip);
+    box->setAccessibleName(label);
+    box->setReadOnly(true);
+    controls::keepReadOnly(box);
+    return box;
+}
+
+} // namespace
+
+pmPixXplore::pmPixXplore(Services services, QWidget *parent)
+    : QWidget(parent)
+    , m_services(services)
+    , m_starting(pictures::startingPicture())
+    , m_pump(new QTimer(this)) {
+    m_picker = new FileHooker;
+    m_picker->setObjectName(QStringLiteral("FileHooker1"));
+    m_picker->findChild<QComboBox *>(QStringLiteral("Drive1"))
+        ->setToolTip(QStringLiteral("Drive Selector"));
+    m_picker->findChild<QTreeWidget *>(QStringLiteral("Dir1"))
+        ->setToolTip(QStringLiteral("Select the folder with Pictures"));
+    m_picker->findChild<QListWidget *>(QStringLiteral("File1"))
+        ->setToolTip(QStringLiteral("Select the picture file"));
+
+    m_thumb = new QLabel;
+    m_thumb->setObjectName(QStringLiteral("pbxMain"));
+    m_thumb->setToolTip(QStringLiteral("Thumbnail of selected picture file"));
+    m_thumb->setAccessibleName(QStringLiteral("Thumbnail"));
+    m_thumb->setFixedSize(kThumbSide + 2, kThumbSide + 2);
+    m_thumb->setFrameShape(QFrame::Box);
+    m_thumb->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    m_thumb->setAutoFillBackground(true);
+    m_thumb->setBackgroundRole(QPalette::Base);
+
+    m_name = readout(QStringLiteral("txtFileName"), QStringLiteral("Current File"),
+                     QStringLiteral("Current file"));
+    m_size = readout(QStringLiteral("txtFileSize"), QStringLiteral("File Size"),
+                     QStringLiteral("Size in bytes"));
+    m_date = readout(QStringLiteral("txtFileDate"), QStringLiteral("File Creation Date"),
+                     QStringLiteral("Created"));
+    m_width = readout(QStringLiteral("txtWidth"), QStringLiteral("image Width in pixels"),
+                      QStringLiteral("Width"));
+    m_height = readout(QStringLiteral("txtHeight"), QStringLiteral("image Height in pixels"),
+                       QStringLiteral("Height"));
+    m_pixels = readout(QStringLiteral("txtPixels"), QStringLiteral("Megapixels in image"),
+                       QStringLiteral("Megapixels"));
+
+    m_active = new QCheckBox(QStringLiteral("Busy"));
+    m_active->setObjectName(QStringLiteral("cbxActive"));
+    m_active->setToolTip(
+        QStringLiteral("Checked while thumbnail is being generated and file statistics updated"));
+    m_copy = controls::button(QStringLiteral("cmdCopy"), QStringLiteral("Copy"),
+                              QStringLiteral("Put Picture on clipboard"));
+    m_list = controls::button(QStringLiteral("cmdList"), QStringLiteral("List"),
+                              QStringLiteral("Write a graphics file-list"));
+    m_listAll = controls::button(QStringLiteral("cmdListAll"), QStringLiteral("A L L"),
+                                 QStringLiteral("Make a file list of all files"), nullptr,
+                                 QStringLiteral("List all files"));
+    m_stop = controls::button(QStringLiteral("cmdStop"), QStringLiteral("Stop"),
+                              QStringLiteral("Stop the listing; Files.lst stays as it was"),
+                              nullptr, QStringLiteral("Stop listing"));
+    m_stop->setEnabled(false);
+
+    m_status = new QLabel;
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_status->setWordWrap(true);
+    m_status->setStyleSheet(QStringLiteral("color: #a00000"));
+    m_status->hide();
+
+    auto *facts = new QGridLayout;
+    const QList<QPair<QString, QLineEdit *>> rows{
+        {QStringLiteral("File"), m_name},     {QStringLiteral("Size"), m_size},
+        {QStringLiteral("Created"), m_date},  {QStringLiteral("Width"), m_width},
+        {QStringLiteral("Height"), m_height}, {QStringLiteral("Megapixels"), m_pixels}};
+    for (int i = 0; i < rows.size(); ++i) {
+        auto *label = new QLabel(rows[i].first);
+        label->setBuddy(rows[i].second);
+        facts->addWidget(label, i, 0);
+        facts->addWidget(rows[i].second, i, 1);
+    }
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *b : {m_copy, m_list, m_listAll, m_stop})
+        buttons->addWidget(b);
+
+    auto *right = new QVBoxLayout;
+    auto *top = new QHBoxLayout;
+    top->addWidget(m_thumb, 0, Qt::AlignTop);
+    top->addWidget(m_active, 0, Qt::AlignTop);
+    top->addStretch();
+    right->addLayout(top);
+    right->addLayout(facts);
+    right->addLayout(buttons);
+    right->addWidget(m_status);
+    right->addStretch();
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_picker, 1);
+    layout->addLayout(right, 1);
+    setTabOrder(m_name, m_size);
+    setTabOrder(m_size, m_date);
+    setTabOrder(m_date, m_width);
+    setTabOrder(m_width, m_height);
+    setTabOrder(m_height, m_pixels);
+    setTabOrder(m_pixels, m_active);
+    setTabOrder(m_active, m_copy);
+
+    connect(m_picker, &FileHooker::folderChanged, this, &pmPixXplore::folderChanged);
+    connect(m_picker, &FileHooker::fileChosen, this, &pmPixXplore::fileChosen);
+    connect(m_copy, &QPushButton::clicked, this, &pmPixXplore::copy);
+    connect(m_list, &QPushButton::clicked, this,
+            [this] { startListing(pictures::ListingKind::Pictures); });
+    connect(m_listAll, &QPushButton::clicked, this,
+            [this] { startListing(pictures::ListingKind::AllFiles); });
+    connect(m_stop, &QPushButton::clicked, this, &pmPixXplore::stopListing);
+    // The busy box tells; it is not for the user to set, by any way in.
+    connect(m_active, &QCheckBox::toggled, this, [this](bool on) {
+        if (!m_settingBusy && on != m_busy)
+            setBusy(m_busy);
+    });
+    connect(m_pump, &QTimer::timeout, this, &pmPixXplore::listSome);
+    m_pump->setInterval(0);
+
+    m_picker->setPattern(pictures::kBrowsePattern);
+    showNumbers(QString(), m_starting.width(), m_starting.height(), true);
+    showThumbnail(m_starting.scaled(
+        pictures::thumbnailSize(m_starting.size(), kThumbSide * devicePixelRatio()),
+        Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+pmPixXplore::~pmPixXplore() = default;
+
+void pmPixXplore::setHost(const QString &host) {
+    m_host = host;
+    if (listing())
+        return;
+    setBusy(true);
+    m_loading = true;
+    const pictures::PixPlace place = pictures::readPlace(m_services.store, host);
+    m_picker->setPattern(pictures::kBrowsePattern);
+    m_picker->setPath(place.folder);
+    if (QDir::cleanPath(QDir::fromNativeSeparators(place.folder)) != m_picker->folder() &&
+        !place.drive.isEmpty())
+        m_picker->setPath(place.drive);
+    const int file = pictures::rememberedSelection(place.file, int(m_picker->files().size()));
+    if (file >= 0)
+        m_picker->setPath(shell::joinFolderAndName(m_picker->folder(), m_picker->files()[file]));
+    m_loading = false;
+    setBusy(false);
+}
+
+void pmPixXplore::folderChanged() {
+    if (listing() || m_loading)
+        return;
+    // A new folder is browsed again, whatever a listing left the pattern at.
+    if (m_picker->pattern() != pictures::kBrowsePattern)
+        m_picker->setPattern(pictures::kBrowsePattern);
+    SettingsStore::Batch batch(m_services.store);
+    pictures::saveDrive(m_services.store, m_host, m_picker->drive());
+    pictures::saveFolder(m_services.store, m_host, QDir::toNativeSeparators(m_picker->folder()));
+    pictures::saveFile(m_services.store, m_host, -1);
+    stored(batch.commit());
+}
+
+void pmPixXplore::fileChosen() {
+    if (listing() || m_loading)
+        return;
+    setBusy(true);
+    say(QString());
+    showFile(m_picker->path());
+    stored(pictures::saveFile(m_services.store, m_host, m_picker->fileIndex()));
+    setBusy(false);
+}
+
+void pmPixXplore::showFile(const QString &path) {
+    const QFileInfo info(path);
+    controls::showText(m_name, QDir::toNativeSeparators(path));
+    m_heldPath = path;
+    const pictures::Thumbnail t =
+        pictures::loadThumbnail(path, int(kThumbSide * devicePixelRatio()));
+    showThumbnail(t.image);
+    showNumbers(path, t.size.width, t.size.height, t.size.ok);
+    if (!info.isFile())
+        say(info.fileName() + QStringLiteral(" is missing."));
+    else if (!t.size.ok)
+        say(QStringLiteral("Cannot read %1 as a picture: %2").arg(info.fileName(), t.size.error));
+}
+
+void pmPixXplore::showNumbers(const QString &path, int width, int height, bool known) {
+    const QFileInfo info(path);
+    const bool file = !path.isEmpty() && info.isFile();
+    controls::showText(m_size, file ? pictures::groupThousands(info.size()) : QString());
+    controls::showText(m_date,
+                       file ? pictures::generalDateTime(pictures::fileCreated(info)) : QString());
+    controls::showText(m_width, known ? QString::number(width) : QString());
+    controls::showText(m_height, known ? QString::number(height) : QString());
+    controls::showText(m_pixels, known ? pictures::megapixelText(width, height) : QString());
+}
+
+void pmPixXplore::showThumbnail(const QImage &image) {
+    if (image.isNull()) {
+        m_thumb->clear();
+        return;
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(devicePixelRatio());
+    m_thumb->setPixmap(pixmap);
+}
+
+void pmPixXplore::copy() {
+    say(QString());
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (m_heldPath.isEmpty()) {
+        clipboard->setImage(m_starting);
+        return;
+    }
+    const QString name = QFileInfo(m_heldPath).fileName();
+    const pictures::MetafileKind kind = pictures::metafileKindOfName(name);
+    if (kind != pictures::MetafileKind::None) {
+        QFile file(m_heldPath);
+        if (!file.open(QIODevice::ReadOnly)) {
+            say(QStringLiteral("Cannot read %1: %2").arg(name, file.errorString()));
+            return;
+        }
+        auto *data = new QMimeData;
+        data->setData(pictures::metafileMimeType(kind), file.readAll());
+        clipboard->setMimeData(data);
+        return;
+    }
+    QImage image = pictures::loadPicture(m_heldPath);
+    // A metafile named in capitals goes as a bitmap: what is shown for it.
+    if (image.isNull()) {
+        const pictures::Thumbnail t = pictures::loadThumbnail(m_heldPath, kThumbSide);
+        image = t.metafile != pictures::MetafileKind::None ? t.image : QImage();
+    }
+    if (image.isNull()) {
+        say(QStringLiteral("Cannot read %1 as a picture.").arg(name));
+        return;
+    }
+    clipboard->setImage(image);
+}
+
+void pmPixXplore::startListing(pictures::ListingKind kind) {
+    if (listing())
+        return;
+    say(QString());
+    m_loading = true;
+    const bool pictures = kind == pictures::ListingKind::Pictures;
+    m_picker->setPattern(pictures ? pictures::kPictureListPattern : pictures::kAllFilesPattern);
+    const int start =
+        pictures ? m_services.store.getInt(m_host, keys::kSecPictures, keys::kFile, -1) : 0;
+    m_run = std::make_unique<pictures::ListingRun>(kind, m_picker->folder(), m_picker->files(),
+                                                   start, pictures::probePicture);
+    m_loading = false;
+    if (!m_run->open()) {
+        if (!m_run->error().isEmpty())
+            say(QStringLiteral("Files.lst not written: %1").arg(m_run->error()));
+        m_run.reset();
+        return;
+    }
+    setListingControls(true);
+    setBusy(true);
+    m_pump->start();
+}
+
+void pmPixXplore::listSome() {
+    QElapsedTimer slice;
+    slice.start();
+    pictures::ListedFile last;
+    while (m_run && !m_run->atEnd() && slice.elapsed() < kListingSliceMs)
+        last = m_run->step();
+    if (!m_run)
+        return;
+    if (!last.name.isEmpty()) {
+        controls::showText(m_name, last.path);
+        showNumbers(last.path, last.picture.width, last.picture.height, last.picture.ok);
+    }
+    if (m_run->atEnd()) {
+        endListing();
+        return;
+    }
+    say(QStringLiteral("Listing %1 of %2 files...")
+            .arg(pictures::groupThousands(m_run->position()),
+                 pictures::groupThousands(m_run->length())));
+}
+
+void pmPixXplore::endListing() {
+    m_pump->stop();
+    const bool ok = m_run->finish();
+    const QStringList unreadable = m_run->unreadable();
+    if (!ok)
+        say(QStringLiteral("Files.lst not written: %1").arg(m_run->error()));
+    else if (!unreadable.isEmpty())
+        say(QStringLiteral("Files.lst written; not read as pictures: %1")
+                .arg(unreadable.join(QStringLiteral(", "))));
+    else
+        say(QStringLiteral("Files.lst written: %1 files.").arg(m_run->fileCount()));
+    m_run.reset();
+    m_loading = true;
+    m_picker->refresh();
+    m_loading = false;
+    setListingControls(false);
+    setBusy(false);
+}
+
+void pmPixXplore::stopListing() {
+    if (!listing())
+        return;
+    m_pump->stop();
+    m_run->cancel();
+    m_run.reset();
+    setListingControls(false);
+    setBusy(false);
+    say(QStringLiteral("Listing stopped; Files.lst left as it was."));
+}
+
+void pmPixXplore::setListingControls(bool on) {
+    for (QWidget *w : {static_cast<QWidget *>(m_picker), static_cast<QWidget *>(m_copy),
+                       static_cast<QWidget *>(m_list), static_cast<QWidget *>(m_listAll)})
+        w->setEnabled(!on);
+    m_stop->setEnabled(on);
+    if (on)
+        m_stop->setFocus();
+}
+
+void pmPixXplore::setBusy(bool busy) {
+    m_busy = busy;
+    m_settingBusy = true;
+    m_active->setChecked(busy);
+    m_settingBusy = false;
+    if (isVisible())
+        m_active->repaint();
+}
+
+void pmPixXplore::say(const QString &message) {
+    m_status->setText(message);
+    m_status->setVisible(!message.isEmpty());
+}
+
+void pmPixXplore::stored(bool ok) {
+    if (!ok)
+        say(SettingsStore::notSavedMessage(m_services.store.lastError()));
+}
+
+} // namespace vidorev

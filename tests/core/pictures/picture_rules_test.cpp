@@ -1,0 +1,228 @@
+#include "pictures/files_listing.h"
+#include "pictures/metafile_header.h"
+#include "pictures/picture_facts.h"
+
+#include "test_env.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace vidorev::pictures {
+namespace {
+
+const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+
+TEST(PictureNumbers, SizesGroupAndPixelsMakeMegapixels) {
+    const struct {
+        qint64 size;
+        const char *grouped;
+    } sizes[] = {{0, "0"},
+                 {999, "999"},
+                 {1000, "1,000"},
+                 {1234567, "1,234,567"},
+                 {5000000000, "5,000,000,000"}};
+    for (const auto &c : sizes)
+        EXPECT_EQ(groupThousands(c.size), QString(c.grouped)) << c.size;
+
+    const struct {
+        int width, height;
+        const char *mp;
+    } pictures[] = {{640, 480, "0.29"},
+                    {3000, 2000, "5.72"},
+                    {1, 1, "0"},
+                    {6000, 4000, "22.89"},
+                    {1024, 1024, "1"}};
+    for (const auto &c : pictures)
+        EXPECT_EQ(megapixelText(c.width, c.height, kUs), QString(c.mp)) << c.width;
+
+    const struct {
+        QSize picture, thumbnail;
+    } thumbnails[] = {{{1, 1}, {161, 161}},
+                      {{640, 480}, {161, 121}},
+                      {{480, 640}, {121, 161}},
+                      {{6000, 10}, {161, 1}}};
+    for (const auto &c : thumbnails)
+        EXPECT_EQ(thumbnailSize(c.picture, 161), c.thumbnail) << c.picture.width();
+
+    // 26.458 hundredths of a millimetre make a pixel; halves round up.
+    EXPECT_EQ(pixelsFromHundredthsMm(2645.8), 100);
+    EXPECT_EQ(pixelsFromHundredthsMm(13.229), 1);
+    EXPECT_EQ(pixelsFromHundredthsMm(13.2), 0);
+}
+
+TEST(PictureNumbers, DatesCarryTheWholeYearAndTheLongTime) {
+    const QDateTime at(QDate(2003, 7, 4), QTime(10, 15));
+    const QString text = generalDateTime(at, kUs);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("7/4/2003 10:15:00"))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("AM"))) << text.toStdString();
+}
+
+QByteArray emf(qint32 left, qint32 top, qint32 right, qint32 bottom) {
+    QByteArray b(88, '\0');
+    qToLittleEndian<quint32>(1, b.data());
+    qToLittleEndian<quint32>(88, b.data() + 4);
+    const qint32 frame[] = {left, top, right, bottom};
+    for (int i = 0; i < 4; ++i)
+        qToLittleEndian<qint32>(frame[i], b.data() + 24 + 4 * i);
+    qToLittleEndian<quint32>(0x464D4520, b.data() + 40);
+    return b;
+}
+
+QByteArray placeableWmf(qint16 left, qint16 top, qint16 right, qint16 bottom, quint16 inch) {
+    QByteArray b(40, '\0');
+    qToLittleEndian<quint32>(0x9AC6CDD7, b.data());
+    const qint16 box[] = {left, top, right, bottom};
+    for (int i = 0; i < 4; ++i)
+        qToLittleEndian<qint16>(box[i], b.data() + 6 + 2 * i);
+    qToLittleEndian<quint16>(inch, b.data() + 14);
+    return b;
+}
+
+TEST(Metafiles, SizeComesFromTheHeader) {
+    const struct {
+        const char *what;
+        QByteArray head;
+        bool ok;
+        int width, height;
+    } cases[] = {
+        {"EMF frame in 0.01 mm", emf(0, 0, 16933, 12700), true, 640, 480},
+        {"EMF frame off the origin", emf(1000, 500, 3645, 3146), true, 100, 100},
+        {"placeable WMF, 1440 a inch", placeableWmf(0, 0, 1440, 720, 1440), true, 96, 48},
+        {"placeable WMF, centred box", placeableWmf(-720, -288, 720, 288, 576), true, 240, 96},
+        {"placeable WMF without units", placeableWmf(0, 0, 100, 100, 0), false, 0, 0},
+        {"cut-off EMF", emf(0, 0, 100, 100).left(43), false, 0, 0},
+        {"plain WMF records no size", QByteArray::fromHex("010009000003"), false, 0, 0},
+    };
+    for (const auto &c : cases) {
+        const MetafileSize s = metafileSize(c.head);
+        EXPECT_EQ(s.ok, c.ok) << c.what;
+        EXPECT_EQ(s.width, c.width) << c.what;
+        EXPECT_EQ(s.height, c.height) << c.what;
+        EXPECT_EQ(s.error.isEmpty(), c.ok) << c.what;
+    }
+}
+
+TEST(Metafiles, KindGoesByTheExactLowerCaseName) {
+    EXPECT_EQ(metafileKindOfName(QStringLiteral("plan.emf")), MetafileKind::Emf);
+    EXPECT_EQ(metafileKindOfName(QStringLiteral("logo.wmf")), MetafileKind::Wmf);
+    EXPECT_EQ(metafileKindOfName(QStringLiteral("PLAN.EMF")), MetafileKind::None);
+    EXPECT_EQ(metafileKindOfName(QStringLiteral("beach.jpg")), MetafileKind::None);
+}
+
+TEST(ListingRules, ARememberedFileOutsideTheListSelectsNothingAndListingStartsAtTheFirst) {
+    const struct {
+        int remembered, count, selected, start;
+    } cases[] = {{2, 3, 2, 2}, {0, 3, 0, 0}, {-1, 3, -1, 0}, {3, 3, -1, 0}, {7, 0, -1, 0}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(rememberedSelection(c.remembered, c.count), c.selected) << c.remembered;
+        EXPECT_EQ(listingStart(c.remembered, c.count), c.start) << c.remembered;
+    }
+}
+
+class Listing : public ::testing::Test {
+protected:
+    QString make(const QString &name, qint64 size) {
+        QFile f(m_dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        EXPECT_TRUE(f.resize(size)); // sparse: a huge file costs no disk
+        return f.fileName();
+    }
+    QString dated(const QString &name) const {
+        return generalDateTime(fileCreated(QFileInfo(m_dir.filePath(name))), kUs);
+    }
+    QByteArray listing() const {
+        QFile f(m_dir.filePath(kListingName));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+    }
+    bool run(ListingRun &r) {
+        if (!r.open())
+            return false;
+        while (!r.atEnd())
+            r.step();
+        return r.finish();
+    }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(Listing, AllFilesSkipTheListingItselfAndTotalPastFourGigabytes) {
+    make(QStringLiteral("a.txt"), 3);
+    make(QStringLiteral("big.bin"), 5000000000);
+    make(kListingName, 10);
+    const QString folderName = QFileInfo(m_dir.path()).fileName();
+    ListingRun r(ListingKind::AllFiles, m_dir.path(), {"a.txt", "big.bin", kListingName}, 2, {},
+                 kUs);
+    ASSERT_TRUE(run(r)) << r.error().toStdString();
+    const QString expected =
+        "\tLISTING OF FILE DATA  in '" + folderName + "'\r\n" +
+        "\tAutoGenerated by Varevuv Vidorev DuzUdorozad\r\n\r\n" + "a.txt\r\n\tDated " +
+        dated("a.txt") + " =3 bytes \r\n" + "big.bin\r\n\tDated " + dated("big.bin") +
+        " =5,000,000,000 bytes \r\n" + "\r\n\t2 Files totaling 5,000,000,003 bytes\r\n";
+    EXPECT_EQ(QString::fromUtf8(listing()), expected);
+    EXPECT_EQ(r.fileCount(), 2);
+}
+
+TEST_F(Listing, PicturesListFromTheRememberedFileOrElseTheFirst) {
+    for (const char *name : {"a.jpg", "b.gif", "c.bmp"})
+        make(QString::fromLatin1(name), 1234567);
+    const PictureProbe probe = [](const QString &path) {
+        return path.endsWith(QStringLiteral("c.bmp"))
+                   ? PictureSize{false, 0, 0, QStringLiteral("unreadable")}
+                   : PictureSize{true, 640, 480, QString()};
+    };
+    const QString head = QStringLiteral("\t\tLISTING OF PICTURE FILE DATA\r\n"
+                                        "\tAutoGenerated by Varevuv Vidorev DuzUdorozad\r\n\r\n");
+    auto line = [&](const char *name, const char *hw) {
+        return QString::fromLatin1(name) + " Dated " + dated(QString::fromLatin1(name)) +
+               " =1,234,567 bytes \t" + QString::fromLatin1(hw) + "\r\n";
+    };
+    const struct {
+        int start;
+        QString body;
+    } cases[] = {
+        {1, line("b.gif", "480 H, 640 W, =0.29 MP") + line("c.bmp", "0 H, 0 W, =0 MP") +
+                "\r\n\t2 Files totaling 2,469,134 bytes\r\n"},
+        {-1, line("a.jpg", "480 H, 640 W, =0.29 MP") + line("b.gif", "480 H, 640 W, =0.29 MP") +
+                 line("c.bmp", "0 H, 0 W, =0 MP") + "\r\n\t3 Files totaling 3,703,701 bytes\r\n"},
+        {3, line("a.jpg", "480 H, 640 W, =0.29 MP") + line("b.gif", "480 H, 640 W, =0.29 MP") +
+                line("c.bmp", "0 H, 0 W, =0 MP") + "\r\n\t3 Files totaling 3,703,701 bytes\r\n"},
+    };
+    for (const auto &c : cases) {
+        ListingRun r(ListingKind::Pictures, m_dir.path(), {"a.jpg", "b.gif", "c.bmp"}, c.start,
+                     probe, kUs);
+        ASSERT_TRUE(run(r)) << c.start;
+        EXPECT_EQ(QString::fromUtf8(listing()), head + c.body) << c.start;
+        EXPECT_EQ(r.unreadable(), QStringList{QStringLiteral("c.bmp")}) << c.start;
+    }
+}
+
+TEST_F(Listing, NothingToListOrAStoppedOrFailedRunLeavesNoHalfListing) {
+    ListingRun empty(ListingKind::AllFiles, m_dir.path(), {}, 0);
+    EXPECT_FALSE(empty.open());
+    EXPECT_TRUE(empty.error().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(kListingName)));
+
+    make(QStringLiteral("a.txt"), 3);
+    {
+        QFile old(m_dir.filePath(kListingName));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old listing");
+    }
+    ListingRun stopped(ListingKind::AllFiles, m_dir.path(), {"a.txt"}, 0);
+    ASSERT_TRUE(stopped.open());
+    stopped.step();
+    stopped.cancel();
+    EXPECT_EQ(listing(), QByteArray("old listing"));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 2); // no temporary left
+
+    ListingRun nowhere(ListingKind::AllFiles, m_dir.filePath("gone"), {"a.txt"}, 0);
+    EXPECT_FALSE(nowhere.open());
+    EXPECT_FALSE(nowhere.error().isEmpty());
+}
+
+} // namespace
+} // namespace vidorev::pictures
