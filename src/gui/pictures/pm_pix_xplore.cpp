@@ -26,6 +26,7 @@
 #include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -60,8 +61,11 @@ pmPixXplore::pmPixXplore(Services services, QWidget *parent)
         ->setToolTip(QStringLiteral("Drive Selector"));
     m_picker->findChild<QTreeWidget *>(QStringLiteral("Dir1"))
         ->setToolTip(QStringLiteral("Select the folder with Pictures"));
-    m_picker->findChild<QListWidget *>(QStringLiteral("File1"))
-        ->setToolTip(QStringLiteral("Select the picture file"));
+    auto *files = m_picker->findChild<QListWidget *>(QStringLiteral("File1"));
+    files->setToolTip(QStringLiteral("Select the picture file"));
+    // Wide enough for a camera's file names.
+    files->setMinimumWidth(files->fontMetrics().horizontalAdvance(QStringLiteral("IMG_0000.JPEG")) +
+                           files->verticalScrollBar()->sizeHint().width() + 12);
 
     m_thumb = new QLabel;
     m_thumb->setObjectName(QStringLiteral("pbxMain"));
