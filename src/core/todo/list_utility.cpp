@@ -97,6 +97,14 @@ ActionResult ListUtility::refused() const {
     return {false, SettingsStore::notSavedMessage(m_store.lastError())};
 }
 
+ActionResult ListUtility::commitAt(SettingsStore::Batch &batch, int pointer) {
+    // The pointer moves only once the action is in the store.
+    if (!batch.commit())
+        return refused();
+    m_pointer = pointer;
+    return {};
+}
+
 void ListUtility::writeRing() {
     for (int i = 0; i < todo::kStorageNodes; ++i) {
         m_chain.setPrior(id(i), id(i == 0 ? TaskChain::kSlots : i - 1));
@@ -111,29 +119,20 @@ ActionResult ListUtility::init() {
         m_chain.setTask(id(i), QString());
         setSoFar(id(i), QStringLiteral("0"));
     }
-    if (!batch.commit())
-        return refused();
-    m_pointer = 1;
-    return {};
+    return commitAt(batch, 1);
 }
 
 ActionResult ListUtility::repairLinks() {
     SettingsStore::Batch batch(m_store);
     writeRing();
-    if (!batch.commit())
-        return refused();
-    m_pointer = 1;
-    return {};
+    return commitAt(batch, 1);
 }
 
 ActionResult ListUtility::clearTimes() {
     SettingsStore::Batch batch(m_store);
     for (int i = 1; i <= TaskChain::kSlots; ++i)
         setSoFar(id(i), QStringLiteral("0"));
-    if (!batch.commit())
-        return refused();
-    m_pointer = kPointerDone;
-    return {};
+    return commitAt(batch, kPointerDone);
 }
 
 ActionResult ListUtility::saveTaskFile(const QString &path) {
@@ -192,10 +191,7 @@ ActionResult ListUtility::loadTaskFile(const QString &path, const QString &user,
                                     ? QStringLiteral("no file at %1").arg(diaryPath)
                                     : error)};
     }
-    if (!batch.commit())
-        return refused();
-    m_pointer = slot;
-    return {};
+    return commitAt(batch, slot);
 }
 
 ActionResult ListUtility::moveToStorage(const QString &path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/settings_store.h"
 #include "todo/task_chain.h"
 
 #include <QDateTime>
@@ -8,8 +9,6 @@
 #include <array>
 
 namespace vidorev {
-
-class SettingsStore;
 
 namespace todo {
 
@@ -88,6 +87,8 @@ private:
     QString soFar(const QString &node) const;
     bool setSoFar(const QString &node, const QString &minutes);
     todo::ActionResult refused() const;
+    // Commits the action's batch and moves the primary pointer, or says why nothing was kept.
+    todo::ActionResult commitAt(SettingsStore::Batch &batch, int pointer);
 
     SettingsStore &m_store;
     TaskChain m_chain;
