@@ -24,7 +24,7 @@ BackgroundRun::~BackgroundRun() {
 bool BackgroundRun::start(Work work) {
     if (m_thread != nullptr)
         return false;
-    m_lastReport = 0;
+    m_lastReport = -kReportEveryMs; // the first report goes through at once
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     m_thread = QThread::create([this, work = std::move(work), clock] {
