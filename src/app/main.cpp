@@ -4,6 +4,7 @@
 #include "platform/settings_cli.h"
 #include "platform/settings_store.h"
 #include "platform/version.h"
+#include "shell/diary_new.h"
 #include "shell/main_window.h"
 #include "widgets/wave_sound_player.h"
 
@@ -27,21 +28,24 @@ struct Options {
     bool help = false;
     bool version = false;
     bool settings = false;
-    QStringList settingsArgs;
-    QStringList startLine; // "/UJohn/A" and the like
+    bool diary = false;
+    QStringList settingsArgs; // the words after "settings" or "diary"
+    QStringList startLine;    // "/UJohn/A" and the like
     QString error;
 };
 
 const char *const kUsage =
     "usage: vidorev [--store PATH] [--screenshot FILE] [/UUSER] [/A]\n"
     "       vidorev [--store PATH] settings get|set|delete|export|import ...\n"
+    "       vidorev [--store PATH] diary new --user NAME PATH\n"
     "       vidorev --help | --version\n"
     "\n"
     "  /UNAME            start as user NAME (the letters U and A are case-sensitive)\n"
     "  /A                switch all fourteen alarms on at start\n"
     "  --store PATH      use the settings store at PATH (also VIDOREV_STORE)\n"
     "  --screenshot FILE start as usual, save the window as a PNG picture, and exit\n"
-    "  settings ...      read and write the settings store without a window\n";
+    "  settings ...      read and write the settings store without a window\n"
+    "  diary new ...     make an empty Diary for user NAME at PATH (never over a file)\n";
 
 // Bytes that are not text in the system's encoding would be stored as replacement characters:
 // a script's file name would silently point somewhere else.
@@ -67,7 +71,7 @@ Options parse(int argc, char **argv) {
     }
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (o.settings) {
+        if (o.settings || o.diary) {
             o.settingsArgs << arg;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             o.help = true;
@@ -84,6 +88,8 @@ Options parse(int argc, char **argv) {
             return o;
         } else if (arg == QLatin1String("settings") && o.startLine.isEmpty()) {
             o.settings = true;
+        } else if (arg == QLatin1String("diary") && o.startLine.isEmpty()) {
+            o.diary = true;
         } else {
             o.startLine << arg;
         }
@@ -107,7 +113,12 @@ int runSettings(const Options &o, int argc, char **argv) {
     QTextStream err(stderr);
     try {
         const auto store = vidorev::SettingsStore::open(storePath(o));
-        return vidorev::runSettingsCommand(o.settingsArgs, *store, out, err);
+        if (!o.diary)
+            return vidorev::runSettingsCommand(o.settingsArgs, *store, out, err);
+        if (o.settingsArgs.value(0) == QLatin1String("new"))
+            return vidorev::runDiaryNew(o.settingsArgs.mid(1), *store, out, err);
+        err << vidorev::diaryNewUsage();
+        return 2;
     } catch (const vidorev::StoreError &e) {
         err << "vidorev: " << e.what() << '\n';
         return 1;
@@ -134,7 +145,7 @@ int main(int argc, char **argv) {
         std::printf("Vidorev %s\n", qPrintable(vidorev::Version::current().full()));
         return 0;
     }
-    if (options.settings)
+    if (options.settings || options.diary)
         return runSettings(options, argc, argv);
 
     // A screenshot needs no display.

@@ -111,6 +111,10 @@ inline const QString kTaxPct = QStringLiteral("TaxPct");
 inline const QString kYes = QStringLiteral("Yes");
 inline const QString kNo = QStringLiteral("No");
 inline const QString kDefaultAdminName = QStringLiteral("^~^");
+// The administrator name the new-Diary panel assumes when none is stored: no user types it.
+inline const QString kNoAdminName = QStringLiteral("!~! ");
+// Sound slot 0's name: the alarm plays nothing.
+inline const QString kSilentSoundName = QStringLiteral("(silent)");
 inline const QString kNoDiaryPath = QStringLiteral(" ");
 
 inline QString alarmSection(int n) {

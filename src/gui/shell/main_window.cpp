@@ -1,5 +1,8 @@
 #include "shell/main_window.h"
 
+#include "admin/about_page.h"
+#include "admin/admin_hat.h"
+#include "admin/key_hold.h"
 #include "alarms/all_alarms.h"
 #include "alarms/holiday_strip.h"
 #include "alarms/time_lert.h"
@@ -162,9 +165,15 @@ void MainWindow::buildPanels() {
     m_alarmBank->setObjectName(QStringLiteral("TimeLert1"));
     addPanel(m_alarmBank);
     m_readLogPanel = addPlaceholder(QStringLiteral("ReadLog1"), QStringLiteral("Log reader"));
-    m_adminHat = addPlaceholder(QStringLiteral("AdminHat1"), QStringLiteral("New Diary"));
-    m_keyHold = addPlaceholder(QStringLiteral("KeyHold1"), QStringLiteral("Administration"));
-    m_aboutPage = addPlaceholder(QStringLiteral("AboutPage1"), QStringLiteral("Help"));
+    m_adminHat = new AdminHat(services);
+    m_adminHat->setObjectName(QStringLiteral("AdminHat1"));
+    addPanel(m_adminHat);
+    m_keyHold = new KeyHold(services);
+    m_keyHold->setObjectName(QStringLiteral("KeyHold1"));
+    addPanel(m_keyHold);
+    m_aboutPage = new AboutPage;
+    m_aboutPage->setObjectName(QStringLiteral("AboutPage1"));
+    addPanel(m_aboutPage);
     m_timeSet = new TimeSet;
     m_timeSet->setObjectName(QStringLiteral("TimeSet1"));
     addPanel(m_timeSet);
@@ -215,7 +224,10 @@ void MainWindow::wire() {
         showTool(m_doLoadSave, kModeTool);
     });
     connect(m_startAlarms, &QPushButton::clicked, this, &MainWindow::allAlarms);
-    connect(m_admin, &QPushButton::clicked, this, [this] { showTool(m_keyHold, kModePanel); });
+    connect(m_admin, &QPushButton::clicked, this, [this] {
+        m_keyHold->setUser(user());
+        showTool(m_keyHold, kModePanel);
+    });
     connect(m_timeZone, &QPushButton::clicked, this, [this] {
         showTool(m_timeSet, kModeTool);
         m_timeSet->setTimeZone(m_services.store.getDouble(keys::kAppClock, keys::kSecLocal,
@@ -223,7 +235,10 @@ void MainWindow::wire() {
         m_timeSet->setTime(m_services.clock.now());
     });
     connect(m_scratchPad, &QPushButton::clicked, this, [this] { showTool(m_scratch, kModeTool); });
-    connect(m_help, &QPushButton::clicked, this, [this] { showTool(m_aboutPage, kModeTool); });
+    connect(m_help, &QPushButton::clicked, this, [this] {
+        m_aboutPage->setVerData(Version::current().full());
+        showTool(m_aboutPage, kModeTool);
+    });
     connect(m_setAlarms, &QPushButton::clicked, this, [this] {
         showTool(m_alarmBank, kModeTool);
         m_alarmBank->setSuperUser(m_admin->isEnabled());
@@ -242,9 +257,17 @@ void MainWindow::wire() {
         showTool(m_calc, kModeTool);
     });
     connect(m_newDiary, &QPushButton::clicked, this, [this] {
-        if (newDiaryActs(user()))
-            showTool(m_adminHat, kModePanel);
+        if (!newDiaryActs(user()))
+            return;
+        // Shown first: a panel with no user to offer sends the window straight back to the menu.
+        showTool(m_adminHat, kModePanel);
+        m_adminHat->setUser(user());
     });
+    connect(m_adminHat, &AdminHat::menuRequest, this, [this] {
+        showMainMenu();
+        userChanged(); // the user's Diary may have changed
+    });
+    connect(m_keyHold, &KeyHold::menuRequest, this, &MainWindow::showMainMenu);
 
     connect(m_userBox, &QLineEdit::textChanged, this, [this] {
         if (!m_starting)
@@ -322,12 +345,7 @@ QWidget *MainWindow::addPanel(QWidget *panel) {
 
 QWidget *MainWindow::addPlaceholder(const QString &name, const QString &tool) {
     auto *page = new PlaceholderPanel(name, tool);
-    connect(page, &PlaceholderPanel::menuRequest, this, [this, page] {
-        showMainMenu();
-        // Leaving the new-Diary page also re-reads the user's Diary.
-        if (page == m_adminHat)
-            userChanged();
-    });
+    connect(page, &PlaceholderPanel::menuRequest, this, &MainWindow::showMainMenu);
     return addPanel(page);
 }
 

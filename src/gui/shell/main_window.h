@@ -14,7 +14,10 @@ class QPushButton;
 
 namespace vidorev {
 
+class AboutPage;
+class AdminHat;
 class DedUzedova;
+class KeyHold;
 class DoList;
 class DoLoadSave;
 class DiaryWriter;
@@ -124,9 +127,9 @@ private:
     DedUzedova *m_jobTracker = nullptr;
     TimeLert *m_alarmBank = nullptr;
     QWidget *m_readLogPanel = nullptr;
-    QWidget *m_adminHat = nullptr;
-    QWidget *m_keyHold = nullptr;
-    QWidget *m_aboutPage = nullptr;
+    AdminHat *m_adminHat = nullptr;
+    KeyHold *m_keyHold = nullptr;
+    AboutPage *m_aboutPage = nullptr;
     TimeSet *m_timeSet = nullptr;
     DoLoadSave *m_doLoadSave = nullptr;
     pmPixXplore *m_pictures = nullptr;

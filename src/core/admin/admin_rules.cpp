@@ -1,0 +1,141 @@
+#include "admin/admin_rules.h"
+
+#include "platform/settings_keys.h"
+#include "platform/settings_store.h"
+#include "platform/text_forms.h"
+
+#include <QLocale>
+
+namespace vidorev::admin {
+
+namespace {
+const QString kBlank = QStringLiteral(" ");
+// "H" + six hexadecimal digits + ";".
+constexpr qsizetype kMarkerLength = 8;
+
+bool isMarker(QStringView text) {
+    if (text.size() < kMarkerLength || text[0] != u'H' || text[kMarkerLength - 1] != u';')
+        return false;
+    for (qsizetype i = 1; i < kMarkerLength - 1; ++i) {
+        const QChar c = text[i];
+        const bool hex =
+            (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+        if (!hex)
+            return false;
+    }
+    return true;
+}
+
+QString specialKey(SpecialSound which) {
+    return which == SpecialSound::Alert ? keys::kPingAlert : keys::kPingCash;
+}
+} // namespace
+
+bool isAdministrator(const QString &user, const QString &adminName) {
+    return user == adminName;
+}
+
+QString holidayEntry(const QString &month, const QString &day, HolidayKind kind) {
+    QString suffix;
+    switch (kind) {
+    case HolidayKind::Closed:
+        suffix = QStringLiteral(";");
+        break;
+    case HolidayKind::Blue:
+        suffix = QStringLiteral(";HFF8000;");
+        break;
+    case HolidayKind::Green:
+        suffix = QStringLiteral(";H80FF00;");
+        break;
+    case HolidayKind::Violet:
+        suffix = QStringLiteral(";HC000C0;");
+        break;
+    }
+    return month + u'/' + day + suffix;
+}
+
+QString removeHoliday(const QString &list, const QString &month, const QString &day) {
+    const QString token = u';' + month.trimmed() + u'/' + day.trimmed() + u';';
+    const qsizetype at = list.indexOf(token);
+    if (token.size() < 5 || at < 0)
+        return list;
+    QString out = list;
+    out.remove(at + 1, token.size() - 1);
+    if (isMarker(QStringView(out).mid(at + 1)))
+        out.remove(at + 1, kMarkerLength);
+    return out;
+}
+
+int soundCount(const SettingsStore &store) {
+    return store.getInt(keys::kAppDiary, keys::kSecAdmin, keys::kSoundCount,
+                        keys::kDefaultSoundCount);
+}
+
+SoundSlot soundSlot(const SettingsStore &store, int n) {
+    return {store.get(keys::kAppDiary, keys::soundSection(n), keys::kType, kBlank),
+            store.get(keys::kAppDiary, keys::kSecAdmin, keys::kPingPrefix + keys::soundSection(n),
+                      kBlank)};
+}
+
+bool saveSoundSelection(SettingsStore &store, int n, const SoundSlot &slot) {
+    SettingsStore::Batch batch(store);
+    store.save(keys::kAppDiary, keys::kSecAdmin, keys::kPingPrefix + keys::soundSection(n),
+               slot.file);
+    store.save(keys::kAppDiary, keys::kSecAdmin, keys::kPingPrefix + keys::soundSection(0),
+               keys::kSilentWave);
+    store.save(keys::kAppDiary, keys::soundSection(0), keys::kType, keys::kSilentSoundName);
+    store.save(keys::kAppDiary, keys::soundSection(n), keys::kType, slot.name);
+    return batch.commit();
+}
+
+int addSoundOption(SettingsStore &store) {
+    const int count = soundCount(store) + 1;
+    if (!store.save(keys::kAppDiary, keys::kSecAdmin, keys::kSoundCount, QString::number(count)))
+        return -1;
+    return count;
+}
+
+QString specialSound(const SettingsStore &store, SpecialSound which) {
+    return store.get(keys::kAppDiary, keys::kSecAdmin, specialKey(which), kBlank);
+}
+
+bool saveSpecialSound(SettingsStore &store, SpecialSound which, const QString &file) {
+    return store.save(keys::kAppDiary, keys::kSecAdmin, specialKey(which), file);
+}
+
+QString specialSoundName(SpecialSound which) {
+    return which == SpecialSound::Alert ? QStringLiteral("Alert!") : QStringLiteral("Job Done");
+}
+
+AdminOptions loadOptions(const SettingsStore &store) {
+    AdminOptions o;
+    o.adminName = store.get(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, kBlank);
+    o.taxPct =
+        store.getDouble(keys::kAppClock, keys::kSecCash, keys::kTaxPct, keys::kDefaultTaxPct);
+    o.timeZone = store.get(keys::kAppClock, keys::kSecLocal, keys::kTZone,
+                           text::number(keys::kDefaultTimeZone, QLocale::c()));
+    o.locked =
+        lockedFromText(store.get(keys::kAppDiary, keys::kSecAdmin, keys::kLocked, keys::kNo));
+    return o;
+}
+
+bool saveOptions(SettingsStore &store, const AdminOptions &options) {
+    SettingsStore::Batch batch(store);
+    store.save(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, options.adminName);
+    // Stored numbers use the "." every reader of the store expects, whatever the desk's locale.
+    store.save(keys::kAppClock, keys::kSecCash, keys::kTaxPct,
+               text::number(options.taxPct, QLocale::c()));
+    store.save(keys::kAppClock, keys::kSecLocal, keys::kTZone, options.timeZone);
+    store.save(keys::kAppDiary, keys::kSecAdmin, keys::kLocked, lockedText(options.locked));
+    return batch.commit();
+}
+
+QString lockedText(bool locked) {
+    return locked ? keys::kYes : keys::kNo;
+}
+
+bool lockedFromText(const QString &text) {
+    return text != keys::kNo;
+}
+
+} // namespace vidorev::admin

@@ -1,0 +1,125 @@
+#include "admin/billing_frame.h"
+
+#include "platform/settings_keys.h"
+#include "todo/list_spider.h"
+#include "widgets/controls.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vidorev {
+
+namespace {
+// The reports take a Diary path of more than five characters; anything shorter is no Diary.
+constexpr int kShortestDiaryPath = 6;
+
+QLineEdit *box(const QString &name, const QString &accessibleName) {
+    auto *b = new QLineEdit;
+    b->setObjectName(name);
+    b->setAccessibleName(accessibleName);
+    return b;
+}
+
+QLineEdit *readOut(const QString &name, const QString &accessibleName) {
+    QLineEdit *b = box(name, accessibleName);
+    b->setReadOnly(true);
+    controls::keepReadOnly(b);
+    return b;
+}
+} // namespace
+
+BillingFrame::BillingFrame(Services services, QWidget *parent)
+    : QGroupBox(QStringLiteral("Extract Billing data from logs"), parent)
+    , m_services(services) {
+    setObjectName(QStringLiteral("Frame4"));
+    setAccessibleName(title());
+
+    m_users = new ListSpider(services);
+    m_users->setObjectName(QStringLiteral("ListSpider1"));
+    auto *userLabel = new QLabel(QStringLiteral("Report user"));
+    if (auto *nameBox = m_users->findChild<QLineEdit *>(QStringLiteral("Text1"))) {
+        nameBox->setAccessibleName(userLabel->text());
+        userLabel->setBuddy(nameBox);
+    }
+    m_progress = readOut(QStringLiteral("Text8"), QStringLiteral("Progress"));
+    m_spinner = readOut(QStringLiteral("txtSpin"), QStringLiteral("txtSpin"));
+    m_spinner->setMaximumWidth(m_spinner->fontMetrics().horizontalAdvance(u'W') * 3);
+    m_folder = box(QStringLiteral("Text7"), QStringLiteral("Folder"));
+    m_jobCode = box(QStringLiteral("Text6"), QStringLiteral("Job Code"));
+
+    m_jobCodeList = controls::button(QStringLiteral("cmdJCList"), QStringLiteral("List Job Codes"),
+                                     QStringLiteral("Each code will be listed once"));
+    m_workOrder = controls::button(QStringLiteral("cmdMakeWO"), QStringLiteral("Make Text File"),
+                                   QStringLiteral("writes a clean file to \"'JobCode'.txt\""));
+    m_extract = controls::button(QStringLiteral("Command12"), QStringLiteral("Extract Job Lines"),
+                                 QStringLiteral("Scan the user's log for JobCode entries."));
+    auto *extractNote =
+        new QLabel(QStringLiteral("Writes all filtered lines to \"'user''JobCode'.txt\""));
+    m_dataMiner = controls::button(QStringLiteral("Command19"),
+                                   QStringLiteral("DataMiner - Scan All"), QString());
+    QPushButton *ok = controls::button(QStringLiteral("cmdBillingOK"), QStringLiteral("OK"));
+
+    auto *grid = new QGridLayout;
+    const auto labelled = [grid](int row, const QString &text, QWidget *w) {
+        auto *label = new QLabel(text);
+        label->setBuddy(w);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(w, row, 1);
+    };
+    grid->addWidget(userLabel, 0, 0);
+    grid->addWidget(m_users, 0, 1);
+    labelled(1, QStringLiteral("Job Code"), m_jobCode);
+    labelled(2, QStringLiteral("Folder"), m_folder);
+    auto *progressRow = new QHBoxLayout;
+    progressRow->addWidget(m_progress, 1);
+    progressRow->addWidget(m_spinner);
+    grid->addWidget(new QLabel(QStringLiteral("Progress")), 3, 0);
+    grid->addLayout(progressRow, 3, 1);
+    grid->setColumnStretch(1, 1);
+
+    auto *reports = new QGridLayout;
+    reports->addWidget(m_jobCodeList, 0, 0);
+    reports->addWidget(m_workOrder, 0, 1);
+    reports->addWidget(m_extract, 1, 0);
+    reports->addWidget(extractNote, 1, 1);
+    reports->addWidget(m_dataMiner, 2, 0);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(reports);
+    layout->addStretch();
+    layout->addWidget(ok, 0, Qt::AlignRight);
+
+    connect(m_users, &ListSpider::elementChanged, this, &BillingFrame::selectShownUser);
+    connect(ok, &QPushButton::clicked, this, &BillingFrame::done);
+}
+
+void BillingFrame::setUser(const QString &user) {
+    m_users->setHostIdent(keys::kAppDiary);
+    m_users->setElement(user);
+    m_users->setLocked(true);
+    selectShownUser();
+}
+
+void BillingFrame::selectShownUser() {
+    const QString user = m_users->element();
+    const QString diary =
+        m_services.store.get(keys::kAppDiary, user, keys::kFileKey, keys::kNoDiaryPath);
+    if (diary.size() >= kShortestDiaryPath) {
+        m_reportUser = user;
+        m_reportDiary = diary;
+        controls::showText(m_progress, QString());
+    } else {
+        m_reportUser.clear();
+        m_reportDiary.clear();
+        controls::showText(
+            m_progress,
+            user.isEmpty() ? QString() : QStringLiteral("%1 has no Diary to report on").arg(user));
+    }
+}
+
+} // namespace vidorev

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QGroupBox>
+
+class QLineEdit;
+class QPushButton;
+
+namespace vidorev {
+
+class ListSpider;
+
+// The billing frame ("Frame4"): its own user list picks whose Diary the reports read; the
+// boxes hold the job code, the extract's folder, and the progress the reports show.
+class BillingFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit BillingFrame(Services services, QWidget *parent = nullptr);
+
+    // Sets the list up on the desk's users, showing user, its box locked.
+    void setUser(const QString &user);
+
+    // The user the reports are for, and their Diary: both "" when the user shown has none.
+    QString reportUser() const { return m_reportUser; }
+    QString reportDiary() const { return m_reportDiary; }
+
+    QLineEdit *progressBox() const { return m_progress; }
+    QLineEdit *folderBox() const { return m_folder; }
+    QLineEdit *jobCodeBox() const { return m_jobCode; }
+    QLineEdit *spinnerBox() const { return m_spinner; }
+    QPushButton *jobCodeListButton() const { return m_jobCodeList; }
+    QPushButton *workOrderButton() const { return m_workOrder; }
+    QPushButton *extractButton() const { return m_extract; }
+    QPushButton *dataMinerButton() const { return m_dataMiner; }
+
+signals:
+    void done();
+
+private:
+    void selectShownUser();
+
+    Services m_services;
+    QString m_reportUser;
+    QString m_reportDiary;
+    ListSpider *m_users = nullptr;        // ListSpider1
+    QLineEdit *m_progress = nullptr;      // Text8
+    QLineEdit *m_folder = nullptr;        // Text7
+    QLineEdit *m_jobCode = nullptr;       // Text6
+    QLineEdit *m_spinner = nullptr;       // txtSpin
+    QPushButton *m_jobCodeList = nullptr; // cmdJCList
+    QPushButton *m_workOrder = nullptr;   // cmdMakeWO
+    QPushButton *m_extract = nullptr;     // Command12
+    QPushButton *m_dataMiner = nullptr;   // Command19
+};
+
+} // namespace vidorev
