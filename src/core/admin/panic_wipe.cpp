@@ -57,7 +57,8 @@ PanicOutcome panicWipe(SettingsStore &store, const QString &adminName, bool lock
         return outcome;
 
     QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
+    // Unbuffered: a refused write is seen by write(), not lost in a flush commit() ignores.
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     if (written) {
         // The backup holds everything the store does: for its owner's eyes only.
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);

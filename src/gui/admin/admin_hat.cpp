@@ -184,11 +184,12 @@ void AdminHat::ok() {
     if (m_locked == keys::kNo) {
         // The picker shows a folder until a file is chosen: a folder is never saved as a Diary.
         const admin::DiaryCheck check = admin::checkDiaryPath(m_path);
-        if (!QFileInfo(m_path).isFile() || check != admin::DiaryCheck::Usable) {
+        if (check != admin::DiaryCheck::Usable || !QFileInfo(m_path).isFile()) {
             const QString reason = check == admin::DiaryCheck::Usable
-                                       ? QStringLiteral("choose a file in the file list")
+                                       ? QStringLiteral("there is no file there")
                                        : admin::diaryCheckReason(check);
-            say(QStringLiteral("Not saved: %1: %2").arg(m_path, reason));
+            say(QStringLiteral("Not saved: %1: %2; choose a file in the file list")
+                    .arg(m_path, reason));
             return;
         }
         if (!saveFileKey(m_path))

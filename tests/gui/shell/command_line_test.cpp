@@ -54,6 +54,17 @@ TEST_F(CommandLine, SettingsSetGetAndUsage) {
     EXPECT_TRUE(bad.err.startsWith("usage:"));
 }
 
+TEST_F(CommandLine, DiaryNewGivesAUserADiaryOnce) {
+    const QString diary = dir.filePath("ann-diary.log");
+    const QStringList make{"--store", store(), "diary", "new", "--user", "ann", diary};
+    const Outcome made = vidorev(make);
+    EXPECT_EQ(made.code, 0) << made.err.toStdString();
+    EXPECT_EQ(vidorev({"--store", store(), "settings", "get", "PLMDiary", "ann", "FileKey"}).out,
+              diary + "\n");
+    EXPECT_EQ(vidorev(make).code, 1);
+    EXPECT_EQ(vidorev({"--store", store(), "diary", "old"}).code, 2);
+}
+
 TEST_F(CommandLine, AStoreThatIsNotAStoreIsNamedAndRefused) {
     QFile junk(store());
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
