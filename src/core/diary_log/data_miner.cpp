@@ -21,6 +21,9 @@ ReportResult DataMiner::open(const QString &user, const QString &diaryPath) {
     m_out.cancel();
     m_taken = 0;
     const QString output = tablePath(diaryPath, user);
+    // Every collector starts empty, whether or not this table can be made.
+    for (JobCollector &job : m_jobs)
+        job.setFileName(output, [this](QByteArrayView row) { m_out.line(row); });
     if (!reportDiaryOk(diaryPath))
         return ReportResult{false, output, QStringLiteral("no Diary at \"%1\"").arg(diaryPath)};
     if (!m_reader.open(diaryPath))
@@ -29,8 +32,6 @@ ReportResult DataMiner::open(const QString &user, const QString &diaryPath) {
         m_reader.close();
         return ReportResult{false, output, m_out.error()};
     }
-    for (JobCollector &job : m_jobs)
-        job.setFileName(output, [this](QByteArrayView row) { m_out.line(row); });
     return ReportResult{true, output, {}};
 }
 
