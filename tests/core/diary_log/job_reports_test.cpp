@@ -1,0 +1,225 @@
+#include "diary_log/data_miner.h"
+#include "diary_log/job_reports.h"
+#include "test_env.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace vidorev::diary;
+using vidorev::test::FullDisk;
+using vidorev::test::referenceTime;
+
+namespace {
+
+class Reports : public ::testing::Test {
+protected:
+    QString writeDiary(const QList<QByteArray> &lines) {
+        QFile f(diary);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        for (const QByteArray &line : lines)
+            f.write(line + "\r\n");
+        return diary;
+    }
+    static QByteArray read(const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    static QByteArray joined(const QList<QByteArray> &lines) {
+        QByteArray out;
+        for (const QByteArray &line : lines)
+            out += line + "\r\n";
+        return out;
+    }
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files); }
+    QString file(const QString &name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    QString diary = dir.filePath(QStringLiteral("diary.log"));
+};
+
+QByteArray start(const char *code, const char *task = "Fix printer") {
+    return QByteArray("[") + code + "][Start]<" + task + "> @ 3:00:00 PM 12-04-2026";
+}
+QByteArray stop(const char *code, int minutes, const char *task = "Fix printer") {
+    return QByteArray("[") + code + "][Stop ]{" + QByteArray::number(minutes) + "}<" + task +
+           "> @ 3:40:00 PM after 40 minutes";
+}
+
+} // namespace
+
+TEST(SafeFileName, KeepsEveryNameInItsFolder) {
+    const std::pair<QString, QString> cases[] = {
+        {"722", "722"},
+        {"Ann Smith", "Ann Smith"},
+        {"café.tab", "café.tab"},
+        {"../x", ".._x"},
+        {"a/b\\c", "a_b_c"},
+        {"tab\there\x1b", "tab_here_"},
+        {"a:b*c?d\"e<f>g|h", "a_b_c_d_e_f_g_h"},
+        {"", "_"},
+        {".", "_"},
+        {"..", "__"},
+    };
+    for (const auto &[in, out] : cases)
+        EXPECT_EQ(safeFileName(in), out) << in.toStdString();
+    const QString longName = safeFileName(QString(300, u'é') + QStringLiteral(".txt"));
+    EXPECT_LE(longName.toUtf8().size(), 255);
+    EXPECT_TRUE(longName.endsWith(QStringLiteral("é.txt")));
+}
+
+TEST_F(Reports, JobCodeListNamesEachRecentCodeOnce) {
+    writeDiary({start("A"), stop("A", 5), "[Event] typed [Start] here @ 1:00:00 PM 12-04-2026",
+                start("B"), start("A"), start("C")});
+    const ReportResult r = writeJobCodeList(diary, "ann", referenceTime());
+    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    EXPECT_EQ(r.output, file("annjobs.txt"));
+    EXPECT_EQ(read(r.output),
+              joined({"", "\t------------------\t------------------",
+                      "\tJobCode list for ann at 12-04-2026 3:45:12 PM",
+                      "\t(as found in the logfile " + diary.toUtf8() + ")", "", "A", "B", "C", "",
+                      "             This list includes all codes used.",
+                      "  Codes might appear more than once, depending on the pattern", ""}));
+
+    // A code comes back once nine other codes have been seen since it.
+    for (int between : {8, 9, 10}) {
+        QList<QByteArray> lines{start("A")};
+        for (int i = 0; i < between; ++i)
+            lines << start(QByteArray::number(100 + i).constData());
+        lines << start("A");
+        writeDiary(lines);
+        ASSERT_TRUE(writeJobCodeList(diary, "ann", referenceTime()).ok);
+        const QByteArray out = read(file("annjobs.txt"));
+        EXPECT_EQ(out.count("\r\nA\r\n"), between < 9 ? 1 : 2) << between;
+    }
+}
+
+TEST_F(Reports, WorkOrderGathersRunsCashAndMemosAndAppends) {
+    writeDiary({start("722"), "[722] {$12.50$} [Memo ]<Fix printer> toner @ 3:10:00 PM 12-04-2026",
+                "[Event] for [722] saw {$5000$} and [Stop ]{999} @ 3:20:00 PM 12-04-2026",
+                start("722", "Cable"), stop("722", 40000, "Cable"), stop("722", 40000), start("9"),
+                stop("9", 30)});
+    const QByteArray once = joined(
+        {"", "\t---------< Acme >---------", "\tFor job 722 as of 12-04-2026 3:45:12 PM", "",
+         "Cash event, $12.50", "Memorandum  toner@  3:10:00 PM 12-04-2026",
+         "'Cable' From  3:00:00 PM 12-04-2026 To  3:40:00 PM  (40000 minutes elapsed)",
+         "'Fix printer' From  3:00:00 PM 12-04-2026 To  3:40:00 PM  (40000 minutes elapsed)", "",
+         // 80000 minutes: a 16-bit sum would have wrapped.
+         "Totaling 1333.33333333333 Hours"});
+    const ReportResult r = writeWorkOrder(diary, "722", "Acme", referenceTime());
+    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    EXPECT_EQ(r.output, file("722.txt"));
+    EXPECT_EQ(read(r.output), once);
+    ASSERT_TRUE(writeWorkOrder(diary, "722", "Acme", referenceTime()).ok);
+    EXPECT_EQ(read(r.output), once + once);
+}
+
+TEST_F(Reports, ExtractCopiesLinesAsTheyAreAndCountsOnlyStops) {
+    const QByteArray odd = "[722][Memo ]<t> caf\xC3 \xFF [Stop ]{999} @ 3:10:00 PM 12-04-2026";
+    writeDiary({start("722"), odd, start("7220"), stop("722", 90), "[Event] later @ x"});
+    const ReportResult r = writeJobExtract(diary, QString(), "ann", "722");
+    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    EXPECT_EQ(r.output, file("ann722.txt"));
+    EXPECT_EQ(read(r.output), joined({start("722"), odd, stop("722", 90), "Totaling 1.5 Hours"}));
+
+    // A chosen folder; a code that would climb out of it stays inside as one file.
+    QDir(dir.path()).mkdir(QStringLiteral("out"));
+    const ReportResult climb = writeJobExtract(diary, file("out"), "ann", "../x");
+    EXPECT_EQ(climb.output, file("out/ann.._x.txt"));
+    EXPECT_EQ(QDir(file("out")).entryList(QDir::Files), QStringList{"ann.._x.txt"});
+}
+
+TEST_F(Reports, NothingIsTouchedWithoutADiaryOrACode) {
+    QDir(dir.path()).mkdir(QStringLiteral("folder.log"));
+    for (const QString &path : {file("missing.log"), file("folder.log"), QStringLiteral("x")}) {
+        EXPECT_FALSE(writeJobCodeList(path, "ann", referenceTime()).ok);
+        EXPECT_FALSE(writeWorkOrder(path, "722", "Acme", referenceTime()).ok);
+        EXPECT_FALSE(writeJobExtract(path, QString(), "ann", "722").ok);
+        EXPECT_FALSE(DataMiner().open("ann", path).ok);
+    }
+    writeDiary({start("7")});
+    const ReportResult shortCode = writeWorkOrder(diary, "7", "Acme", referenceTime());
+    EXPECT_FALSE(shortCode.ok);
+    EXPECT_FALSE(shortCode.error.isEmpty());
+    EXPECT_FALSE(writeJobExtract(diary, QString(), "ann", "7").ok);
+    EXPECT_EQ(files(), QStringList{"diary.log"});
+}
+
+TEST_F(Reports, AFailedWriteKeepsTheOldReportOrSaysSo) {
+    writeDiary({start("722"), stop("722", 90)});
+    QFile old(file("ann722.txt"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old extract\r\n");
+    old.close();
+    ReportResult r;
+    {
+        FullDisk full;
+        r = writeJobExtract(diary, QString(), "ann", "722");
+    }
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(read(file("ann722.txt")), "old extract\r\n");
+
+    // A work order cannot be added to a folder.
+    QDir(dir.path()).mkdir(QStringLiteral("722.txt"));
+    EXPECT_FALSE(writeWorkOrder(diary, "722", "Acme", referenceTime()).ok);
+}
+
+TEST_F(Reports, MinerWritesMemoRowsThenJobRows) {
+    writeDiary({"[Vidorev][Memo]<UpGrade> Loging for User ann is Vidorev Revision 1 @ 1:00 PM "
+                "01-02-2026",
+                "no bracket first [722][Stop ]{5}", start("722"),
+                "[722] {$12.50$} [Memo ]<Fix printer> toner @ 3:10:00 PM 12-04-2026",
+                "[DoList][Note ] <AddTaskFromFile> (list) task @ 3:11:00 PM 12-04-2026",
+                "[Event] saw [Stop ]{999} and {$5000$} @ 3:12:00 PM 12-04-2026", stop("722", 40000),
+                start("722"), stop("722", 40000)});
+    DataMiner miner;
+    const ReportResult opened = miner.open("ann", diary);
+    ASSERT_TRUE(opened.ok) << opened.error.toStdString();
+    EXPECT_EQ(opened.output, file("ann.tab"));
+    EXPECT_EQ(miner.spinner(), ":");
+    // The first step takes the upgrade line and ignores it; the second passes over the line
+    // that does not start with "[" and takes the Start.
+    ASSERT_TRUE(miner.step());
+    EXPECT_EQ(miner.spinner(), ":");
+    EXPECT_EQ(miner.collector(0).custNum(), "");
+    ASSERT_TRUE(miner.step());
+    EXPECT_EQ(miner.spinner(), " |");
+    EXPECT_EQ(miner.collector(0).custNum(), "722");
+    EXPECT_EQ(miner.collector(0).start(), " 3:00:00 PM 12-04-2026");
+    EXPECT_TRUE(miner.collector(0).hold());
+    // Nothing is in place until the table is complete.
+    EXPECT_FALSE(QFile::exists(file("ann.tab")));
+    ASSERT_TRUE(miner.runRest().ok);
+    EXPECT_TRUE(miner.atEnd());
+    ASSERT_TRUE(miner.finish().ok);
+    EXPECT_EQ(read(file("ann.tab")),
+              joined({"722\tFix printer\t\t\t\t\t toner",
+                      "722\tFix printer\t 3:00:00 PM 12-04-2026\t 3:40:00 PM \t12.5\t40000\t ",
+                      "722\tFix printer\t 3:00:00 PM 12-04-2026\t 3:40:00 PM \t0\t40000\t "}));
+}
+
+TEST_F(Reports, MinerSharesTheLastCollectorBetweenOverflowingJobs) {
+    QList<QByteArray> lines;
+    for (const char *code : {"J1", "J2", "J3", "J4", "J5", "J6", "J7"})
+        lines << start(code);
+    lines << stop("J6", 6);
+    writeDiary(lines);
+    DataMiner miner;
+    ASSERT_TRUE(miner.open("ann", diary).ok);
+    ASSERT_TRUE(miner.runRest().ok);
+    // J7 arrived at the sixth collector and pushed J6's record out; J6's stop then found no
+    // collector of its own and pushed J7 out in turn.
+    EXPECT_EQ(miner.collector(5).custNum(), "");
+    EXPECT_EQ(miner.collector(4).custNum(), "J5");
+    ASSERT_TRUE(miner.finish().ok);
+    const QList<QByteArray> rows = read(file("ann.tab")).split('\n');
+    const auto code = [&](int i) { return rows[i].left(rows[i].indexOf('\t')); };
+    ASSERT_EQ(rows.size(), 9); // eight rows and the empty rest after the last line end
+    EXPECT_EQ(code(0), "J6");
+    EXPECT_EQ(code(1), "J7");
+    EXPECT_EQ(rows[2], "J6\tFix printer\t\t 3:40:00 PM \t0\t6\t \r");
+    for (int i = 3; i < 8; ++i)
+        EXPECT_EQ(code(i), "J" + QByteArray::number(i - 2));
+}
