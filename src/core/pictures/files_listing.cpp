@@ -108,7 +108,12 @@ bool ListingRun::finish() {
     line(QString());
     line(kTab + QString::number(m_count) + QStringLiteral(" Files totaling ") +
          groupThousands(m_bytes) + QStringLiteral(" bytes"));
-    const bool ok = m_out->commit();
+    // Qt's commit() can miss a failed flush of its own buffer (a full disk): flush first, and
+    // keep the old listing when that fails.
+    const bool flushed = m_out->flush();
+    if (!flushed)
+        m_out->cancelWriting();
+    const bool ok = m_out->commit() && flushed;
     if (!ok)
         m_error = m_out->errorString();
     m_out.reset();
