@@ -1,7 +1,10 @@
 #include "admin/billing_frame.h"
 
+#include "diary_log/job_reports.h"
+#include "platform/clock.h"
 #include "platform/settings_keys.h"
 #include "todo/list_spider.h"
+#include "widgets/background_run.h"
 #include "widgets/controls.h"
 
 #include <QGridLayout>
@@ -96,6 +99,80 @@ BillingFrame::BillingFrame(Services services, QWidget *parent)
 
     connect(m_users, &ListSpider::elementChanged, this, &BillingFrame::selectShownUser);
     connect(ok, &QPushButton::clicked, this, &BillingFrame::done);
+
+    m_run = new widgets::BackgroundRun(this);
+    m_spinner->hide();
+    connect(m_run, &widgets::BackgroundRun::progress, this,
+            [this] { controls::showText(m_spinner, diary::kListSpinner[m_spin++ % 4]); });
+    connect(m_jobCodeList, &QPushButton::clicked, this, [this] {
+        const QString diary = m_reportDiary, user = m_reportUser;
+        const QDateTime now = m_services.clock.now();
+        runReport(diary::jobListPath(diary, user),
+                  [diary, user, now](const diary::ReportProgress &progress) {
+                      return diary::writeJobCodeList(diary, user, now, progress);
+                  });
+    });
+    connect(m_workOrder, &QPushButton::clicked, this, [this] {
+        const QString diary = m_reportDiary, code = m_jobCode->text();
+        // No code, no file: the work order needs one of at least two characters.
+        if (code.size() < 2) {
+            controls::showText(m_progress, QStringLiteral("Type a job code first"));
+            return;
+        }
+        const QString company =
+            m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kTittleName, QString());
+        const QDateTime now = m_services.clock.now();
+        runReport(diary::workOrderPath(diary, code),
+                  [diary, code, company, now](const diary::ReportProgress &progress) {
+                      return diary::writeWorkOrder(diary, code, company, now, progress);
+                  });
+    });
+    connect(m_extract, &QPushButton::clicked, this, [this] {
+        const QString diary = m_reportDiary, user = m_reportUser, code = m_jobCode->text();
+        if (code.size() < 2) {
+            controls::showText(m_progress, QStringLiteral("Type a job code first"));
+            return;
+        }
+        if (m_folder->text().isEmpty() && diary::reportDiaryOk(diary))
+            m_folder->setText(diary::diaryFolder(diary));
+        const QString folder = m_folder->text();
+        runReport(diary::jobExtractPath(diary, folder, user, code),
+                  [diary, folder, user, code](const diary::ReportProgress &progress) {
+                      return diary::writeJobExtract(diary, folder, user, code, progress);
+                  });
+    });
+    connect(m_dataMiner, &QPushButton::clicked, this, [this] {
+        if (diary::reportDiaryOk(m_reportDiary) && !m_run->isRunning())
+            emit dataMinerRequest(m_reportUser);
+    });
+    connect(m_run, &widgets::BackgroundRun::finished, this, [this](const QString &) {
+        for (QPushButton *b : {m_jobCodeList, m_workOrder, m_extract, m_dataMiner})
+            b->setEnabled(true);
+        m_spinner->hide();
+        controls::showText(m_progress, m_result.ok
+                                           ? QStringLiteral("Written ") + m_result.output
+                                           : QStringLiteral("Not written: ") + m_result.error);
+    });
+}
+
+void BillingFrame::runReport(
+    const QString &output,
+    std::function<diary::ReportResult(const diary::ReportProgress &)> report) {
+    // Every report needs the selected user's Diary; without one the buttons do nothing.
+    if (!diary::reportDiaryOk(m_reportDiary) || m_run->isRunning())
+        return;
+    controls::showText(m_progress, QStringLiteral("Creating ") + output);
+    for (QPushButton *b : {m_jobCodeList, m_workOrder, m_extract, m_dataMiner})
+        b->setEnabled(false);
+    m_spinner->show();
+    m_run->start([this, report](const diary::ReportProgress &progress) {
+        m_result = report(progress);
+        return m_result.error;
+    });
+}
+
+void BillingFrame::waitForReport() {
+    m_run->wait();
 }
 
 void BillingFrame::setUser(const QString &user) {

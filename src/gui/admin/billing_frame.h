@@ -1,8 +1,11 @@
 #pragma once
 
+#include "diary_log/report_file.h"
 #include "platform/services.h"
 
 #include <QGroupBox>
+
+#include <functional>
 
 class QLineEdit;
 class QPushButton;
@@ -10,6 +13,9 @@ class QPushButton;
 namespace vidorev {
 
 class ListSpider;
+namespace widgets {
+class BackgroundRun;
+}
 
 // The billing frame ("Frame4"): its own user list picks whose Diary the reports read; the
 // boxes hold the job code, the extract's folder, and the progress the reports show.
@@ -34,11 +40,19 @@ public:
     QPushButton *extractButton() const { return m_extract; }
     QPushButton *dataMinerButton() const { return m_dataMiner; }
 
+    // Waits for a report being written (tests).
+    void waitForReport();
+
 signals:
     void done();
+    // "DataMiner - Scan All" for the user shown, who has a Diary.
+    void dataMinerRequest(const QString &user);
 
 private:
     void selectShownUser();
+    // Runs one report off the window's thread; a press while one runs does nothing.
+    void runReport(const QString &output,
+                   std::function<diary::ReportResult(const diary::ReportProgress &)> report);
 
     Services m_services;
     QString m_reportUser;
@@ -52,6 +66,9 @@ private:
     QPushButton *m_workOrder = nullptr;   // cmdMakeWO
     QPushButton *m_extract = nullptr;     // Command12
     QPushButton *m_dataMiner = nullptr;   // Command19
+    widgets::BackgroundRun *m_run = nullptr;
+    diary::ReportResult m_result;
+    int m_spin = 0;
 };
 
 } // namespace vidorev

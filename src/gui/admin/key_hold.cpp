@@ -7,6 +7,7 @@
 #include "admin/panic_wipe.h"
 #include "admin/sound_list_frame.h"
 #include "calc_special/per_cent_box.h"
+#include "diary_log/data_mine.h"
 #include "platform/settings_keys.h"
 #include "todo/link_list.h"
 #include "todo/list_spider.h"
@@ -88,6 +89,14 @@ KeyHold::KeyHold(Services services, QWidget *parent)
     connect(m_billing, &BillingFrame::done, this, backToMain);
     connect(m_merge, &MergeFrame::done, this, backToMain);
     connect(m_holidays, &HolidayFrame::done, this, backToMain);
+
+    m_dataMine = new DataMine(services);
+    addPage(m_dataMine);
+    connect(m_billing, &BillingFrame::dataMinerRequest, this, [this](const QString &user) {
+        m_dataMine->setUser(user);
+        showOnly(m_dataMine);
+    });
+    connect(m_dataMine, &DataMine::menuRequest, this, [this] { showOnly(m_billing); });
 }
 
 QGroupBox *KeyHold::buildMainFrame() {

@@ -15,6 +15,7 @@ class QPushButton;
 namespace vidorev {
 
 class BillingFrame;
+class DataMine;
 class HolidayFrame;
 class LinkList;
 class MergeFrame;
@@ -45,6 +46,7 @@ public:
     MergeFrame *mergeFrame() const { return m_merge; }
     SoundListFrame *soundFrame() const { return m_sounds; }
     HolidayFrame *holidayFrame() const { return m_holidays; }
+    DataMine *dataMine() const { return m_dataMine; }
 
     // What the panel last said on its first frame or its recovery frame ("" when nothing).
     QString message() const;
@@ -73,6 +75,7 @@ private:
     BillingFrame *m_billing = nullptr;  // Frame4
     MergeFrame *m_merge = nullptr;      // LogShuffle
     HolidayFrame *m_holidays = nullptr; // fraHolidays
+    DataMine *m_dataMine = nullptr;     // DataMine1
 
     QLineEdit *m_adminName = nullptr; // Text1
     QCheckBox *m_locked = nullptr;    // Check1
