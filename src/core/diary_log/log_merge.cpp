@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstring>
 #include <sys/stat.h>
 #include <utility>
 
@@ -25,6 +26,22 @@ bool sameFile(const QString &a, const QString &b) {
         ::stat(QFile::encodeName(b).constData(), &sb) != 0)
         return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+// Whether the line contains "[Stop" anywhere; lines have few "[", so this is cheaper than a
+// general substring search.
+bool containsStop(QByteArrayView line) {
+    const char *p = line.data();
+    const char *const end = p + line.size();
+    while (end - p >= 5) {
+        p = static_cast<const char *>(std::memchr(p, '[', size_t(end - p - 4)));
+        if (p == nullptr)
+            return false;
+        if (std::memcmp(p + 1, "Stop", 4) == 0)
+            return true;
+        ++p;
+    }
+    return false;
 }
 
 MergeResult refused(MergeResult::Status status, QString message) {
@@ -52,7 +69,7 @@ struct Pending {
 
 qint64 mergeTime(QByteArrayView line, qint64 previous) {
     const qsizetype at = line.indexOf('@');
-    if (at < 0 || line.indexOf(QByteArrayView("[Stop")) >= 0)
+    if (at < 0 || containsStop(line))
         return previous;
     const qint64 key = stampKey(line.sliced(at + 1));
     return key < 0 ? previous : key;
@@ -120,7 +137,7 @@ MergeResult LogMerge::run(bool replaceExisting, const Progress &progress) const 
     const auto flush = [&] {
         if (!writeFailed && out.write(buffer) != buffer.size())
             writeFailed = true;
-        buffer.clear();
+        buffer.resize(0); // keeps its room: no fresh pages for every block
         if (progress)
             progress(writing, one.reader.position() + two.reader.position(), total);
     };
