@@ -8,6 +8,7 @@
 #include "admin/sound_list_frame.h"
 #include "calc_special/per_cent_box.h"
 #include "diary_log/data_mine.h"
+#include "diary_log/join_log.h"
 #include "platform/settings_keys.h"
 #include "todo/link_list.h"
 #include "todo/list_spider.h"
@@ -97,6 +98,12 @@ KeyHold::KeyHold(Services services, QWidget *parent)
         showOnly(m_dataMine);
     });
     connect(m_dataMine, &DataMine::menuRequest, this, [this] { showOnly(m_billing); });
+
+    auto *joinLog = new JoinLog(services);
+    joinLog->setObjectName(QStringLiteral("JoinLog1"));
+    m_merge->embedMergePanel(
+        joinLog, [joinLog] { return joinLog->path(); },
+        [joinLog](const QString &path) { joinLog->setPath(path); });
 }
 
 QGroupBox *KeyHold::buildMainFrame() {
