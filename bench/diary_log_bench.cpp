@@ -5,6 +5,7 @@
 //
 //   diary_log_bench [--records N] [--data DIR] [benchmark flags]
 //   diary_log_bench --make-diary PATH [N [SEED]]     writes one Diary and exits
+#include "diary_log/data_miner.h"
 #include "diary_log/line_reader.h"
 #include "diary_log/log_merge.h"
 #include "diary_maker.h"
@@ -184,6 +185,17 @@ int main(int argc, char **argv) {
              return r.ok() ? r.lines : -1;
          },
          "LC_ALL=C sort -m " + quoted(site1) + ' ' + quoted(site2), records / 2 * 2, false},
+        // The whole table (every job, memo and cash row) against a sum of the Stop minutes.
+        {"DataMine_vs_awk", 3.0,
+         [diary] {
+             vidorev::diary::DataMiner miner;
+             if (!miner.open(QStringLiteral("bench"), diary).ok || !miner.runRest().ok ||
+                 !miner.finish().ok)
+                 return qint64(-1);
+             return miner.taken();
+         },
+         "awk -F'[{}]' '/^\\[[^]]*\\]\\[Stop \\]/ { s += $2 } END { print s }' " + quoted(diary),
+         -1, false},
     };
     for (const Versus &c : cases)
         benchmark::RegisterBenchmark(c.name.c_str(), runVersus, c)
