@@ -1,15 +1,18 @@
 // vidorev: the desk window, or `vidorev settings ...` for scripts.
 
+#include "desktop_id.h"
 #include "diary/diary_writer.h"
 #include "platform/settings_cli.h"
 #include "platform/settings_store.h"
 #include "platform/version.h"
 #include "shell/main_window.h"
+#include "widgets/desktop_notifier.h"
 #include "widgets/wave_sound_player.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QStandardPaths>
@@ -114,6 +117,16 @@ int runSettings(const Options &o, int argc, char **argv) {
     }
 }
 
+// The installed theme's icon, or the copy built into the program when it runs uninstalled.
+QIcon windowIcon() {
+    QIcon builtIn;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        builtIn.addFile(QStringLiteral(":/icons/%1x%1/apps/%2.png")
+                            .arg(size)
+                            .arg(QLatin1String(vidorev::kDesktopId)));
+    return QIcon::fromTheme(QString::fromLatin1(vidorev::kDesktopId), builtIn);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -141,6 +154,9 @@ int main(int argc, char **argv) {
     if (!options.screenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The desktop matches the window to its menu entry by this name (Wayland's app id).
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(vidorev::kDesktopId));
+    QApplication::setWindowIcon(windowIcon());
 
     std::unique_ptr<vidorev::SettingsStore> store;
     try {
@@ -155,9 +171,11 @@ int main(int argc, char **argv) {
 
     vidorev::SystemClock clock;
     vidorev::WaveSoundPlayer sound;
+    vidorev::DesktopNotifier notifier;
     const vidorev::Version version = vidorev::Version::current();
     vidorev::DiaryWriter writer(*store, version.hostTag(), version.full());
-    vidorev::MainWindow window({*store, clock, sound}, writer, options.startLine.join(u' '));
+    vidorev::MainWindow window({*store, clock, sound, notifier}, writer,
+                               options.startLine.join(u' '));
     window.show();
 
     if (!options.screenshot.isEmpty()) {
