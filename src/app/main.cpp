@@ -172,6 +172,13 @@ int main(int argc, char **argv) {
     vidorev::SystemClock clock;
     vidorev::WaveSoundPlayer sound;
     vidorev::DesktopNotifier notifier;
+    // A desk without notifications works as before; say so once, for whoever reads the log.
+    QObject::connect(
+        &notifier, &vidorev::DesktopNotifier::lost, &notifier,
+        [](const QString &reason) {
+            std::fprintf(stderr, "vidorev: no desktop notifications: %s\n", qPrintable(reason));
+        },
+        Qt::SingleShotConnection);
     const vidorev::Version version = vidorev::Version::current();
     vidorev::DiaryWriter writer(*store, version.hostTag(), version.full());
     vidorev::MainWindow window({*store, clock, sound, notifier}, writer,

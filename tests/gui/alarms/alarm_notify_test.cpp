@@ -38,8 +38,10 @@ public:
         }
         file.write(QStringLiteral("<busconfig><type>session</type>"
                                   "<listen>unix:dir=%1</listen><auth>EXTERNAL</auth>"
-                                  "<policy context=\"default\"><allow send_destination=\"*\"/>"
-                                  "<allow own=\"*\"/></policy></busconfig>")
+                                  "<policy context=\"default\">"
+                                  "<allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                                  "<allow eavesdrop=\"true\"/><allow own=\"*\"/>"
+                                  "</policy></busconfig>")
                        .arg(m_dir.path())
                        .toUtf8());
         file.close();
