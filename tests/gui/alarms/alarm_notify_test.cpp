@@ -15,6 +15,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 #include <gtest/gtest.h>
 
 namespace vidorev::test {
@@ -45,6 +48,8 @@ public:
                        .arg(m_dir.path())
                        .toUtf8());
         file.close();
+        // A test that crashes must not leave its bus running.
+        m_daemon.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_daemon.start(daemon, {QStringLiteral("--config-file=") + config,
                                 QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
         QElapsedTimer waited;
