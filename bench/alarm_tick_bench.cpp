@@ -41,6 +41,7 @@ struct Desk {
     QTemporaryDir dir;
     std::unique_ptr<SettingsStore> store;
     SilentSoundPlayer sound;
+    SilentNotifier notifier;
 };
 
 // Real seconds from the moment it was made, read as a morning's clock, so a minute of real
@@ -88,7 +89,7 @@ void step(FixedClock &clock) {
 void BM_BankTick(benchmark::State &state) {
     Desk desk;
     FixedClock clock(kMorning);
-    AlarmBank bank({*desk.store, clock, desk.sound});
+    AlarmBank bank({*desk.store, clock, desk.sound, desk.notifier});
     bank.reload();
     bank.tick(clock.now());
     for (auto _ : state) {
@@ -101,7 +102,7 @@ BENCHMARK(BM_BankTick);
 void BM_TimeLertTick(benchmark::State &state) {
     Desk desk;
     FixedClock clock(kMorning);
-    TimeLert panel({*desk.store, clock, desk.sound});
+    TimeLert panel({*desk.store, clock, desk.sound, desk.notifier});
     panel.setUser(keys::kAlarmBankUser);
     panel.show();
     panel.tick();
@@ -118,7 +119,7 @@ void BM_MainWindowTick(benchmark::State &state) {
     Desk desk;
     FixedClock clock(kMorning);
     DiaryWriter writer(*desk.store, QStringLiteral("PLM0D1S0K5"), QStringLiteral("1.0.0"));
-    MainWindow window({*desk.store, clock, desk.sound}, writer, QString());
+    MainWindow window({*desk.store, clock, desk.sound, desk.notifier}, writer, QString());
     window.show();
     window.handleFirstActivation();
     auto *bank = window.findChild<TimeLert *>(QStringLiteral("TimeLert1"));
@@ -138,7 +139,7 @@ BENCHMARK(BM_MainWindowTick)->Arg(0)->Arg(1);
 void BM_ReloadFourteen(benchmark::State &state) {
     Desk desk;
     FixedClock clock(kMorning);
-    TimeLert panel({*desk.store, clock, desk.sound});
+    TimeLert panel({*desk.store, clock, desk.sound, desk.notifier});
     for (auto _ : state)
         panel.setUser(keys::kAlarmBankUser);
 }
@@ -151,7 +152,7 @@ void BM_IdleMinute(benchmark::State &state) {
     Desk desk;
     MorningClock clock;
     DiaryWriter writer(*desk.store, QStringLiteral("PLM0D1S0K5"), QStringLiteral("1.0.0"));
-    MainWindow window({*desk.store, clock, desk.sound}, writer, QString());
+    MainWindow window({*desk.store, clock, desk.sound, desk.notifier}, writer, QString());
     window.show();
     window.handleFirstActivation();
     if (state.range(0) == 1)

@@ -48,12 +48,13 @@ struct Desk {
             .start(kUser, keys::jobClockSection(kUser, 1), QStringLiteral("722"),
                    QStringLiteral("Check timing 1"));
     }
-    Services services() { return {*store, clock, sound}; }
+    Services services() { return {*store, clock, sound, notifier}; }
 
     QTemporaryDir dir;
     std::unique_ptr<SettingsStore> store;
     FixedClock clock;
     SilentSoundPlayer sound;
+    SilentNotifier notifier;
     bool ok = false;
 };
 

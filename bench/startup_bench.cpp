@@ -32,9 +32,11 @@ void BM_MainWindowFirstFrame(benchmark::State &state) {
     auto store = vidorev::SettingsStore::open(dir.filePath("bench.sqlite"));
     vidorev::SystemClock clock;
     vidorev::SilentSoundPlayer sound;
+    vidorev::SilentNotifier notifier;
     vidorev::DiaryWriter writer(*store, "PLM0D1S0K5", "1.0.0");
     for (auto _ : state) {
-        vidorev::MainWindow window({*store, clock, sound}, writer, QStringLiteral("/Uann"));
+        vidorev::MainWindow window({*store, clock, sound, notifier}, writer,
+                                   QStringLiteral("/Uann"));
         window.show();
         window.handleFirstActivation();
         benchmark::DoNotOptimize(window.grab());

@@ -26,13 +26,14 @@ void BM_DoListLoadFull(benchmark::State &state) {
     auto store = SettingsStore::open(dir.filePath(QStringLiteral("settings.sqlite")));
     FixedClock clock(QDateTime(QDate(2026, 12, 4), QTime(8, 0, 0)));
     SilentSoundPlayer sound;
+    SilentNotifier notifier;
     {
         TaskChain chain(*store, QStringLiteral("ann"));
         chain.repairOnLoad();
         for (int k = 1; k <= TaskChain::kSlots; ++k)
             chain.setTask(QString::number(k), QStringLiteral("Task number %1").arg(k));
     }
-    DoList list({*store, clock, sound});
+    DoList list({*store, clock, sound, notifier});
     list.show();
     for (auto _ : state) {
         list.setUser(QStringLiteral("ann"));

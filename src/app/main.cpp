@@ -1,16 +1,19 @@
 // vidorev: the desk window, or `vidorev settings ...` for scripts.
 
+#include "desktop_id.h"
 #include "diary/diary_writer.h"
 #include "platform/settings_cli.h"
 #include "platform/settings_store.h"
 #include "platform/version.h"
 #include "shell/diary_new.h"
 #include "shell/main_window.h"
+#include "widgets/desktop_notifier.h"
 #include "widgets/wave_sound_player.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QStandardPaths>
@@ -125,6 +128,16 @@ int runSettings(const Options &o, int argc, char **argv) {
     }
 }
 
+// The installed theme's icon, or the copy built into the program when it runs uninstalled.
+QIcon windowIcon() {
+    QIcon builtIn;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        builtIn.addFile(QStringLiteral(":/icons/%1x%1/apps/%2.png")
+                            .arg(size)
+                            .arg(QLatin1String(vidorev::kDesktopId)));
+    return QIcon::fromTheme(QString::fromLatin1(vidorev::kDesktopId), builtIn);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -152,6 +165,9 @@ int main(int argc, char **argv) {
     if (!options.screenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The desktop matches the window to its menu entry by this name (Wayland's app id).
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(vidorev::kDesktopId));
+    QApplication::setWindowIcon(windowIcon());
 
     std::unique_ptr<vidorev::SettingsStore> store;
     try {
@@ -166,9 +182,18 @@ int main(int argc, char **argv) {
 
     vidorev::SystemClock clock;
     vidorev::WaveSoundPlayer sound;
+    vidorev::DesktopNotifier notifier;
+    // A desk without notifications works as before; say so once, for whoever reads the log.
+    QObject::connect(
+        &notifier, &vidorev::DesktopNotifier::lost, &notifier,
+        [](const QString &reason) {
+            std::fprintf(stderr, "vidorev: no desktop notifications: %s\n", qPrintable(reason));
+        },
+        Qt::SingleShotConnection);
     const vidorev::Version version = vidorev::Version::current();
     vidorev::DiaryWriter writer(*store, version.hostTag(), version.full());
-    vidorev::MainWindow window({*store, clock, sound}, writer, options.startLine.join(u' '));
+    vidorev::MainWindow window({*store, clock, sound, notifier}, writer,
+                               options.startLine.join(u' '));
     window.show();
 
     if (!options.screenshot.isEmpty()) {

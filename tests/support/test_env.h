@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/notifier.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
 #include "platform/sound_player.h"
@@ -28,7 +29,16 @@ public:
     QStringList played;
 };
 
-// A private folder with a fresh store, a fixed clock and a recording sound player.
+// A notifier that remembers each notice as "summary | body".
+class RecordingNotifier final : public Notifier {
+public:
+    void notify(const QString &summary, const QString &body) override {
+        notices << summary + QStringLiteral(" | ") + body;
+    }
+    QStringList notices;
+};
+
+// A private folder with a fresh store, a fixed clock, a recording sound player and notifier.
 class TestEnv {
 public:
     TestEnv();
@@ -42,13 +52,15 @@ public:
     SettingsStore &store() { return *m_store; }
     FixedClock &clock() { return m_clock; }
     RecordingSoundPlayer &sound() { return m_sound; }
-    Services services() { return {*m_store, m_clock, m_sound}; }
+    RecordingNotifier &notifier() { return m_notifier; }
+    Services services() { return {*m_store, m_clock, m_sound, m_notifier}; }
 
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
     FixedClock m_clock;
     RecordingSoundPlayer m_sound;
+    RecordingNotifier m_notifier;
 };
 
 // While it lives, files cannot grow past room bytes, as on a full disk: the process's file-size

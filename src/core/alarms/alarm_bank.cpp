@@ -19,12 +19,12 @@ void AlarmBank::reload() {
 }
 
 void AlarmBank::tick(const QDateTime &now) {
-    for (const auto &timer : m_alarms) {
-        const AlarmTimer::TickResult result = timer->tick(now);
+    for (int n = 1; n <= count(); ++n) {
+        const AlarmTimer::TickResult result = alarm(n).tick(now);
         if (result.ring == AlarmTimer::Ring::Silent)
             emit alarmPing();
         if (result.ring == AlarmTimer::Ring::Silent || result.ring == AlarmTimer::Ring::Sound)
-            emit alarmRang();
+            emit alarmRang(n);
         // Any alarm the tick switched off, by ringing or by its schedule, comes back on at the
         // next reset; its schedule then decides again for that day.
         if (result.switchedOff)

@@ -32,8 +32,9 @@ public:
     void tick(const QDateTime &now);
 
 signals:
-    void alarmPing();   // an alarm came due with no wave file configured
-    void alarmRang();   // an alarm came due outside its batch tick, with or without sound
+    void alarmPing(); // an alarm came due with no wave file configured
+    // Alarm n (1 .. 14) came due outside its batch tick, with or without sound.
+    void alarmRang(int alarm);
     void alarmsReset(); // the reset ran and the alarms are reloaded
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/notifier.h"
 #include "platform/settings_store.h"
 #include "platform/sound_player.h"
 
@@ -11,6 +12,7 @@ struct Services {
     SettingsStore &store;
     const Clock &clock;
     SoundPlayer &sound;
+    Notifier &notifier;
 };
 
 } // namespace vidorev

@@ -44,10 +44,10 @@ public:
     DownTime *row(int n) const { return m_rows[std::size_t(n - 1)]; }
 
 signals:
-    void alarmPing();   // an alarm came due with no wave file configured
-    void alarmRang();   // an alarm came due (with or without sound)
-    void clockTick();   // after every tick
-    void alarmsReset(); // the daily reset ran and the alarms are reloaded
+    void alarmPing();          // an alarm came due with no wave file configured
+    void alarmRang(int alarm); // alarm n came due (with or without sound)
+    void clockTick();          // after every tick
+    void alarmsReset();        // the daily reset ran and the alarms are reloaded
 
 private:
     void showRows();

@@ -3,6 +3,7 @@
 #include "admin/about_page.h"
 #include "admin/admin_hat.h"
 #include "admin/key_hold.h"
+#include "alarms/alarm_notice.h"
 #include "alarms/all_alarms.h"
 #include "alarms/holiday_strip.h"
 #include "alarms/time_lert.h"
@@ -304,8 +305,15 @@ void MainWindow::wire() {
     connect(m_alarmBank, &TimeLert::clockTick, this, &MainWindow::clockTick);
     connect(m_alarmBank, &TimeLert::alarmPing, this,
             [this] { m_alert->setText(QStringLiteral("Ping!")); });
-    // Minimised or behind other windows, the desk still asks to be looked at.
-    connect(m_alarmBank, &TimeLert::alarmRang, this, [this] { QApplication::alert(this); });
+    // Minimised or behind other windows, the desk still asks to be looked at, and the desktop
+    // says which alarm it was.
+    connect(m_alarmBank, &TimeLert::alarmRang, this, [this](int alarm) {
+        QApplication::alert(this);
+        if (alarmNeedsNotice(isActiveWindow())) {
+            const AlarmNotice notice = alarmNotice(alarm, m_alarmBank->bank().alarm(alarm));
+            m_services.notifier.notify(notice.summary, notice.body);
+        }
+    });
     connect(m_alarmBank, &TimeLert::alarmsReset, m_holidayStrip, &HolidayStrip::setDisplay);
 }
 
