@@ -1,6 +1,7 @@
-// vidorev: the desk window, or `vidorev settings ...` for scripts.
+// vidorev: the desk window, or `vidorev settings ...` and `vidorev diary ...` for scripts.
 
 #include "diary/diary_writer.h"
+#include "diary_log/diary_cli.h"
 #include "platform/settings_cli.h"
 #include "platform/settings_store.h"
 #include "platform/version.h"
@@ -18,6 +19,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -27,7 +29,8 @@ struct Options {
     bool help = false;
     bool version = false;
     bool settings = false;
-    QStringList settingsArgs;
+    bool diary = false;
+    QStringList verbArgs;  // the words after "settings" or "diary"
     QStringList startLine; // "/UJohn/A" and the like
     QString error;
 };
@@ -35,13 +38,15 @@ struct Options {
 const char *const kUsage =
     "usage: vidorev [--store PATH] [--screenshot FILE] [/UUSER] [/A]\n"
     "       vidorev [--store PATH] settings get|set|delete|export|import ...\n"
+    "       vidorev [--store PATH] diary totals ...\n"
     "       vidorev --help | --version\n"
     "\n"
     "  /UNAME            start as user NAME (the letters U and A are case-sensitive)\n"
     "  /A                switch all fourteen alarms on at start\n"
     "  --store PATH      use the settings store at PATH (also VIDOREV_STORE)\n"
     "  --screenshot FILE start as usual, save the window as a PNG picture, and exit\n"
-    "  settings ...      read and write the settings store without a window\n";
+    "  settings ...      read and write the settings store without a window\n"
+    "  diary ...         read a Diary without a window (vidorev diary --help)\n";
 
 // Bytes that are not text in the system's encoding would be stored as replacement characters:
 // a script's file name would silently point somewhere else.
@@ -67,8 +72,8 @@ Options parse(int argc, char **argv) {
     }
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (o.settings) {
-            o.settingsArgs << arg;
+        if (o.settings || o.diary) {
+            o.verbArgs << arg;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             o.help = true;
         } else if (arg == QLatin1String("--version")) {
@@ -84,6 +89,8 @@ Options parse(int argc, char **argv) {
             return o;
         } else if (arg == QLatin1String("settings") && o.startLine.isEmpty()) {
             o.settings = true;
+        } else if (arg == QLatin1String("diary") && o.startLine.isEmpty()) {
+            o.diary = true;
         } else {
             o.startLine << arg;
         }
@@ -101,13 +108,21 @@ QString storePath(const Options &o) {
         .filePath(QStringLiteral("settings.sqlite"));
 }
 
-int runSettings(const Options &o, int argc, char **argv) {
+// `settings ...` and `diary ...`: no window, no display.
+int runVerb(const Options &o, int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    const QString first = o.verbArgs.value(0);
+    if (o.diary && (first == QLatin1String("--help") || first == QLatin1String("-h"))) {
+        out << vidorev::diaryUsage();
+        return 0;
+    }
     try {
         const auto store = vidorev::SettingsStore::open(storePath(o));
-        return vidorev::runSettingsCommand(o.settingsArgs, *store, out, err);
+        if (o.diary)
+            return vidorev::runDiaryCommand(o.verbArgs, *store, out, err, isatty(STDERR_FILENO));
+        return vidorev::runSettingsCommand(o.verbArgs, *store, out, err);
     } catch (const vidorev::StoreError &e) {
         err << "vidorev: " << e.what() << '\n';
         return 1;
@@ -134,8 +149,8 @@ int main(int argc, char **argv) {
         std::printf("Vidorev %s\n", qPrintable(vidorev::Version::current().full()));
         return 0;
     }
-    if (options.settings)
-        return runSettings(options, argc, argv);
+    if (options.settings || options.diary)
+        return runVerb(options, argc, argv);
 
     // A screenshot needs no display.
     if (!options.screenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

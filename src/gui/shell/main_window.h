@@ -21,6 +21,7 @@ class DiaryWriter;
 class EventAdd;
 class HolidayStrip;
 class NotePad;
+class ReadLog;
 class ScratchPad;
 class TVCalc;
 class TimeLert;
@@ -123,7 +124,7 @@ private:
     DoList *m_doList = nullptr;
     DedUzedova *m_jobTracker = nullptr;
     TimeLert *m_alarmBank = nullptr;
-    QWidget *m_readLogPanel = nullptr;
+    ReadLog *m_readLogPanel = nullptr;
     QWidget *m_adminHat = nullptr;
     QWidget *m_keyHold = nullptr;
     QWidget *m_aboutPage = nullptr;

@@ -130,7 +130,7 @@ TEST_F(ScreenReader, MessagesAreReadByTheirText) {
 // own: repeated rows say which row they are.
 TEST_F(ScreenReader, EveryShowingControlHasAUniqueName) {
     m_env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, QStringLiteral("ann"));
-    const char *pages[] = {"cmdMainMenu", "cmdHotJobTrack", "cmdDoList", "Command4",
+    const char *pages[] = {"cmdMainMenu", "cmdHotJobTrack", "cmdDoList", "Command4", "Command2",
                            "cmdCalculator", "cmdSetAlarms", "cmdTimeZone",
                            // The note pad and the scratch pad.
                            "cmdHotNotes", "cmdShowPdox",
