@@ -75,9 +75,35 @@ void LogBrowser::setFilter(const QString &jobTag, const QString &date) {
     m_dateNeedle.setPattern(date.toUtf8());
 }
 
+// One button's walk: progress is asked every few thousand lines for as long as it lasts.
+class LogBrowser::Walk {
+public:
+    Walk(LogBrowser &browser, const Progress &progress)
+        : m_browser(browser) {
+        m_browser.m_progress = progress ? &progress : nullptr;
+        m_browser.m_stopped = false;
+    }
+    ~Walk() {
+        m_browser.m_progress = nullptr;
+        m_browser.m_stopped = false;
+    }
+    Walk(const Walk &) = delete;
+    Walk &operator=(const Walk &) = delete;
+
+private:
+    LogBrowser &m_browser;
+};
+
+bool LogBrowser::more() {
+    return !m_stopped && !m_reader.atEnd();
+}
+
 bool LogBrowser::readLine() {
+    if (m_progress != nullptr && ++m_reads % kProgressEvery == 0 &&
+        !(*m_progress)(position(), size()))
+        m_stopped = true;
     QByteArrayView view;
-    if (!m_reader.next(&view))
+    if (m_stopped || !m_reader.next(&view))
         return false;
     // Keeps the buffer's room: no allocation per line once the longest line has been seen.
     m_line.resize(view.size());
@@ -92,14 +118,14 @@ bool LogBrowser::contains(const QByteArrayMatcher &matcher) const {
 
 QByteArray LogBrowser::fetch() {
     m_line.resize(0);
-    if (m_reader.atEnd() || !readLine())
+    if (!more() || !readLine())
         return {};
     if (m_tagEmpty && m_dateEmpty)
         return m_line; // every line; the mode stays as it was
     m_mode = (m_tagEmpty ? 0 : 1) + (m_dateEmpty ? 0 : 2);
     // Selection is by "contains" anywhere in the line, as a user searching the Diary expects;
     // only the adding looks at the record's own head.
-    while (!m_reader.atEnd()) {
+    while (more()) {
         if (m_mode >= 2 && contains(m_dateNeedle))
             m_dateSeen = true;
         if (contains(m_tagNeedle))
@@ -144,7 +170,8 @@ void LogBrowser::addAmounts(QByteArrayView line) {
         m_cash += amount;
 }
 
-LogBrowser::Lines LogBrowser::nextThree() {
+LogBrowser::Lines LogBrowser::nextThree(const Progress &progress) {
+    const Walk walk(*this, progress);
     Lines lines;
     for (QByteArray &line : lines) {
         line = fetch();
@@ -153,7 +180,8 @@ LogBrowser::Lines LogBrowser::nextThree() {
     return lines;
 }
 
-LogBrowser::Lines LogBrowser::skipTen() {
+LogBrowser::Lines LogBrowser::skipTen(const Progress &progress) {
+    const Walk walk(*this, progress);
     m_minutes = 0;
     for (int i = 0; i < 10; ++i)
         fetch();
@@ -164,15 +192,13 @@ LogBrowser::Lines LogBrowser::skipTen() {
 }
 
 LogBrowser::Lines LogBrowser::lastThree(const Progress &progress) {
+    const Walk walk(*this, progress);
     Lines lines;
-    int count = 0;
-    while (!m_reader.atEnd()) {
+    while (more()) {
         lines[0] = std::move(lines[1]);
         lines[1] = std::move(lines[2]);
         lines[2] = fetch();
         addAmounts(lines[2]);
-        if (progress && ++count % kProgressEvery == 0 && !progress(position(), size()))
-            break;
     }
     return lines;
 }

@@ -26,7 +26,8 @@ void addMinutes(qint64 *total, qint64 minutes);
 class LogBrowser {
 public:
     using Lines = std::array<QByteArray, 3>;
-    // Called every few thousand lines on a long walk; returning false stops the walk there.
+    // Called every few thousand lines read; returning false stops the walk where it is, and the
+    // lines it returns are then of no use.
     using Progress = std::function<bool(qint64 done, qint64 total)>;
 
     // Opens a Diary for reading from its first line; totals start at 0. False (see error())
@@ -50,10 +51,11 @@ public:
     // Adds the line's minutes and cash by the current mode (after it was shown).
     void addAmounts(QByteArrayView line);
 
-    // The buttons.
-    Lines nextThree();
-    Lines skipTen();
-    // Every remaining line; the last three shown. Stopped early when progress says so.
+    // The buttons. A filter that matches nothing reads to the end of the Diary, so each may
+    // take a while on a long one.
+    Lines nextThree(const Progress &progress = {});
+    Lines skipTen(const Progress &progress = {});
+    // Every remaining line; the last three shown.
     Lines lastThree(const Progress &progress = {});
 
     qint64 minutes() const { return m_minutes; }
@@ -65,6 +67,12 @@ public:
 private:
     bool readLine();
     bool contains(const QByteArrayMatcher &matcher) const;
+    bool more();
+    class Walk;
+
+    const Progress *m_progress = nullptr;
+    bool m_stopped = false;
+    qint64 m_reads = 0;
 
     LineReader m_reader;
     QByteArray m_line; // the current line, copied: the reader's view ends at its next read

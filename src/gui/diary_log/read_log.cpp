@@ -110,19 +110,21 @@ ReadLog::ReadLog(Services services, QWidget *parent)
     layout->addWidget(m_frame);
     layout->addStretch();
 
-    connect(m_next, &QPushButton::clicked, this, &ReadLog::nextThree);
-    connect(m_skip, &QPushButton::clicked, this, &ReadLog::skipTen);
-    connect(m_last, &QPushButton::clicked, this, &ReadLog::lastThree);
+    connect(m_next, &QPushButton::clicked, this, [this] { press(Press::NextThree); });
+    connect(m_skip, &QPushButton::clicked, this, [this] { press(Press::SkipTen); });
+    connect(m_last, &QPushButton::clicked, this, [this] { press(Press::LastThree); });
     connect(m_rewind, &QPushButton::clicked, this, &ReadLog::rewind);
     connect(m_menu, &QPushButton::clicked, this, &ReadLog::menu);
     // Enter in either filter box fetches, as "Next 3" does.
-    connect(m_tag, &QLineEdit::returnPressed, this, &ReadLog::nextThree);
-    connect(m_date, &QLineEdit::returnPressed, this, &ReadLog::nextThree);
+    connect(m_tag, &QLineEdit::returnPressed, this, [this] { press(Press::NextThree); });
+    connect(m_date, &QLineEdit::returnPressed, this, [this] { press(Press::NextThree); });
+    // Only a walk through thousands of lines reports progress: a short one shows no message.
     connect(m_run, &widgets::BackgroundRun::progress, this, [this](qint64 done, qint64 total) {
         const qint64 percent = total > 0 ? std::min<qint64>(100, done * 100 / total) : 0;
         m_progress->setText(QStringLiteral("Reading the Diary: %1 %").arg(percent));
+        m_progress->show();
     });
-    connect(m_run, &widgets::BackgroundRun::finished, this, &ReadLog::lastThreeDone);
+    connect(m_run, &widgets::BackgroundRun::finished, this, &ReadLog::pressDone);
     setFocusProxy(m_next);
     setUser(QString());
 }
@@ -181,52 +183,43 @@ void ReadLog::showTotals() {
     controls::showText(m_cash, text::number(m_browser.cash()));
 }
 
-void ReadLog::nextThree() {
+void ReadLog::press(Press what) {
     if (isReading())
         return;
     applyFilter();
-    clearLines();
-    showLines(m_browser.nextThree());
-    showTotals();
-}
-
-void ReadLog::skipTen() {
-    if (isReading())
-        return;
-    applyFilter();
-    clearLines();
-    showLines(m_browser.skipTen());
-    m_hours->setText(0.0);
-}
-
-void ReadLog::lastThree() {
-    if (isReading())
-        return;
-    applyFilter();
-    clearLines();
+    m_pressed = what;
     m_stop = false;
-    // A ten-year Diary takes a while: it is read off the window's thread.
-    m_run->start([this](const widgets::BackgroundRun::Progress &progress) {
-        m_found = m_browser.lastThree([this, &progress](qint64 done, qint64 total) {
+    // A filter that matches nothing reads a ten-year Diary to its end: every press reads off
+    // the window's thread, and the window shows the lines when they are found.
+    m_run->start([this, what](const widgets::BackgroundRun::Progress &progress) {
+        const diary::LogBrowser::Progress goOn = [this, &progress](qint64 done, qint64 total) {
             progress(done, total);
             return !m_stop.load();
-        });
+        };
+        switch (what) {
+        case Press::NextThree:
+            m_found = m_browser.nextThree(goOn);
+            break;
+        case Press::SkipTen:
+            m_found = m_browser.skipTen(goOn);
+            break;
+        case Press::LastThree:
+            m_found = m_browser.lastThree(goOn);
+            break;
+        }
         return QString();
     });
-    m_progress->setText(QStringLiteral("Reading the Diary"));
-    m_progress->show();
-    for (QPushButton *b : {m_next, m_skip, m_last, m_rewind})
-        b->setEnabled(false);
 }
 
-void ReadLog::lastThreeDone() {
+void ReadLog::pressDone() {
     m_progress->hide();
-    for (QPushButton *b : {m_next, m_skip, m_last, m_rewind})
-        b->setEnabled(true);
     if (m_stop)
         return;
     showLines(m_found);
-    showTotals();
+    if (m_pressed == Press::SkipTen)
+        m_hours->setText(0.0); // the cash total stays as it was
+    else
+        showTotals();
 }
 
 void ReadLog::stopReading() {

@@ -31,22 +31,21 @@ public:
     // (Re)opens the user's Diary from its first line, with empty boxes and totals at 0.
     void setUser(const QString &user);
 
-    // Whether "Last 3 in log" is still reading; presses are ignored meanwhile.
+    // Whether a press is still reading the Diary; other presses are ignored meanwhile.
     bool isReading() const;
-    // Blocks until a running "Last 3 in log" has shown its lines (tests).
+    // Blocks until the running press has shown its lines (tests).
     void waitForReading();
 
 signals:
     void menuRequest();
 
 private:
-    void nextThree();
-    void skipTen();
-    void lastThree();
+    enum class Press { NextThree, SkipTen, LastThree };
+    void press(Press what);
+    void pressDone();
     void rewind();
     void menu();
-    void lastThreeDone();
-    // Stops a running "Last 3 in log" without showing what it read.
+    // Stops a running press without showing what it read.
     void stopReading();
     void applyFilter();
     void showLines(const diary::LogBrowser::Lines &lines);
@@ -57,6 +56,7 @@ private:
     QString m_user;
     diary::LogBrowser m_browser;
     diary::LogBrowser::Lines m_found;
+    Press m_pressed = Press::NextThree;
     std::atomic<bool> m_stop{false};
     widgets::BackgroundRun *m_run = nullptr;
 
