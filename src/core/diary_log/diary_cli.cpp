@@ -5,7 +5,6 @@
 #include "diary_log/line_reader.h"
 #include "platform/settings_keys.h"
 #include "platform/settings_store.h"
-#include "platform/text_forms.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -156,7 +155,7 @@ int runTotals(DiaryCall &call) {
             QJsonObject o;
             o.insert(QStringLiteral("minutes"), minutes);
             o.insert(QStringLiteral("hours"), double(hourCents(minutes)) / 100.0);
-            o.insert(QStringLiteral("cash"), cash);
+            o.insert(QStringLiteral("cash"), money::amountText(cash, QLocale::c()).toDouble());
             return o;
         };
         QJsonArray jobs;
@@ -186,7 +185,7 @@ int runTotals(DiaryCall &call) {
 
     const auto figures = [&c](qint64 minutes, double cash) {
         return QStringList{QString::number(minutes), money::centsText(hourCents(minutes), c),
-                           text::number(cash, c)};
+                           money::amountText(cash, c)};
     };
     std::vector<QStringList> rows;
     if (perDay) {

@@ -14,6 +14,7 @@ namespace vidorev::diary {
 namespace {
 constexpr int kProgressEvery = 4096;
 constexpr qint64 kUndated = std::numeric_limits<qint64>::min();
+constexpr qint64 kDaySeconds = 24 * 60 * 60;
 
 QByteArray runKey(const ParsedLine &p) {
     QByteArray key;
@@ -22,71 +23,91 @@ QByteArray runKey(const ParsedLine &p) {
     return key;
 }
 
+// A moment in real seconds and the local day it falls on.
+struct Moment {
+    qint64 secs = 0;
+    qint64 day = kUndated; // Julian day
+};
+
+// Local midnights in real seconds, cached by day. On a day of 24 hours (all but the days the
+// clocks change) a wall time is its midnight plus the time, with no time-zone lookup.
+class LocalDays {
+public:
+    qint64 midnight(qint64 day) {
+        const auto known = m_midnights.constFind(day);
+        if (known != m_midnights.cend())
+            return *known;
+        const qint64 secs = QDate::fromJulianDay(day).startOfDay().toSecsSinceEpoch();
+        m_midnights.insert(day, secs);
+        return secs;
+    }
+    Moment at(qint64 day, const QTime &time) {
+        const qint64 from = midnight(day);
+        if (midnight(day + 1) - from == kDaySeconds)
+            return {from + time.msecsSinceStartOfDay() / 1000, day};
+        return {QDateTime(QDate::fromJulianDay(day), time).toSecsSinceEpoch(), day};
+    }
+
+private:
+    QHash<qint64, qint64> m_midnights;
+};
+
 // A Stop carries a time only. It ended on the day of its run's Start, or the next day when its
 // time is earlier; a run of a day or more ended on the day that fits its minutes best.
-QDateTime runEnd(const QDateTime &start, const QTime &stop, qint64 minutes) {
-    QDate day = start.date();
-    QDateTime end(day, stop);
-    if (end < start) {
-        day = day.addDays(1);
-        end = QDateTime(day, stop);
-    }
+Moment runEnd(LocalDays &days, const Moment &start, const QTime &stop, qint64 minutes) {
+    Moment end = days.at(start.day, stop);
+    if (end.secs < start.secs)
+        end = days.at(start.day + 1, stop);
     if (minutes <= 0 || minutes > kLongestSplitRun)
         return end;
-    const QDateTime expected = start.addSecs(minutes * 60);
+    const qint64 expected = start.secs + minutes * 60;
     for (;;) {
-        const QDateTime later(day.addDays(1), stop);
-        if (qAbs(later.secsTo(expected)) >= qAbs(end.secsTo(expected)))
+        const Moment later = days.at(end.day + 1, stop);
+        if (qAbs(later.secs - expected) >= qAbs(end.secs - expected))
             return end;
-        day = day.addDays(1);
         end = later;
     }
 }
 
-qint64 dayKey(const QDate &day) {
-    return day.isValid() ? day.toJulianDay() : kUndated;
+// The run of minutes that ended at end, day by day: split at local midnights on real time,
+// rounded once per midnight so that the parts add up to minutes exactly.
+template <typename Add>
+void splitAtMidnights(LocalDays &days, const Moment &end, qint64 minutes, const Add &add) {
+    if (minutes <= 0 || minutes > kLongestSplitRun) {
+        add(end.day, minutes);
+        return;
+    }
+    const qint64 start = end.secs - minutes * 60;
+    qint64 day = end.day;
+    while (days.midnight(day) > start)
+        --day;
+    qint64 counted = 0;
+    for (; day <= end.day; ++day) {
+        const qint64 upTo = day == end.day ? minutes : (days.midnight(day + 1) - start + 30) / 60;
+        if (upTo != counted)
+            add(day, upTo - counted);
+        counted = upTo;
+    }
 }
 
 } // namespace
 
-std::vector<std::pair<QDate, qint64>> splitAtMidnights(const QDateTime &end, qint64 minutes) {
-    if (!end.isValid() || minutes <= 0 || minutes > kLongestSplitRun)
-        return {{end.date(), minutes}};
-    // addSecs and secsTo count real seconds, whatever the clocks did in between.
-    const QDateTime start = end.addSecs(-minutes * 60);
-    std::vector<std::pair<QDate, qint64>> parts;
-    qint64 counted = 0;
-    QDateTime from = start;
-    while (from < end) {
-        const QDate day = from.date();
-        const QDateTime midnight = day.addDays(1).startOfDay();
-        const QDateTime to = midnight < end ? midnight : end;
-        // Whole minutes up to this midnight, rounded once, so the parts add up exactly.
-        const qint64 upTo = to == end ? minutes : (start.secsTo(to) + 30) / 60;
-        if (upTo != counted)
-            parts.emplace_back(day, upTo - counted);
-        counted = upTo;
-        if (!(to > from))
-            break; // a day without a start (never, but a loop must end)
-        from = to;
-    }
-    if (parts.empty())
-        parts.emplace_back(end.date(), minutes);
-    return parts;
-}
-
 JobTotals totalsOf(LineReader &reader, bool perDay, const TotalsProgress &progress) {
     std::map<QByteArray, JobTotal> jobs;
-    std::map<std::pair<QByteArray, qint64>, JobDay> days;
-    QHash<QByteArray, QDateTime> starts; // tag and task -> its latest Start
+    std::map<std::pair<QByteArray, qint64>, JobDay> perDays;
+    QHash<QByteArray, Moment> starts; // tag and task -> its latest Start
+    LocalDays days;
 
-    const auto dayOf = [&days](const QByteArray &code, const QDate &day) -> JobDay & {
-        JobDay &d = days[{code, dayKey(day)}];
+    const auto dayOf = [&perDays](const QByteArray &code, qint64 day) -> JobDay & {
+        JobDay &d = perDays[{code, day}];
         if (d.code.isNull()) {
             d.code = code;
-            d.day = day;
+            d.day = day == kUndated ? QDate() : QDate::fromJulianDay(day);
         }
         return d;
+    };
+    const auto dayOfDate = [](const QDate &date) {
+        return date.isValid() ? date.toJulianDay() : kUndated;
     };
 
     QByteArrayView line;
@@ -106,7 +127,7 @@ JobTotals totalsOf(LineReader &reader, bool perDay, const TotalsProgress &progre
             if (perDay) {
                 const StampTime at = parseStamp(p.stamp);
                 if (at.date.isValid())
-                    starts.insert(runKey(p), QDateTime(at.date, at.time));
+                    starts.insert(runKey(p), days.at(at.date.toJulianDay(), at.time));
             }
             continue;
         }
@@ -118,18 +139,20 @@ JobTotals totalsOf(LineReader &reader, bool perDay, const TotalsProgress &progre
             const QTime stop = parseStamp(p.stamp).time;
             const auto start = starts.constFind(runKey(p));
             if (start == starts.cend() || !stop.isValid()) {
-                addMinutes(&dayOf(job.code, QDate()).minutes, run);
+                addMinutes(&dayOf(job.code, kUndated).minutes, run);
                 continue;
             }
-            for (const auto &[day, minutes] : splitAtMidnights(runEnd(*start, stop, run), run))
-                addMinutes(&dayOf(job.code, day).minutes, minutes);
+            splitAtMidnights(days, runEnd(days, *start, stop, run), run,
+                             [&](qint64 day, qint64 minutes) {
+                                 addMinutes(&dayOf(job.code, day).minutes, minutes);
+                             });
             continue;
         }
         double cash = 0;
         if (memoCashOf(p, &cash)) {
             job.cash += cash;
             if (perDay)
-                dayOf(job.code, parseStamp(p.stamp).date).cash += cash;
+                dayOf(job.code, dayOfDate(parseStamp(p.stamp).date)).cash += cash;
         }
     }
     if (progress)
@@ -140,8 +163,8 @@ JobTotals totalsOf(LineReader &reader, bool perDay, const TotalsProgress &progre
     out.jobs.reserve(jobs.size());
     for (auto &[code, job] : jobs)
         out.jobs.push_back(std::move(job));
-    out.days.reserve(days.size());
-    for (auto &[key, day] : days)
+    out.days.reserve(perDays.size());
+    for (auto &[key, day] : perDays)
         out.days.push_back(std::move(day));
     return out;
 }

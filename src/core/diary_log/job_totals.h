@@ -43,10 +43,8 @@ using TotalsProgress = std::function<void(qint64 done, qint64 total)>;
 // Reads the reader's Diary from where it stands to its end.
 JobTotals totalsOf(LineReader &reader, bool perDay, const TotalsProgress &progress = {});
 
-// How a run of minutes that ended at end falls on local days: a run from 23:00 to 01:00 gives
-// 60 to each day; across a change of clocks the minutes are real ones. The parts add up to
-// minutes exactly. A run longer than kLongestSplitRun minutes is counted whole on its last day.
-std::vector<std::pair<QDate, qint64>> splitAtMidnights(const QDateTime &end, qint64 minutes);
+// Per day, a run longer than this many minutes (a clock left running for over a year) is counted
+// whole on its last day.
 constexpr qint64 kLongestSplitRun = qint64(400) * 24 * 60;
 
 } // namespace vidorev::diary

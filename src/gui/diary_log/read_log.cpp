@@ -1,8 +1,8 @@
 #include "diary_log/read_log.h"
 
+#include "calc_special/money_text.h"
 #include "calc_special/round_penny.h"
 #include "platform/settings_keys.h"
-#include "platform/text_forms.h"
 #include "widgets/background_run.h"
 #include "widgets/controls.h"
 
@@ -180,7 +180,8 @@ void ReadLog::showLines(const diary::LogBrowser::Lines &lines) {
 
 void ReadLog::showTotals() {
     m_hours->setText(double(m_browser.minutes()) / 60.0);
-    controls::showText(m_cash, text::number(m_browser.cash()));
+    // A sum of many amounts, shown without the binary fractions it picked up on the way.
+    controls::showText(m_cash, money::amountText(m_browser.cash()));
 }
 
 void ReadLog::press(Press what) {
