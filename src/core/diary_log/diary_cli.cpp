@@ -139,9 +139,11 @@ int runTotals(DiaryCall &call) {
         return call.fail(reader.error());
     diary::TotalsProgress progress;
     if (call.showProgress)
-        progress = [&call](qint64 done, qint64 total) {
+        progress = [&call, shown = qint64(-1)](qint64 done, qint64 total) mutable {
             const qint64 percent = total > 0 ? std::min<qint64>(100, done * 100 / total) : 100;
-            call.err << "\rReading the Diary: " << percent << " %" << Qt::flush;
+            if (percent != shown)
+                call.err << "\rReading the Diary: " << percent << " %" << Qt::flush;
+            shown = percent;
         };
     const diary::JobTotals totals = diary::totalsOf(reader, perDay, progress);
     if (call.showProgress)

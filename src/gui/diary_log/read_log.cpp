@@ -143,9 +143,9 @@ void ReadLog::setUser(const QString &user) {
     // A Diary that cannot be read shows as empty lines; the window offers the reader only
     // when the Diary is there.
     m_browser.open(path);
+    // Text1 to Text5 start empty; the date box keeps the day last asked for.
     clearLines();
     m_tag->clear();
-    m_date->clear();
     controls::showText(m_cash, QString());
     m_hours->setText(0.0);
     // The reader keeps totals to itself unless the desk is explicitly unlocked.
