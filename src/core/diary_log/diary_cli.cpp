@@ -106,7 +106,10 @@ void writeTable(QTextStream &out, Format format, const QStringList &header,
             padded << (left ? cells[c].leftJustified(width[size_t(c)])
                             : cells[c].rightJustified(width[size_t(c)]));
         }
-        out << padded.join(QStringLiteral("  ")).trimmed() << '\n';
+        QString text = padded.join(QStringLiteral("  "));
+        while (text.endsWith(u' '))
+            text.chop(1);
+        out << text << '\n';
     };
     line(header);
     for (const QStringList &row : rows)

@@ -174,8 +174,11 @@ void ReadLog::clearLines() {
 }
 
 void ReadLog::showLines(const diary::LogBrowser::Lines &lines) {
+    // A line box holds at most this many characters; a runaway line is not decoded whole.
+    const qsizetype room = m_lines[0]->maxLength();
     for (size_t i = 0; i < lines.size(); ++i)
-        showLine(m_lines[i], diary::lineText(lines[i]));
+        showLine(m_lines[i],
+                 diary::lineText(QByteArrayView(lines[i]).first(std::min(lines[i].size(), room))));
 }
 
 void ReadLog::showTotals() {
