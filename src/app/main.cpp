@@ -1,7 +1,8 @@
-// vidorev: the desk window, or `vidorev settings ...` for scripts.
+// vidorev: the desk window, or `vidorev settings ...` and `vidorev diary ...` for scripts.
 
 #include "desktop_id.h"
 #include "diary/diary_writer.h"
+#include "diary_log/diary_cli.h"
 #include "platform/settings_cli.h"
 #include "platform/settings_store.h"
 #include "platform/version.h"
@@ -22,6 +23,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -32,8 +34,8 @@ struct Options {
     bool version = false;
     bool settings = false;
     bool diary = false;
-    QStringList settingsArgs; // the words after "settings" or "diary"
-    QStringList startLine;    // "/UJohn/A" and the like
+    QStringList verbArgs;  // the words after "settings" or "diary"
+    QStringList startLine; // "/UJohn/A" and the like
     QString error;
 };
 
@@ -41,6 +43,7 @@ const char *const kUsage =
     "usage: vidorev [--store PATH] [--screenshot FILE] [/UUSER] [/A]\n"
     "       vidorev [--store PATH] settings get|set|delete|export|import ...\n"
     "       vidorev [--store PATH] diary new --user NAME PATH\n"
+    "       vidorev [--store PATH] diary totals ...\n"
     "       vidorev --help | --version\n"
     "\n"
     "  /UNAME            start as user NAME (the letters U and A are case-sensitive)\n"
@@ -48,7 +51,8 @@ const char *const kUsage =
     "  --store PATH      use the settings store at PATH (also VIDOREV_STORE)\n"
     "  --screenshot FILE start as usual, save the window as a PNG picture, and exit\n"
     "  settings ...      read and write the settings store without a window\n"
-    "  diary new ...     make an empty Diary for user NAME at PATH (never over a file)\n";
+    "  diary new ...     make an empty Diary for user NAME at PATH (never over a file)\n"
+    "  diary ...         read a Diary without a window (vidorev diary --help)\n";
 
 // Bytes that are not text in the system's encoding would be stored as replacement characters:
 // a script's file name would silently point somewhere else.
@@ -75,7 +79,7 @@ Options parse(int argc, char **argv) {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
         if (o.settings || o.diary) {
-            o.settingsArgs << arg;
+            o.verbArgs << arg;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             o.help = true;
         } else if (arg == QLatin1String("--version")) {
@@ -110,18 +114,23 @@ QString storePath(const Options &o) {
         .filePath(QStringLiteral("settings.sqlite"));
 }
 
-int runSettings(const Options &o, int argc, char **argv) {
+// `settings ...` and `diary ...`: no window, no display.
+int runVerb(const Options &o, int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    const QString first = o.verbArgs.value(0);
+    if (o.diary && (first == QLatin1String("--help") || first == QLatin1String("-h"))) {
+        out << vidorev::diaryUsage();
+        return 0;
+    }
     try {
         const auto store = vidorev::SettingsStore::open(storePath(o));
         if (!o.diary)
-            return vidorev::runSettingsCommand(o.settingsArgs, *store, out, err);
-        if (o.settingsArgs.value(0) == QLatin1String("new"))
-            return vidorev::runDiaryNew(o.settingsArgs.mid(1), *store, out, err);
-        err << vidorev::diaryNewUsage();
-        return 2;
+            return vidorev::runSettingsCommand(o.verbArgs, *store, out, err);
+        if (o.verbArgs.value(0) == QLatin1String("new"))
+            return vidorev::runDiaryNew(o.verbArgs.mid(1), *store, out, err);
+        return vidorev::runDiaryCommand(o.verbArgs, *store, out, err, isatty(STDERR_FILENO));
     } catch (const vidorev::StoreError &e) {
         err << "vidorev: " << e.what() << '\n';
         return 1;
@@ -159,7 +168,7 @@ int main(int argc, char **argv) {
         return 0;
     }
     if (options.settings || options.diary)
-        return runSettings(options, argc, argv);
+        return runVerb(options, argc, argv);
 
     // A screenshot needs no display.
     if (!options.screenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -14,6 +14,7 @@
 #include "diary/diary_file.h"
 #include "diary/diary_writer.h"
 #include "diary/event_add.h"
+#include "diary_log/read_log.h"
 #include "notes/note_pad.h"
 #include "notes/scratch_pad.h"
 #include "pictures/pm_pix_xplore.h"
@@ -165,7 +166,9 @@ void MainWindow::buildPanels() {
     m_alarmBank = new TimeLert(services);
     m_alarmBank->setObjectName(QStringLiteral("TimeLert1"));
     addPanel(m_alarmBank);
-    m_readLogPanel = addPlaceholder(QStringLiteral("ReadLog1"), QStringLiteral("Log reader"));
+    m_readLogPanel = new ReadLog(services);
+    m_readLogPanel->setObjectName(QStringLiteral("ReadLog1"));
+    addPanel(m_readLogPanel);
     m_adminHat = new AdminHat(services);
     m_adminHat->setObjectName(QStringLiteral("AdminHat1"));
     addPanel(m_adminHat);
@@ -246,8 +249,11 @@ void MainWindow::wire() {
         m_alarmBank->setClockRun(m_clockRun);
         m_alert->setText(QStringLiteral(" "));
     });
-    connect(m_readLog, &QPushButton::clicked, this,
-            [this] { showTool(m_readLogPanel, kModePanel); });
+    connect(m_readLog, &QPushButton::clicked, this, [this] {
+        m_readLogPanel->setUser(user());
+        showTool(m_readLogPanel, kModePanel);
+    });
+    connect(m_readLogPanel, &ReadLog::menuRequest, this, &MainWindow::showMainMenu);
     connect(m_addEvent, &QPushButton::clicked, this, [this] {
         m_eventAdd->setUser(user());
         m_savedMode = m_mode;

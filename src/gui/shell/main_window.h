@@ -24,6 +24,7 @@ class DiaryWriter;
 class EventAdd;
 class HolidayStrip;
 class NotePad;
+class ReadLog;
 class ScratchPad;
 class TVCalc;
 class TimeLert;
@@ -126,7 +127,7 @@ private:
     DoList *m_doList = nullptr;
     DedUzedova *m_jobTracker = nullptr;
     TimeLert *m_alarmBank = nullptr;
-    QWidget *m_readLogPanel = nullptr;
+    ReadLog *m_readLogPanel = nullptr;
     AdminHat *m_adminHat = nullptr;
     KeyHold *m_keyHold = nullptr;
     AboutPage *m_aboutPage = nullptr;

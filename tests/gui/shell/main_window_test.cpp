@@ -1,4 +1,5 @@
 #include "diary/diary_writer.h"
+#include "diary_log/read_log.h"
 #include "platform/settings_keys.h"
 #include "shell/main_window.h"
 #include "test_env.h"
@@ -8,6 +9,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <string_view>
 
 using namespace vidorev;
 using test::TestEnv;
@@ -193,17 +196,24 @@ TEST_F(MainWindowTest, AddEventRoundTripReturnsToTheMenu) {
 TEST_F(MainWindowTest, PagesThatTurnEveryHotButtonOffStillLeadBackToTheMenu) {
     env.makeDiary("ann", "ann-diary.log");
     auto w = start("/Uann");
-    for (const char *tool : {"Command2", "Command1", "cmdAdmin"}) {
+    // Each page's own way back: the log reader's "Menu", the placeholders' "Main Menu".
+    const struct {
+        const char *tool, *back;
+    } pages[] = {{"Command2", "Command1"}, {"Command1", "cmdMenu"}, {"cmdAdmin", "cmdMenu"}};
+    for (const auto &[tool, back] : pages) {
         env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, "ann");
         QTest::mouseClick(button(w.get(), "cmdMainMenu"), Qt::LeftButton);
         QTest::mouseClick(button(w.get(), tool), Qt::LeftButton);
         ASSERT_EQ(w->mode(), 0) << tool;
-        QWidget *page = nullptr;
-        for (QWidget *p : w->findChildren<QWidget *>())
-            if (p->isVisible() && p->findChild<QPushButton *>("cmdMenu"))
-                page = p;
-        ASSERT_NE(page, nullptr) << tool;
-        QTest::mouseClick(button(page, "cmdMenu"), Qt::LeftButton);
+        if (tool == std::string_view("Command2")) { // the reader opens the user's Diary
+            EXPECT_EQ(w->findChild<ReadLog *>("ReadLog1")->user(), "ann");
+        }
+        QPushButton *menu = nullptr;
+        for (QPushButton *b : w->findChildren<QPushButton *>(back))
+            if (b->isVisible())
+                menu = b;
+        ASSERT_NE(menu, nullptr) << tool;
+        QTest::mouseClick(menu, Qt::LeftButton);
         EXPECT_EQ(w->mode(), 1) << tool;
         EXPECT_TRUE(shown(w.get(), "MainMenu")) << tool;
     }

@@ -139,7 +139,7 @@ TEST_F(ScreenReader, MessagesAreReadByTheirText) {
 TEST_F(ScreenReader, EveryShowingControlHasAUniqueName) {
     m_env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, QStringLiteral("ann"));
     const char *pages[] = {
-        "cmdMainMenu", "cmdHotJobTrack", "cmdDoList", "Command4", "cmdCalculator", "cmdSetAlarms",
+        "cmdMainMenu", "cmdHotJobTrack", "cmdDoList", "Command4", "Command2", "cmdCalculator", "cmdSetAlarms",
         "cmdTimeZone",
         // The note pad and the scratch pad.
         "cmdHotNotes", "cmdShowPdox",
