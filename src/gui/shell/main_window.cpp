@@ -26,7 +26,6 @@
 #include "todo/do_list.h"
 #include "todo/do_load_save.h"
 #include "widgets/controls.h"
-#include "widgets/placeholder_panel.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -355,12 +354,6 @@ QWidget *MainWindow::addPanel(QWidget *panel) {
     m_panels.push_back(panel);
     panel->hide();
     return panel;
-}
-
-QWidget *MainWindow::addPlaceholder(const QString &name, const QString &tool) {
-    auto *page = new PlaceholderPanel(name, tool);
-    connect(page, &PlaceholderPanel::menuRequest, this, &MainWindow::showMainMenu);
-    return addPanel(page);
 }
 
 bool MainWindow::event(QEvent *event) {

@@ -58,7 +58,6 @@ private:
 
     QPushButton *makeButton(const QString &name, const QString &caption, const QString &tip);
     QWidget *addPanel(QWidget *panel);
-    QWidget *addPlaceholder(const QString &name, const QString &tool);
 
     // Routing.
     void hideAll();

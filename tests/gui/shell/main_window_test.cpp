@@ -196,10 +196,11 @@ TEST_F(MainWindowTest, AddEventRoundTripReturnsToTheMenu) {
 TEST_F(MainWindowTest, PagesThatTurnEveryHotButtonOffStillLeadBackToTheMenu) {
     env.makeDiary("ann", "ann-diary.log");
     auto w = start("/Uann");
-    // Each page's own way back: the log reader's "Menu", the placeholders' "Main Menu".
+    // Each page's own way back: the log reader's "Menu", New Diary's and the Options panel's
+    // "Cancel".
     const struct {
         const char *tool, *back;
-    } pages[] = {{"Command2", "Command1"}, {"Command1", "cmdMenu"}, {"cmdAdmin", "cmdMenu"}};
+    } pages[] = {{"Command2", "Command1"}, {"Command1", "Command2"}, {"cmdAdmin", "Command6"}};
     for (const auto &[tool, back] : pages) {
         env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, "ann");
         QTest::mouseClick(button(w.get(), "cmdMainMenu"), Qt::LeftButton);
