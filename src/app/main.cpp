@@ -6,7 +6,6 @@
 #include "platform/settings_cli.h"
 #include "platform/settings_store.h"
 #include "platform/version.h"
-#include "shell/diary_new.h"
 #include "shell/main_window.h"
 #include "widgets/desktop_notifier.h"
 #include "widgets/wave_sound_player.h"
@@ -42,8 +41,7 @@ struct Options {
 const char *const kUsage =
     "usage: vidorev [--store PATH] [--screenshot FILE] [/UUSER] [/A]\n"
     "       vidorev [--store PATH] settings get|set|delete|export|import ...\n"
-    "       vidorev [--store PATH] diary new --user NAME PATH\n"
-    "       vidorev [--store PATH] diary totals ...\n"
+    "       vidorev [--store PATH] diary totals|jobs|workorder|extract|mine|merge|new ...\n"
     "       vidorev --help | --version\n"
     "\n"
     "  /UNAME            start as user NAME (the letters U and A are case-sensitive)\n"
@@ -128,8 +126,6 @@ int runVerb(const Options &o, int argc, char **argv) {
         const auto store = vidorev::SettingsStore::open(storePath(o));
         if (!o.diary)
             return vidorev::runSettingsCommand(o.verbArgs, *store, out, err);
-        if (o.verbArgs.value(0) == QLatin1String("new"))
-            return vidorev::runDiaryNew(o.verbArgs.mid(1), *store, out, err);
         return vidorev::runDiaryCommand(o.verbArgs, *store, out, err, isatty(STDERR_FILENO));
     } catch (const vidorev::StoreError &e) {
         err << "vidorev: " << e.what() << '\n';

@@ -1,11 +1,16 @@
 #include "diary_log/diary_cli.h"
 
 #include "calc_special/money_text.h"
+#include "diary_log/data_miner.h"
+#include "diary_log/job_reports.h"
 #include "diary_log/job_totals.h"
 #include "diary_log/line_reader.h"
+#include "diary_log/log_merge.h"
 #include "platform/settings_keys.h"
 #include "platform/settings_store.h"
+#include "shell/diary_new.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -54,10 +59,21 @@ struct Verb {
 };
 
 int runTotals(DiaryCall &call);
+int runJobs(DiaryCall &call);
+int runWorkOrder(DiaryCall &call);
+int runExtract(DiaryCall &call);
+int runMine(DiaryCall &call);
+int runMerge(DiaryCall &call);
 
-// Every verb: its name, its usage line and its entry point.
+// Every verb: its name, its usage line and its entry point. Reports are written beside the
+// Diary (the extract into --folder when given); each prints the file it wrote.
 const Verb kVerbs[] = {
     {"totals", "totals (--user NAME | --file PATH) [--per-day] [--csv | --json]", true, runTotals},
+    {"jobs", "jobs (--user NAME | --file PATH)", true, runJobs},
+    {"workorder", "workorder (--user NAME | --file PATH) CODE", true, runWorkOrder},
+    {"extract", "extract (--user NAME | --file PATH) CODE [--folder DIR]", true, runExtract},
+    {"mine", "mine (--user NAME | --file PATH)", true, runMine},
+    {"merge", "merge IN1 IN2 OUT [--force]", false, runMerge},
 };
 
 const Verb *findVerb(const QString &name) {
@@ -211,6 +227,146 @@ int runTotals(DiaryCall &call) {
     return kDone;
 }
 
+// --- reports and merge --------------------------------------------------------------------
+
+// Progress on a terminal: how far through the Diary (or the inputs) the run has got.
+std::function<void(qint64, qint64)> progressOf(DiaryCall &call, const QString &what) {
+    if (!call.showProgress)
+        return {};
+    return [&call, what, shown = qint64(-1)](qint64 done, qint64 total) mutable {
+        const qint64 percent = total > 0 ? std::min<qint64>(100, done * 100 / total) : 100;
+        if (percent != shown)
+            call.err << '\r' << what << ": " << percent << " %" << Qt::flush;
+        shown = percent;
+    };
+}
+
+void clearProgress(DiaryCall &call) {
+    if (call.showProgress)
+        call.err << '\r' << QString(40, u' ') << '\r' << Qt::flush;
+}
+
+// A report's end: the file written (its name as made safe), or why nothing was.
+int reportEnded(DiaryCall &call, const diary::ReportResult &result) {
+    clearProgress(call);
+    if (!result.ok)
+        return call.fail(result.error.isEmpty()
+                             ? QStringLiteral("%1 was not written").arg(result.output)
+                             : result.error);
+    call.out << result.output << '\n';
+    return kDone;
+}
+
+// The name a report's file takes after: the user's, or with --file the Diary's own name
+// ("site1.log" -> "site1").
+QString reportName(const DiaryCall &call) {
+    return call.user.isEmpty() ? QFileInfo(call.diaryPath).completeBaseName() : call.user;
+}
+
+bool readableDiary(DiaryCall &call) {
+    if (diary::reportDiaryOk(call.diaryPath))
+        return true;
+    call.fail(QStringLiteral("%1 is not a Diary that can be read").arg(call.diaryPath));
+    return false;
+}
+
+int runJobs(DiaryCall &call) {
+    if (!call.words.isEmpty())
+        return call.misuse(QStringLiteral("jobs does not take %1").arg(call.words.first()));
+    if (!readableDiary(call))
+        return kFailed;
+    return reportEnded(call, diary::writeJobCodeList(
+                                 call.diaryPath, reportName(call), QDateTime::currentDateTime(),
+                                 progressOf(call, QStringLiteral("Job codes"))));
+}
+
+// The one job code a verb takes, of at least two characters.
+bool takeJobCode(DiaryCall &call, const char *verb, QString *code, QString *folder = nullptr) {
+    for (qsizetype i = 0; i < call.words.size(); ++i) {
+        const QString &word = call.words[i];
+        if (folder != nullptr && word == QLatin1String("--folder") && i + 1 < call.words.size()) {
+            *folder = call.words[++i];
+        } else if (!word.startsWith(QLatin1String("--")) && code->isEmpty()) {
+            *code = word;
+        } else {
+            call.misuse(QStringLiteral("%1 does not take %2").arg(QLatin1String(verb), word));
+            return false;
+        }
+    }
+    if (code->size() < 2) {
+        call.misuse(QStringLiteral("%1 needs a job code of at least two characters")
+                        .arg(QLatin1String(verb)));
+        return false;
+    }
+    return true;
+}
+
+int runWorkOrder(DiaryCall &call) {
+    QString code;
+    if (!takeJobCode(call, "workorder", &code))
+        return kUsage;
+    if (!readableDiary(call))
+        return kFailed;
+    const QString company =
+        call.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kTittleName, QString());
+    return reportEnded(call, diary::writeWorkOrder(call.diaryPath, code, company,
+                                                   QDateTime::currentDateTime(),
+                                                   progressOf(call, QStringLiteral("Work order"))));
+}
+
+int runExtract(DiaryCall &call) {
+    QString code;
+    QString folder;
+    if (!takeJobCode(call, "extract", &code, &folder))
+        return kUsage;
+    if (!readableDiary(call))
+        return kFailed;
+    return reportEnded(call, diary::writeJobExtract(call.diaryPath, folder, reportName(call), code,
+                                                    progressOf(call, QStringLiteral("Extract"))));
+}
+
+int runMine(DiaryCall &call) {
+    if (!call.words.isEmpty())
+        return call.misuse(QStringLiteral("mine does not take %1").arg(call.words.first()));
+    if (!readableDiary(call))
+        return kFailed;
+    diary::DataMiner miner;
+    diary::ReportResult result = miner.open(reportName(call), call.diaryPath);
+    if (result.ok)
+        result = miner.runRest(progressOf(call, QStringLiteral("Data mining")));
+    if (result.ok)
+        result = miner.finish();
+    return reportEnded(call, result);
+}
+
+int runMerge(DiaryCall &call) {
+    QStringList paths;
+    bool force = false;
+    for (const QString &word : call.words) {
+        if (word == QLatin1String("--force"))
+            force = true;
+        else if (!word.startsWith(QLatin1String("--")) && paths.size() < 3)
+            paths << word;
+        else
+            return call.misuse(QStringLiteral("merge does not take %1").arg(word));
+    }
+    if (paths.size() != 3)
+        return call.misuse(QStringLiteral("merge needs two input Diaries and an output"));
+    const auto progress = progressOf(call, QStringLiteral("Merging"));
+    diary::LogMerge::Progress mergeProgress;
+    if (progress)
+        mergeProgress = [progress](int, qint64 done, qint64 total) { progress(done, total); };
+    const diary::MergeResult result =
+        diary::LogMerge(paths[0], paths[1], paths[2]).run(force, mergeProgress);
+    clearProgress(call);
+    if (result.status == diary::MergeResult::Status::OutputExists)
+        return call.fail(result.message + QStringLiteral(" (add --force to replace it)"));
+    if (!result.ok())
+        return call.fail(result.message);
+    call.out << result.lines << " lines written to " << paths[2] << '\n';
+    return kDone;
+}
+
 // --- dispatcher ---------------------------------------------------------------------------
 
 // --user NAME reads the Diary the store names for that user.
@@ -235,11 +391,14 @@ QString diaryUsage() {
                  u'\n';
         first = false;
     }
-    return usage;
+    return usage + QStringLiteral("       vidorev [--store PATH] diary new --user NAME PATH\n");
 }
 
 int runDiaryCommand(const QStringList &args, SettingsStore &store, QTextStream &out,
                     QTextStream &err, bool showProgress) {
+    // A new Diary is made for a user, not read: it has its own rules.
+    if (args.value(0) == QLatin1String("new"))
+        return runDiaryNew(args.mid(1), store, out, err);
     DiaryCall call{{}, {}, Format::Text, {}, store, out, err, showProgress};
     const auto usage = [&err](const QString &reason) {
         if (!reason.isEmpty())

@@ -4,6 +4,7 @@
 #include "test_env.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -50,7 +51,11 @@ TEST_F(DiaryCommand, UsageErrorsAndFailures) {
         const char *said;
     } cases[] = {
         {{}, 2, "usage:"},
-        {{"jobs"}, 2, "unknown diary command jobs"},
+        {{"jobz"}, 2, "unknown diary command jobz"},
+        {{"workorder", "--user", "ann"}, 2, "a job code of at least two characters"},
+        {{"extract", "--user", "ann", "7"}, 2, "a job code of at least two characters"},
+        {{"merge", "a", "b"}, 2, "two input Diaries and an output"},
+        {{"merge", "--user", "ann", "a", "b", "c"}, 2, "merge takes no --user"},
         {{"totals"}, 2, "either --user NAME or --file PATH"},
         {{"totals", "--user", "ann", "--file", "x"}, 2, "either --user"},
         {{"totals", "--user"}, 2, "--user needs a value"},
@@ -93,3 +98,27 @@ TEST_F(DiaryCommand, TotalsAsTextCsvAndJson) {
 }
 
 } // namespace
+
+TEST_F(DiaryCommand, ReportsAndMergeNameTheFilesTheyWrite) {
+    const QString folder = QFileInfo(m_diary).absolutePath() + u'/';
+    ASSERT_EQ(run({"jobs", "--user", "ann"}), 0) << err.toStdString();
+    EXPECT_EQ(out, folder + "annjobs.txt\n");
+    ASSERT_EQ(run({"workorder", "--user", "ann", "722"}), 0) << err.toStdString();
+    EXPECT_EQ(out, folder + "722.txt\n");
+    // A code that names another folder stays a file name in the chosen one.
+    ASSERT_EQ(run({"extract", "--user", "ann", "../x", "--folder", env.dir()}), 0);
+    EXPECT_EQ(out, env.dir() + "/ann.._x.txt\n");
+    ASSERT_EQ(run({"mine", "--file", m_diary}), 0) << err.toStdString();
+    EXPECT_EQ(out, folder + "diary.tab\n"); // named after the Diary without a user
+    for (const char *name : {"annjobs.txt", "722.txt", "ann.._x.txt", "diary.tab"})
+        EXPECT_TRUE(QFileInfo(folder + name).size() > 0) << name;
+
+    const QString merged = env.filePath("merged.log");
+    ASSERT_EQ(run({"merge", m_diary, m_diary + ".none", merged}), 1);
+    ASSERT_EQ(run({"merge", m_diary, m_diary, merged}), 0) << err.toStdString();
+    EXPECT_EQ(out, "8 lines written to " + merged + "\n");
+    EXPECT_EQ(run({"merge", m_diary, m_diary, merged}), 1);
+    EXPECT_TRUE(err.contains("--force")) << err.toStdString();
+    EXPECT_EQ(run({"merge", m_diary, m_diary, merged, "--force"}), 0);
+    EXPECT_EQ(run({"merge", m_diary, merged, m_diary, "--force"}), 1); // never over an input
+}
