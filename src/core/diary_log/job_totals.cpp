@@ -47,6 +47,18 @@ public:
             return {from + time.msecsSinceStartOfDay() / 1000, day};
         return {QDateTime(QDate::fromJulianDay(day), time).toSecsSinceEpoch(), day};
     }
+    // When the clocks go back, a wall time of the repeated hour names two moments: the first
+    // is at(), this is the second (or at() itself on any other day and hour).
+    Moment secondAt(qint64 day, const QTime &time) {
+        const Moment first = at(day, time);
+        if (midnight(day + 1) - midnight(day) <= kDaySeconds)
+            return first;
+        const qint64 later = first.secs + (midnight(day + 1) - midnight(day) - kDaySeconds);
+        const QDateTime again = QDateTime::fromSecsSinceEpoch(later);
+        if (again.date() == QDate::fromJulianDay(day) && again.time() == time)
+            return {later, day};
+        return first;
+    }
 
 private:
     QHash<qint64, qint64> m_midnights;
@@ -64,9 +76,12 @@ Moment runEnd(LocalDays &days, const Moment &start, const QTime &stop, qint64 mi
     for (;;) {
         const Moment later = days.at(end.day + 1, stop);
         if (qAbs(later.secs - expected) >= qAbs(end.secs - expected))
-            return end;
+            break;
         end = later;
     }
+    // A stop in the repeated hour of the autumn change: the pass its run minutes point at.
+    const Moment second = days.secondAt(end.day, stop);
+    return qAbs(second.secs - expected) < qAbs(end.secs - expected) ? second : end;
 }
 
 // The run of minutes that ended at end, day by day: split at local midnights on real time,

@@ -82,6 +82,8 @@ ReadLog::ReadLog(Services services, QWidget *parent)
                                 QStringLiteral("ReWind logfile"), m_frame);
     m_menu =
         controls::button(QStringLiteral("Command1"), QStringLiteral("Menu"), QString(), m_frame);
+    m_chart = controls::button(QStringLiteral("cmdHoursChart"), QStringLiteral("Hours chart"),
+                               QStringLiteral("A week's hours per job and day"), m_frame);
     // Said while "Last 3 in log" reads a long Diary; hidden otherwise.
     m_progress = new QLabel(m_frame);
     m_progress->setObjectName(QStringLiteral("lblProgress"));
@@ -98,7 +100,7 @@ ReadLog::ReadLog(Services services, QWidget *parent)
     grid->addWidget(m_cashLabel, 4, 2, Qt::AlignRight);
     grid->addWidget(m_cash, 4, 3);
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *b : {m_next, m_skip, m_last, m_rewind, m_menu})
+    for (QPushButton *b : {m_next, m_skip, m_last, m_rewind, m_chart, m_menu})
         buttons->addWidget(b);
     buttons->addStretch();
     grid->addLayout(buttons, 5, 0, 1, 4);
@@ -115,6 +117,7 @@ ReadLog::ReadLog(Services services, QWidget *parent)
     connect(m_last, &QPushButton::clicked, this, [this] { press(Press::LastThree); });
     connect(m_rewind, &QPushButton::clicked, this, &ReadLog::rewind);
     connect(m_menu, &QPushButton::clicked, this, &ReadLog::menu);
+    connect(m_chart, &QPushButton::clicked, this, &ReadLog::chartRequest);
     // Enter in either filter box fetches, as "Next 3" does.
     connect(m_tag, &QLineEdit::returnPressed, this, [this] { press(Press::NextThree); });
     connect(m_date, &QLineEdit::returnPressed, this, [this] { press(Press::NextThree); });
@@ -152,7 +155,7 @@ void ReadLog::setUser(const QString &user) {
     const bool unlocked = m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kLocked,
                                                keys::kYes) == keys::kNo;
     for (QWidget *w :
-         std::initializer_list<QWidget *>{m_tag, m_tagLabel, m_cash, m_cashLabel, m_hours})
+         std::initializer_list<QWidget *>{m_tag, m_tagLabel, m_cash, m_cashLabel, m_hours, m_chart})
         w->setVisible(unlocked);
 }
 

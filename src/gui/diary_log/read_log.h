@@ -38,6 +38,8 @@ public:
 
 signals:
     void menuRequest();
+    // "Hours chart": the week's hours of this user's Diary, where the desk shows totals.
+    void chartRequest();
 
 private:
     enum class Press { NextThree, SkipTen, LastThree };
@@ -74,6 +76,7 @@ private:
     QPushButton *m_last = nullptr;
     QPushButton *m_rewind = nullptr;
     QPushButton *m_menu = nullptr;
+    QPushButton *m_chart = nullptr;
 };
 
 } // namespace vidorev

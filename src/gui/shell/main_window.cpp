@@ -14,6 +14,7 @@
 #include "diary/diary_file.h"
 #include "diary/diary_writer.h"
 #include "diary/event_add.h"
+#include "diary_log/hours_chart.h"
 #include "diary_log/read_log.h"
 #include "notes/note_pad.h"
 #include "notes/scratch_pad.h"
@@ -168,6 +169,9 @@ void MainWindow::buildPanels() {
     m_readLogPanel = new ReadLog(services);
     m_readLogPanel->setObjectName(QStringLiteral("ReadLog1"));
     addPanel(m_readLogPanel);
+    m_hoursChart = new HoursChart;
+    m_hoursChart->setObjectName(QStringLiteral("HoursChart1"));
+    addPanel(m_hoursChart);
     m_adminHat = new AdminHat(services);
     m_adminHat->setObjectName(QStringLiteral("AdminHat1"));
     addPanel(m_adminHat);
@@ -253,6 +257,14 @@ void MainWindow::wire() {
         showTool(m_readLogPanel, kModePanel);
     });
     connect(m_readLogPanel, &ReadLog::menuRequest, this, &MainWindow::showMainMenu);
+    connect(m_readLogPanel, &ReadLog::chartRequest, this, [this] {
+        m_hoursChart->showDiary(
+            m_services.store.get(keys::kAppDiary, user(), keys::kFileKey, keys::kNoDiaryPath),
+            m_services.clock.now().date());
+        showTool(m_hoursChart, kModePanel);
+    });
+    connect(m_hoursChart, &HoursChart::menuRequest, this,
+            [this] { showTool(m_readLogPanel, kModePanel); });
     connect(m_addEvent, &QPushButton::clicked, this, [this] {
         m_eventAdd->setUser(user());
         m_savedMode = m_mode;

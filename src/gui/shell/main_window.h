@@ -25,6 +25,7 @@ class EventAdd;
 class HolidayStrip;
 class NotePad;
 class ReadLog;
+class HoursChart;
 class ScratchPad;
 class TVCalc;
 class TimeLert;
@@ -127,6 +128,7 @@ private:
     DedUzedova *m_jobTracker = nullptr;
     TimeLert *m_alarmBank = nullptr;
     ReadLog *m_readLogPanel = nullptr;
+    HoursChart *m_hoursChart = nullptr;
     AdminHat *m_adminHat = nullptr;
     KeyHold *m_keyHold = nullptr;
     AboutPage *m_aboutPage = nullptr;

@@ -84,7 +84,7 @@ TEST_F(ReadLogTest, ControlsAndTheLockThatHidesTheFilterAndTotals) {
             names << w->accessibleName();
     names.sort();
     EXPECT_EQ(names,
-              (QStringList{"Job/date", "Last 3 in log", "Menu", "Next 3", "RoundPenny1", "Skip 10",
+              (QStringList{"Hours chart", "Job/date", "Last 3 in log", "Menu", "Next 3", "RoundPenny1", "Skip 10",
                            "Text1", "Text2", "Text3", "show only", "total =", "|<<"}));
 }
 

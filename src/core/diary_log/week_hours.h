@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+// A week of hours per job code, Monday to Sunday: what the hours chart draws and the command
+// line's `diary chart` prints.
+namespace vidorev::diary {
+
+// "2026-W49" (ISO 8601 week) -> the Monday that starts it; an invalid date for anything else.
+QDate mondayOfIsoWeek(const QString &text);
+// The ISO week a day falls in: "2026-W49".
+QString isoWeekText(const QDate &day);
+
+struct WeekHours {
+    struct Job {
+        QString code;
+        std::array<qint64, 7> minutes{}; // Monday first
+        qint64 total() const;
+    };
+    QDate monday;
+    QList<Job> jobs; // ordered by code
+    qint64 total() const;
+};
+
+} // namespace vidorev::diary
+
+namespace vidorev::diary {
+
+// The week that starts on monday, read from the Diary at path through the same totals as every
+// other reader. progress(done, total) in bytes; false with error when the Diary cannot be read.
+bool weekHoursOf(const QString &path, const QDate &monday, WeekHours *week, QString *error,
+                 const std::function<void(qint64, qint64)> &progress = {});
+
+} // namespace vidorev::diary

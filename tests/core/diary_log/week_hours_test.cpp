@@ -1,0 +1,16 @@
+#include "diary_log/week_hours.h"
+
+#include <gtest/gtest.h>
+
+using namespace vidorev::diary;
+
+TEST(IsoWeek, NamesTheMondayThatStartsIt) {
+    EXPECT_EQ(mondayOfIsoWeek(QStringLiteral("2026-W49")), QDate(2026, 11, 30));
+    // Week 1 holds January 4th, so it may start in the year before.
+    EXPECT_EQ(mondayOfIsoWeek(QStringLiteral("2026-W01")), QDate(2025, 12, 29));
+    EXPECT_EQ(mondayOfIsoWeek(QStringLiteral("2020-W53")), QDate(2020, 12, 28));
+    for (const char *bad : {"2021-W53", "2026-W00", "2026-49", "W49", ""})
+        EXPECT_FALSE(mondayOfIsoWeek(QString::fromLatin1(bad)).isValid()) << bad;
+    EXPECT_EQ(isoWeekText(QDate(2027, 1, 1)), QStringLiteral("2026-W53"));
+    EXPECT_EQ(isoWeekText(QDate(2026, 12, 6)), QStringLiteral("2026-W49"));
+}
