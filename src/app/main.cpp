@@ -2,6 +2,7 @@
 
 #include "desktop_id.h"
 #include "diary/diary_writer.h"
+#include "diary_log/chart_cli.h"
 #include "diary_log/diary_cli.h"
 #include "platform/settings_cli.h"
 #include "platform/settings_store.h"
@@ -41,7 +42,7 @@ struct Options {
 const char *const kUsage =
     "usage: vidorev [--store PATH] [--screenshot FILE] [/UUSER] [/A]\n"
     "       vidorev [--store PATH] settings get|set|delete|export|import ...\n"
-    "       vidorev [--store PATH] diary totals|jobs|workorder|extract|mine|merge|new ...\n"
+    "       vidorev [--store PATH] diary totals|jobs|workorder|extract|mine|merge|chart|new ...\n"
     "       vidorev --help | --version\n"
     "\n"
     "  /UNAME            start as user NAME (the letters U and A are case-sensitive)\n"
@@ -133,6 +134,22 @@ int runVerb(const Options &o, int argc, char **argv) {
     }
 }
 
+// The chart draws with the window toolkit, on the offscreen platform when there is no display.
+int runChart(const Options &o, int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    try {
+        const auto store = vidorev::SettingsStore::open(storePath(o));
+        return vidorev::runChartCommand(o.verbArgs.mid(1), *store, out, err, QDate::currentDate());
+    } catch (const vidorev::StoreError &e) {
+        err << "vidorev: " << e.what() << '\n';
+        return 1;
+    }
+}
+
 // The installed theme's icon, or the copy built into the program when it runs uninstalled.
 QIcon windowIcon() {
     QIcon builtIn;
@@ -163,6 +180,8 @@ int main(int argc, char **argv) {
         std::printf("Vidorev %s\n", qPrintable(vidorev::Version::current().full()));
         return 0;
     }
+    if (options.diary && options.verbArgs.value(0) == QLatin1String("chart"))
+        return runChart(options, argc, argv);
     if (options.settings || options.diary)
         return runVerb(options, argc, argv);
 

@@ -391,7 +391,10 @@ QString diaryUsage() {
                  u'\n';
         first = false;
     }
-    return usage + QStringLiteral("       vidorev [--store PATH] diary new --user NAME PATH\n");
+    return usage +
+           QStringLiteral("       vidorev [--store PATH] diary chart (--user NAME | --file PATH) "
+                          "[--week 2026-W49] --png FILE\n"
+                          "       vidorev [--store PATH] diary new --user NAME PATH\n");
 }
 
 int runDiaryCommand(const QStringList &args, SettingsStore &store, QTextStream &out,

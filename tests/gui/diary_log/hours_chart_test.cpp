@@ -9,6 +9,7 @@
 #include <QChart>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QStackedBarSeries>
 
 #include <gtest/gtest.h>
@@ -86,4 +87,33 @@ TEST(HoursChart, DrawsEachJobsHoursOnTheDaysTheyFellOn) {
     const QString png = env.filePath(QStringLiteral("week.png"));
     ASSERT_TRUE(saveHoursChartPng(chart.week(), png, &error)) << error.toStdString();
     EXPECT_FALSE(QImage(png).isNull());
+}
+
+TEST(HoursChart, TheCommandLineDrawsTheWeekWithoutADisplay) {
+    test::TestEnv env;
+    const QString diary = env.filePath(QStringLiteral("site.log"));
+    QFile file(diary);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kWeek);
+    file.close();
+    const QString png = env.filePath(QStringLiteral("week.png"));
+    QProcess app;
+    QProcessEnvironment vars = QProcessEnvironment::systemEnvironment();
+    vars.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    vars.insert(QStringLiteral("TZ"), QStringLiteral("America/New_York"));
+    app.setProcessEnvironment(vars);
+    const QStringList common = {QStringLiteral("--store"), env.filePath(QStringLiteral("s.sqlite")),
+                                QStringLiteral("diary"),   QStringLiteral("chart"),
+                                QStringLiteral("--file"),  diary};
+    app.start(QStringLiteral(VIDOREV_APP_PATH),
+              common + QStringList{"--week", "2026-W44", "--png", png});
+    ASSERT_TRUE(app.waitForFinished(30000));
+    EXPECT_EQ(app.exitCode(), 0) << app.readAllStandardError().constData();
+    EXPECT_EQ(QString::fromUtf8(app.readAllStandardOutput()),
+              "2026-W44 written to " + png + "\n722\t2 hours\n800\t2 hours\n900\t8 hours\n");
+    EXPECT_EQ(QImage(png).size(), QSize(900, 520));
+
+    app.start(QStringLiteral(VIDOREV_APP_PATH), common + QStringList{"--week", "2026-W99"});
+    ASSERT_TRUE(app.waitForFinished(30000));
+    EXPECT_EQ(app.exitCode(), 2);
 }
