@@ -138,8 +138,11 @@ TEST_F(ScreenReader, MessagesAreReadByTheirText) {
 // own: repeated rows say which row they are.
 TEST_F(ScreenReader, EveryShowingControlHasAUniqueName) {
     m_env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, QStringLiteral("ann"));
+    // An unlocked desk: the log reader shows its totals and the hours chart.
+    m_env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kLocked, keys::kNo);
     const char *pages[] = {
-        "cmdMainMenu", "cmdHotJobTrack", "cmdDoList", "Command4", "Command2", "cmdCalculator", "cmdSetAlarms",
+        "cmdMainMenu", "cmdHotJobTrack", "cmdDoList", "Command4", "Command2",
+        "Command2/cmdHoursChart|cmdChartBack/Command1", "cmdCalculator", "cmdSetAlarms",
         "cmdTimeZone",
         // The note pad and the scratch pad.
         "cmdHotNotes", "cmdShowPdox",
@@ -160,10 +163,13 @@ TEST_F(ScreenReader, EveryShowingControlHasAUniqueName) {
         press(find("cmdMainMenu"));
         find<QLineEdit>("txtUserId")->setText(QStringLiteral("ann"));
         const QStringList way = QString::fromLatin1(page).split(u'|');
-        const auto walk = [this](const QString &steps) {
-            for (const QString &step : steps.split(u'/', Qt::SkipEmptyParts))
-                if (QWidget *w = findShowing(step))
+        const auto walk = [this, page](const QString &steps) {
+            for (const QString &step : steps.split(u'/', Qt::SkipEmptyParts)) {
+                QWidget *w = findShowing(step);
+                EXPECT_NE(w, nullptr) << page << ": no " << step.toStdString();
+                if (w != nullptr)
                     press(w);
+            }
         };
         walk(way.value(0));
         if (QString::fromLatin1(page) == QLatin1String("cmdSetAlarms"))
