@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -222,4 +224,36 @@ TEST_F(Reports, MinerSharesTheLastCollectorBetweenOverflowingJobs) {
     EXPECT_EQ(rows[2], "J6\tFix printer\t\t 3:40:00 PM \t0\t6\t \r");
     for (int i = 3; i < 8; ++i)
         EXPECT_EQ(code(i), "J" + QByteArray::number(i - 2));
+}
+
+// Random Diaries built from the grammar's pieces crash no report, and every report finishes.
+TEST(ReportsFuzz, RandomDiariesCrashNoReport) {
+    QTemporaryDir dir;
+    const QString diary = dir.filePath(QStringLiteral("fuzz-diary.log"));
+    QRandomGenerator rng(23);
+    const QList<QByteArray> pieces{
+        "[", "]",     "[722]", "[Start]",  "[Stop ]", "[Memo ]",  " {$",        "$} ",
+        "{", "}",     "<",     ">",        "@",       " after ",  "12-04-2026", " 1:15:00 AM ",
+        "9", "1e400", "nan",   "\xFF\xC3", "\r",      "[DoList]", "x"};
+    for (int round = 0; round < 30; ++round) {
+        QByteArray bytes;
+        for (int i = int(rng.bounded(150)); i > 0; --i) {
+            for (int n = int(rng.bounded(10)); n > 0; --n)
+                bytes += pieces[rng.bounded(int(pieces.size()))];
+            bytes += rng.bounded(2) != 0 ? "\r\n" : "\n";
+        }
+        QFile f(diary);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        f.close();
+        const QDateTime now = referenceTime();
+        EXPECT_TRUE(writeJobCodeList(diary, QStringLiteral("ann"), now).ok);
+        EXPECT_TRUE(writeWorkOrder(diary, QStringLiteral("722"), QString(), now).ok);
+        EXPECT_TRUE(
+            writeJobExtract(diary, QString(), QStringLiteral("ann"), QStringLiteral("722")).ok);
+        DataMiner miner;
+        ASSERT_TRUE(miner.open(QStringLiteral("ann"), diary).ok);
+        EXPECT_TRUE(miner.runRest().ok);
+        EXPECT_TRUE(miner.finish().ok);
+    }
 }
