@@ -118,7 +118,8 @@ HoursChart::HoursChart(QWidget *parent)
     m_totals->setHorizontalHeaderLabels({QStringLiteral("Job"), QStringLiteral("Hours")});
     m_totals->verticalHeader()->hide();
     m_totals->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_totals->horizontalHeader()->setStretchLastSection(true);
+    m_totals->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_totals->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_totals->setMaximumWidth(200);
 
     auto *top = new QHBoxLayout;
