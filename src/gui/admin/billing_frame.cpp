@@ -20,19 +20,6 @@ namespace {
 // The reports take a Diary path of more than five characters; anything shorter is no Diary.
 constexpr int kShortestDiaryPath = 6;
 
-QLineEdit *box(const QString &name, const QString &accessibleName) {
-    auto *b = new QLineEdit;
-    b->setObjectName(name);
-    b->setAccessibleName(accessibleName);
-    return b;
-}
-
-QLineEdit *readOut(const QString &name, const QString &accessibleName) {
-    QLineEdit *b = box(name, accessibleName);
-    b->setReadOnly(true);
-    controls::keepReadOnly(b);
-    return b;
-}
 } // namespace
 
 BillingFrame::BillingFrame(Services services, QWidget *parent)
@@ -48,11 +35,11 @@ BillingFrame::BillingFrame(Services services, QWidget *parent)
         nameBox->setAccessibleName(userLabel->text());
         userLabel->setBuddy(nameBox);
     }
-    m_progress = readOut(QStringLiteral("Text8"), QStringLiteral("Progress"));
-    m_spinner = readOut(QStringLiteral("txtSpin"), QStringLiteral("txtSpin"));
+    m_progress = controls::readOnlyBox(QStringLiteral("Text8"), QStringLiteral("Progress"));
+    m_spinner = controls::readOnlyBox(QStringLiteral("txtSpin"), QStringLiteral("txtSpin"));
     m_spinner->setMaximumWidth(m_spinner->fontMetrics().horizontalAdvance(u'W') * 3);
-    m_folder = box(QStringLiteral("Text7"), QStringLiteral("Folder"));
-    m_jobCode = box(QStringLiteral("Text6"), QStringLiteral("Job Code"));
+    m_folder = controls::lineBox(QStringLiteral("Text7"), QStringLiteral("Folder"));
+    m_jobCode = controls::lineBox(QStringLiteral("Text6"), QStringLiteral("Job Code"));
 
     m_jobCodeList = controls::button(QStringLiteral("cmdJCList"), QStringLiteral("List Job Codes"),
                                      QStringLiteral("Each code will be listed once"));

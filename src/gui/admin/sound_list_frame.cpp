@@ -13,15 +13,6 @@
 
 namespace vidorev {
 
-namespace {
-QLineEdit *box(const QString &name, const QString &accessibleName) {
-    auto *b = new QLineEdit;
-    b->setObjectName(name);
-    b->setAccessibleName(accessibleName);
-    return b;
-}
-} // namespace
-
 SoundListFrame::SoundListFrame(Services services, QWidget *parent)
     : QGroupBox(QStringLiteral("Set Alarm Clock SoundFile"), parent)
     , m_services(services) {
@@ -33,12 +24,12 @@ SoundListFrame::SoundListFrame(Services services, QWidget *parent)
     m_slider->setAccessibleName(QStringLiteral("Sound slot"));
     m_slider->setFocusPolicy(Qt::StrongFocus);
     m_slider->setPageStep(1);
-    m_number = box(QStringLiteral("txtSoundNumber"), QStringLiteral("Sound number"));
+    m_number = controls::lineBox(QStringLiteral("txtSoundNumber"), QStringLiteral("Sound number"));
     m_number->setReadOnly(true);
     controls::keepReadOnly(m_number);
     m_number->setMaximumWidth(m_number->fontMetrics().horizontalAdvance(u'0') * 6);
-    m_name = box(QStringLiteral("Text9"), QStringLiteral("Sound name"));
-    m_path = box(QStringLiteral("Text5"), QStringLiteral("Sound file"));
+    m_name = controls::lineBox(QStringLiteral("Text9"), QStringLiteral("Sound name"));
+    m_path = controls::lineBox(QStringLiteral("Text5"), QStringLiteral("Sound file"));
     m_picker = new FileHooker;
     m_picker->setObjectName(QStringLiteral("FileHooker1"));
 

@@ -20,17 +20,8 @@ namespace vidorev {
 
 namespace {
 
-QLineEdit *lineBox(const QString &name, const QString &accessibleName, QWidget *parent) {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setAccessibleName(accessibleName);
-    return box;
-}
-
 QLineEdit *resultBox(const QString &name, const QString &accessibleName, QWidget *parent) {
-    QLineEdit *box = lineBox(name, accessibleName, parent);
-    box->setReadOnly(true);
-    controls::keepReadOnly(box);
+    QLineEdit *box = controls::readOnlyBox(name, accessibleName, parent);
     // Shaded like the money boxes that show results.
     QPalette shaded = box->palette();
     shaded.setColor(QPalette::Base, shaded.color(QPalette::Button));
@@ -64,8 +55,10 @@ CreditMath::CreditMath(QWidget *parent)
     m_apr = new PerCentBox(m_frame1);
     m_apr->setObjectName(QStringLiteral("APR"));
     m_apr->box()->setAccessibleName(QStringLiteral("Annual percentage rate"));
-    m_principal = lineBox(QStringLiteral("Principal"), QStringLiteral("Amount Financed"), m_frame1);
-    m_periods = lineBox(QStringLiteral("Periods"), QStringLiteral("Monthly payments"), m_frame1);
+    m_principal =
+        controls::lineBox(QStringLiteral("Principal"), QStringLiteral("Amount Financed"), m_frame1);
+    m_periods =
+        controls::lineBox(QStringLiteral("Periods"), QStringLiteral("Monthly payments"), m_frame1);
     m_payAmount = new RoundPenny(m_frame1);
     m_payAmount->setObjectName(QStringLiteral("PayAmount"));
     m_payAmount->setLocked(true);
@@ -73,8 +66,8 @@ CreditMath::CreditMath(QWidget *parent)
     m_totalPay =
         resultBox(QStringLiteral("TotalPay"), QStringLiteral("Total of Payments"), m_frame1);
     m_cost = resultBox(QStringLiteral("Cost"), QStringLiteral("Cost of credit"), m_frame1);
-    m_earlyPay =
-        lineBox(QStringLiteral("EarlyPay"), QStringLiteral("If paid off at payment"), m_frame1);
+    m_earlyPay = controls::lineBox(QStringLiteral("EarlyPay"),
+                                   QStringLiteral("If paid off at payment"), m_frame1);
     m_payOff = new RoundPenny(m_frame1);
     m_payOff->setObjectName(QStringLiteral("PayOff"));
     m_payOff->setLocked(true);

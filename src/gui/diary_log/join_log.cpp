@@ -17,14 +17,6 @@ namespace vidorev {
 namespace {
 const QString kMergeCaption = QStringLiteral("Merge Files Now");
 
-QLineEdit *chosenBox(const QString &name, const QString &accessibleName) {
-    auto *box = new QLineEdit;
-    box->setObjectName(name);
-    box->setAccessibleName(accessibleName);
-    box->setReadOnly(true);
-    controls::keepReadOnly(box);
-    return box;
-}
 } // namespace
 
 JoinLog::JoinLog(Services services, QWidget *parent)
@@ -39,9 +31,9 @@ JoinLog::JoinLog(Services services, QWidget *parent)
     auto *lock1 = controls::button(QStringLiteral("Lock1"), QStringLiteral("InFile 1"));
     auto *lock2 = controls::button(QStringLiteral("Lock2"), QStringLiteral("InFile 2"));
     auto *lock3 = controls::button(QStringLiteral("Lock3"), QStringLiteral("OutFile"));
-    m_shown1 = chosenBox(QStringLiteral("txtInFile1"), QStringLiteral("Input file 1"));
-    m_shown2 = chosenBox(QStringLiteral("txtInFile2"), QStringLiteral("Input file 2"));
-    m_shownOut = chosenBox(QStringLiteral("txtOutFile"), QStringLiteral("Output file"));
+    m_shown1 = controls::readOnlyBox(QStringLiteral("txtInFile1"), QStringLiteral("Input file 1"));
+    m_shown2 = controls::readOnlyBox(QStringLiteral("txtInFile2"), QStringLiteral("Input file 2"));
+    m_shownOut = controls::readOnlyBox(QStringLiteral("txtOutFile"), QStringLiteral("Output file"));
 
     m_execute = controls::button(QStringLiteral("Execute"), kMergeCaption);
     // Wide enough for the progress captions, so the button does not jump while it counts.

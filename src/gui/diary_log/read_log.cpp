@@ -18,20 +18,6 @@ namespace vidorev {
 
 namespace {
 
-QLineEdit *lineBox(const QString &name, const QString &accessibleName, QWidget *parent) {
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setAccessibleName(accessibleName);
-    return box;
-}
-
-QLineEdit *readOnlyBox(const QString &name, const QString &accessibleName, QWidget *parent) {
-    QLineEdit *box = lineBox(name, accessibleName, parent);
-    box->setReadOnly(true);
-    controls::keepReadOnly(box);
-    return box;
-}
-
 // A Diary line from its start: a long line shows what it is, not how it ends.
 void showLine(QLineEdit *box, const QString &text) {
     controls::showText(box, text);
@@ -47,17 +33,17 @@ ReadLog::ReadLog(Services services, QWidget *parent)
     m_frame = controls::frame(QStringLiteral("Frame1"), QStringLiteral("Diary Browser"), this);
     for (int i = 0; i < 3; ++i) {
         const QString name = QStringLiteral("Text%1").arg(i + 1);
-        m_lines[i] = readOnlyBox(name, name, m_frame);
+        m_lines[i] = controls::readOnlyBox(name, name, m_frame);
     }
 
     m_tagLabel = new QLabel(QStringLiteral("show only "), m_frame);
     m_tagLabel->setObjectName(QStringLiteral("Label1"));
-    m_tag = lineBox(QStringLiteral("Text4"), QStringLiteral("show only"), m_frame);
+    m_tag = controls::lineBox(QStringLiteral("Text4"), QStringLiteral("show only"), m_frame);
     m_tag->setToolTip(QStringLiteral("Diary entries will be filtered by any entry here"));
     m_tagLabel->setBuddy(m_tag);
     auto *dateLabel = new QLabel(QStringLiteral("Job/date"), m_frame);
     dateLabel->setObjectName(QStringLiteral("Label3"));
-    m_date = lineBox(QStringLiteral("txtDateSel"), QStringLiteral("Job/date"), m_frame);
+    m_date = controls::lineBox(QStringLiteral("txtDateSel"), QStringLiteral("Job/date"), m_frame);
     m_date->setToolTip(QStringLiteral("Only show this date"));
     dateLabel->setBuddy(m_date);
 
@@ -68,7 +54,7 @@ ReadLog::ReadLog(Services services, QWidget *parent)
     m_hours->setLocked(true);
     m_cashLabel = new QLabel(QStringLiteral("total ="), m_frame);
     m_cashLabel->setObjectName(QStringLiteral("Label2"));
-    m_cash = readOnlyBox(QStringLiteral("Text5"), QStringLiteral("total ="), m_frame);
+    m_cash = controls::readOnlyBox(QStringLiteral("Text5"), QStringLiteral("total ="), m_frame);
     m_cash->setToolTip(QStringLiteral("Total cash-flow recorded"));
     m_cashLabel->setBuddy(m_cash);
 

@@ -97,4 +97,18 @@ bool wholeValueSet(const QLineEdit *box) {
     return !box->isModified();
 }
 
+QLineEdit *lineBox(const QString &name, const QString &accessibleName, QWidget *parent) {
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QLineEdit *readOnlyBox(const QString &name, const QString &accessibleName, QWidget *parent) {
+    QLineEdit *box = lineBox(name, accessibleName, parent);
+    box->setReadOnly(true);
+    keepReadOnly(box);
+    return box;
+}
+
 } // namespace vidorev::controls

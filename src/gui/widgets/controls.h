@@ -18,6 +18,12 @@ QGroupBox *frame(const QString &name, const QString &title, QWidget *parent = nu
 // Fills a help frame with its text ("Label2") and its "OK" button ("Command3"), which it returns.
 QPushButton *fillHelpFrame(QGroupBox *frame, const QString &text);
 
+// A text box named for tests and scripts, announced by a screen reader as accessibleName.
+QLineEdit *lineBox(const QString &name, const QString &accessibleName, QWidget *parent = nullptr);
+// The same, read-only for every way in (keepReadOnly): a read-out that only showText changes.
+QLineEdit *readOnlyBox(const QString &name, const QString &accessibleName,
+                       QWidget *parent = nullptr);
+
 // Gives every named control inside row its row in its accessible name ("Alarm 3 time"), so a
 // screen reader tells repeated rows apart. A control's own part of the name is taken from
 // setRowPart, or else from its accessible name the first time; an empty part names the control

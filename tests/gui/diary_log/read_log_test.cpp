@@ -83,9 +83,9 @@ TEST_F(ReadLogTest, ControlsAndTheLockThatHidesTheFilterAndTotals) {
         if ((w->focusPolicy() & Qt::TabFocus) && !w->focusProxy())
             names << w->accessibleName();
     names.sort();
-    EXPECT_EQ(names,
-              (QStringList{"Hours chart", "Job/date", "Last 3 in log", "Menu", "Next 3", "RoundPenny1", "Skip 10",
-                           "Text1", "Text2", "Text3", "show only", "total =", "|<<"}));
+    EXPECT_EQ(names, (QStringList{"Hours chart", "Job/date", "Last 3 in log", "Menu", "Next 3",
+                                  "RoundPenny1", "Skip 10", "Text1", "Text2", "Text3", "show only",
+                                  "total =", "|<<"}));
 }
 
 TEST_F(ReadLogTest, EnterInTheTagBoxShowsThreeLinesAndTheTotalsRewindClears) {
