@@ -60,6 +60,19 @@ QString hoursText(qint64 minutes) {
            QStringLiteral(" Hours");
 }
 
+// Every report's start: the checks, then the Diary opened for reading and the output for
+// writing. Empty when the report may go on; otherwise why not, and no file was touched.
+QString start(const QString &diaryPath, const QString *jobCode, const QString &output,
+              ReportFile::Mode mode, LineReader &in, ReportFile &out) {
+    if (QString why = refusal(diaryPath, jobCode); !why.isEmpty())
+        return why;
+    if (!in.open(diaryPath))
+        return in.error();
+    if (!out.open(output, mode))
+        return out.error();
+    return {};
+}
+
 ReportResult finish(ReportFile &out, const LineReader &in) {
     if (!in.error().isEmpty()) {
         out.cancel();
@@ -89,14 +102,11 @@ QString jobExtractPath(const QString &diaryPath, const QString &folder, const QS
 ReportResult writeJobCodeList(const QString &diaryPath, const QString &user, const QDateTime &now,
                               const ReportProgress &progress) {
     const QString output = jobListPath(diaryPath, user);
-    if (const QString why = refusal(diaryPath, nullptr); !why.isEmpty())
-        return failed(output, why);
     LineReader in;
-    if (!in.open(diaryPath))
-        return failed(output, in.error());
     ReportFile out;
-    if (!out.open(output, ReportFile::Mode::Replace))
-        return failed(output, out.error());
+    if (const QString why = start(diaryPath, nullptr, output, ReportFile::Mode::Replace, in, out);
+        !why.isEmpty())
+        return failed(output, why);
 
     out.line(QByteArrayView());
     out.line(QByteArrayView("\t------------------\t------------------"));
@@ -136,14 +146,11 @@ ReportResult writeWorkOrder(const QString &diaryPath, const QString &jobCode,
                             const QString &companyName, const QDateTime &now,
                             const ReportProgress &progress) {
     const QString output = workOrderPath(diaryPath, jobCode);
-    if (const QString why = refusal(diaryPath, &jobCode); !why.isEmpty())
-        return failed(output, why);
     LineReader in;
-    if (!in.open(diaryPath))
-        return failed(output, in.error());
     ReportFile out;
-    if (!out.open(output, ReportFile::Mode::Append))
-        return failed(output, out.error());
+    if (const QString why = start(diaryPath, &jobCode, output, ReportFile::Mode::Append, in, out);
+        !why.isEmpty())
+        return failed(output, why);
 
     // Runs nest: a run started inside a running one is collected one level deeper.
     std::array<JobCollector, kNestedRuns> runs;
@@ -211,14 +218,11 @@ ReportResult writeWorkOrder(const QString &diaryPath, const QString &jobCode,
 ReportResult writeJobExtract(const QString &diaryPath, const QString &folder, const QString &user,
                              const QString &jobCode, const ReportProgress &progress) {
     const QString output = jobExtractPath(diaryPath, folder, user, jobCode);
-    if (const QString why = refusal(diaryPath, &jobCode); !why.isEmpty())
-        return failed(output, why);
     LineReader in;
-    if (!in.open(diaryPath))
-        return failed(output, in.error());
     ReportFile out;
-    if (!out.open(output, ReportFile::Mode::Replace))
-        return failed(output, out.error());
+    if (const QString why = start(diaryPath, &jobCode, output, ReportFile::Mode::Replace, in, out);
+        !why.isEmpty())
+        return failed(output, why);
 
     const QByteArray needle = codeNeedle(jobCode);
     qint64 minutes = 0;
