@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,13 +40,28 @@ AppendResult appendLines(const QString &path, const QStringList &lines, QString 
                                                   QString::fromLocal8Bit(strerror(errno)));
         return AppendResult::Failed;
     };
-    // No O_CREAT: a Diary is made by the administration panel, never by a writer.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    // No O_CREAT: a Diary is made by the administration panel, never by a writer. Read as well,
+    // to see how the last line ends.
+    const QByteArray name = QFile::encodeName(path);
+    int fd = ::open(name.constData(), O_RDWR | O_APPEND | O_CLOEXEC);
+    if (fd < 0 && errno == EACCES) // a Diary its owner may add to but not read
+        fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (fd < 0)
         return errno == ENOENT ? AppendResult::Missing : failWith("open");
-    // O_APPEND makes each write land whole at the end, even with another process appending.
+    // O_APPEND makes each write land whole at the end, even with another process appending; the
+    // lock keeps another Vidorev's write from landing between the look at the last byte below
+    // and this write (it is held for one write and a sync).
+    ::flock(fd, LOCK_EX);
     struct stat before {};
     ::fstat(fd, &before);
+    // A last line left without its end (an editor, a copy cut short) is ended first, so the
+    // record does not run into it; that line itself stays as it was.
+    if (char last = 0; before.st_size > 0 && ::pread(fd, &last, 1, before.st_size - 1) == 1) {
+        if (last == '\r')
+            buffer.prepend('\n');
+        else if (last != '\n')
+            buffer.prepend("\r\n");
+    }
     const char *data = buffer.constData();
     qsizetype left = buffer.size();
     while (left > 0) {

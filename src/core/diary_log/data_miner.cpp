@@ -28,7 +28,7 @@ ReportResult DataMiner::open(const QString &user, const QString &diaryPath) {
         return ReportResult{false, output, QStringLiteral("no Diary at \"%1\"").arg(diaryPath)};
     if (!m_reader.open(diaryPath))
         return ReportResult{false, output, m_reader.error()};
-    if (!m_out.open(output, ReportFile::Mode::Replace)) {
+    if (!m_out.open(output, ReportFile::Mode::Replace, diaryPath)) {
         m_reader.close();
         return ReportResult{false, output, m_out.error()};
     }

@@ -6,6 +6,8 @@
 #include "diary_log/line_reader.h"
 #include "platform/text_forms.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QList>
 
 #include <array>
@@ -68,7 +70,11 @@ QString start(const QString &diaryPath, const QString *jobCode, const QString &o
         return why;
     if (!in.open(diaryPath))
         return in.error();
-    if (!out.open(output, mode))
+    // An extract's folder is made when missing, readable by its owner only like the Diary's lines.
+    if (QString why;
+        !QFileInfo(output).dir().exists() && !files::makeFolder(QFileInfo(output).path(), &why))
+        return why;
+    if (!out.open(output, mode, diaryPath))
         return out.error();
     return {};
 }

@@ -2,11 +2,11 @@
 
 #include "diary_log/line_parse.h"
 #include "diary_log/line_reader.h"
+#include "platform/file_output.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstring>
 #include <sys/stat.h>
@@ -105,6 +105,9 @@ MergeResult LogMerge::check(bool replaceExisting) const {
                            QStringLiteral("%1 is one of the inputs: choose another output file")
                                .arg(m_output));
     }
+    // A link at the output's name is never written through, with --force or without.
+    if (const QString why = files::outputRefusal(m_output, {m_input1, m_input2}); !why.isEmpty())
+        return refused(S::OutputRefused, why);
     if (out.exists() && !replaceExisting)
         return refused(S::OutputExists, QStringLiteral("%1 already exists").arg(m_output));
     return {};
@@ -125,17 +128,17 @@ MergeResult LogMerge::run(bool replaceExisting, const Progress &progress) const 
     }
     const qint64 total = one.reader.size() + two.reader.size();
 
-    QSaveFile out(m_output);
-    if (!out.open(QIODevice::WriteOnly))
-        return refused(S::WriteFailed,
-                       QStringLiteral("cannot write %1: %2").arg(m_output, out.errorString()));
+    // No wider open than the narrower of the two Diaries it copies.
+    files::ReplaceFile out;
+    if (!out.open(m_output, files::outputMode({m_input1, m_input2}), {m_input1, m_input2}))
+        return refused(S::WriteFailed, out.error());
 
     QByteArray buffer;
     buffer.reserve(kFlushBytes + 4096);
     bool writeFailed = false;
     int writing = 1;
     const auto flush = [&] {
-        if (!writeFailed && out.write(buffer) != buffer.size())
+        if (!writeFailed && !out.write(buffer))
             writeFailed = true;
         buffer.resize(0); // keeps its room: no fresh pages for every block
         if (progress)
@@ -176,14 +179,13 @@ MergeResult LogMerge::run(bool replaceExisting, const Progress &progress) const 
 
     for (const Pending *p : {&one, &two}) {
         if (!p->reader.error().isEmpty()) {
-            out.cancelWriting();
+            out.cancel();
             return refused(S::InputUnreadable, p->reader.error());
         }
     }
     if (writeFailed || !out.commit())
         return refused(S::WriteFailed,
-                       QStringLiteral("writing %1 failed (%2); it was left as it was")
-                           .arg(m_output, out.errorString()));
+                       QStringLiteral("%1 (%2 was left as it was)").arg(out.error(), m_output));
     return result;
 }
 

@@ -26,8 +26,9 @@ struct MergeResult {
         InputUnreadable, // an input is missing, a folder or cannot be read
         OutputIsInput,   // the output is one of the inputs, or a link to one
         OutputIsFolder,
-        OutputExists, // and replacing it was not asked for
-        WriteFailed,  // nothing was written over the output
+        OutputRefused, // a link or anything but a plain file: never written, even with force
+        OutputExists,  // and replacing it was not asked for
+        WriteFailed,   // nothing was written over the output
     };
     Status status = Status::Done;
     QString message; // why, naming the file; empty when done

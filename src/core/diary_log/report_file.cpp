@@ -3,14 +3,7 @@
 #include "platform/text_forms.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace vidorev::diary {
 namespace {
@@ -23,10 +16,6 @@ bool unsafe(QChar ch) {
     if (u < 0x20 || u == 0x7F || (u >= 0x80 && u <= 0x9F) || u == 0x2028 || u == 0x2029)
         return true;
     return QStringView(u"/\\:*?\"<>|").contains(ch);
-}
-
-QString systemError() {
-    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 } // namespace
@@ -83,26 +72,19 @@ ReportFile::~ReportFile() {
     cancel();
 }
 
-bool ReportFile::open(const QString &path, Mode mode) {
+bool ReportFile::open(const QString &path, Mode mode, const QString &source) {
     cancel();
     m_mode = mode;
     m_path = path;
     m_error.clear();
     m_buffer.clear();
-    if (mode == Mode::Replace) {
-        m_save = std::make_unique<QSaveFile>(path);
-        // Unbuffered: this class buffers, and a buffered QSaveFile can lose a failed last
-        // write (a full disk) and still commit an empty file over the old one.
-        if (!m_save->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-            m_error = QStringLiteral("cannot create %1: %2").arg(path, m_save->errorString());
-            m_save.reset();
-            return false;
-        }
-    } else {
-        m_fd = ::open(QFile::encodeName(path).constData(),
-                      O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-        if (m_fd < 0)
-            return fail(QStringLiteral("cannot open %1 to add to it").arg(path));
+    const QStringList sources{source};
+    const mode_t bits = files::outputMode(sources);
+    const bool opened = mode == Mode::Replace ? m_new.open(path, bits, sources)
+                                              : m_append.open(path, bits, sources);
+    if (!opened) {
+        m_error = mode == Mode::Replace ? m_new.error() : m_append.error();
+        return false;
     }
     m_open = true;
     return true;
@@ -117,66 +99,33 @@ void ReportFile::line(QByteArrayView bytes) {
         flush();
 }
 
-bool ReportFile::fail(const QString &what) {
-    if (m_error.isEmpty())
-        m_error = what + QStringLiteral(": ") + systemError();
-    return false;
-}
-
 bool ReportFile::flush() {
     if (m_buffer.isEmpty() || !m_error.isEmpty())
         return m_error.isEmpty();
-    if (m_mode == Mode::Replace) {
-        if (m_save->write(m_buffer) != m_buffer.size()) {
-            m_error = QStringLiteral("writing %1 failed: %2").arg(m_path, m_save->errorString());
-            return false;
-        }
-    } else {
-        const char *data = m_buffer.constData();
-        qsizetype left = m_buffer.size();
-        while (left > 0) {
-            const ssize_t written = ::write(m_fd, data, size_t(left));
-            if (written < 0 && errno == EINTR)
-                continue;
-            if (written < 0)
-                return fail(QStringLiteral("writing %1 failed").arg(m_path));
-            data += written;
-            left -= written;
-        }
-    }
-    m_buffer.clear();
-    return true;
+    const bool ok = m_mode == Mode::Replace ? m_new.write(m_buffer) : m_append.write(m_buffer);
+    if (!ok)
+        m_error = m_mode == Mode::Replace ? m_new.error() : m_append.error();
+    m_buffer.resize(0); // keeps its room for the next block
+    return ok;
 }
 
 bool ReportFile::commit() {
     if (!m_open)
         return false;
-    bool ok = flush();
-    if (m_mode == Mode::Replace) {
-        if (ok && !m_save->commit()) {
-            m_error = QStringLiteral("cannot replace %1: %2").arg(m_path, m_save->errorString());
-            ok = false;
-        }
-        m_save.reset(); // uncommitted: the temporary file goes, the old report stays
-    } else {
-        if (ok && ::fsync(m_fd) != 0)
-            ok = fail(QStringLiteral("syncing %1 failed").arg(m_path));
-        if (::close(m_fd) != 0 && ok)
-            ok = fail(QStringLiteral("closing %1 failed").arg(m_path));
-        m_fd = -1;
-    }
     m_open = false;
+    if (!flush()) {
+        cancel();
+        return false;
+    }
+    const bool ok = m_mode == Mode::Replace ? m_new.commit() : m_append.commit();
+    if (!ok)
+        m_error = m_mode == Mode::Replace ? m_new.error() : m_append.error();
     return ok;
 }
 
 void ReportFile::cancel() {
-    if (m_save) {
-        m_save->cancelWriting();
-        m_save.reset();
-    }
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
+    m_new.cancel();
+    m_append.cancel();
     m_open = false;
     m_buffer.clear();
 }

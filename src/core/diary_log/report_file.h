@@ -5,10 +5,9 @@
 #include <QDateTime>
 #include <QString>
 
-#include <functional>
-#include <memory>
+#include "platform/file_output.h"
 
-class QSaveFile;
+#include <functional>
 
 // What the billing reports share: where their files go, how those files are written, and what a
 // report run hands back to whoever started it.
@@ -44,24 +43,26 @@ QString reportPath(const QString &folder, const QString &name);
 QString reportDateTime(const QDateTime &at);
 
 // One report's output, buffered: either made anew (the old file is replaced only when commit()
-// succeeds) or appended to durably (created when missing; commit() syncs it to disk). Lines end
-// with CR LF, as the Diary's do.
+// succeeds) or appended to whole (created when missing; a failure takes the file back to what it
+// was). Never written through a link nor over the Diary it is made from, and no more readable
+// than that Diary. Lines end with CR LF, as the Diary's do.
 class ReportFile {
 public:
     enum class Mode { Replace, Append };
 
     ReportFile();
-    ~ReportFile(); // without commit(): a new file is dropped, an append keeps what reached disk
+    ~ReportFile(); // without commit(): nothing of this report stays
     ReportFile(const ReportFile &) = delete;
     ReportFile &operator=(const ReportFile &) = delete;
 
-    bool open(const QString &path, Mode mode);
+    // source: the Diary the report is made from.
+    bool open(const QString &path, Mode mode, const QString &source);
     bool isOpen() const { return m_open; }
     void line(QByteArrayView bytes);
     void textLine(const QString &text) { line(QByteArrayView(text.toUtf8())); }
     // Writes the rest, then renames into place or syncs. False with error() on any failure.
     bool commit();
-    // Drops a new file; closes an appended one.
+    // Drops what this report wrote.
     void cancel();
 
     QString path() const { return m_path; }
@@ -69,13 +70,12 @@ public:
 
 private:
     bool flush();
-    bool fail(const QString &what);
 
     Mode m_mode = Mode::Replace;
     QString m_path;
     QString m_error;
-    std::unique_ptr<QSaveFile> m_save;
-    int m_fd = -1;
+    files::ReplaceFile m_new;
+    files::AppendFile m_append;
     bool m_open = false;
     QByteArray m_buffer;
 };

@@ -1,7 +1,8 @@
 #include "todo/list_files.h"
 
+#include "platform/file_output.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace vidorev::todo {
@@ -126,20 +127,13 @@ std::optional<QStringList> readTaskFile(const QString &path, int maxLines, QStri
 }
 
 bool writeLinesSafely(const QString &path, const QStringList &lines, QString *error) {
-    QSaveFile file(path);
-    // Unbuffered, so that a refused write (a full disk) is seen here rather than lost in a
-    // flush that commit() does not check.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
     QByteArray bytes;
     for (const QString &line : lines)
         bytes += line.toUtf8() + "\r\n";
-    // commit() syncs the temporary file to disk before it renames it over the old one.
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(path, file.errorString());
-        file.cancelWriting();
+    // The lists come from the store, which only its owner reads; so do the files made of them.
+    files::ReplaceFile file;
+    if (!file.open(path, files::outputMode({})) || !file.write(bytes) || !file.commit()) {
+        *error = file.error();
         return false;
     }
     return true;

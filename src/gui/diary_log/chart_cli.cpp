@@ -60,7 +60,7 @@ int runChartCommand(const QStringList &args, SettingsStore &store, QTextStream &
     diary::WeekHours hours;
     QString error;
     if (!diary::weekHoursOf(path, monday, &hours, &error) ||
-        !saveHoursChartPng(hours, png, &error)) {
+        !saveHoursChartPng(hours, png, path, &error)) {
         err << "vidorev: " << error << '\n';
         return 1;
     }

@@ -1,11 +1,13 @@
 #include "diary_log/hours_chart.h"
 
+#include "platform/file_output.h"
 #include "platform/text_forms.h"
 #include "widgets/background_run.h"
 #include "widgets/controls.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QHBoxLayout>
@@ -13,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStackedBarSeries>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -72,15 +73,21 @@ QChart *buildHoursChart(const diary::WeekHours &week) {
     return chart;
 }
 
-bool saveHoursChartPng(const diary::WeekHours &week, const QString &path, QString *error) {
+bool saveHoursChartPng(const diary::WeekHours &week, const QString &path, const QString &diaryPath,
+                       QString *error) {
     QChartView view(buildHoursChart(week));
     view.setRenderHint(QPainter::Antialiasing);
     view.resize(900, 520);
-    const QImage image = view.grab().toImage();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    view.grab().toImage().save(&buffer, "PNG");
+    // The chart tells of the Diary's hours: no more readable than the Diary.
+    files::ReplaceFile file;
+    if (!file.open(path, files::outputMode({diaryPath}), {diaryPath}) || !file.write(png) ||
+        !file.commit()) {
         if (error != nullptr)
-            *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+            *error = file.error();
         return false;
     }
     return true;

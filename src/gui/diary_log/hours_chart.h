@@ -20,8 +20,9 @@ class BackgroundRun;
 
 // The chart drawn for a week: one stacked bar a day, one colour a job code, in hours.
 QChart *buildHoursChart(const diary::WeekHours &week);
-// The same picture as a PNG file, written whole or not at all.
-bool saveHoursChartPng(const diary::WeekHours &week, const QString &path, QString *error);
+// The same picture as a PNG file made from the Diary at diaryPath, written whole or not at all.
+bool saveHoursChartPng(const diary::WeekHours &week, const QString &path, const QString &diaryPath,
+                       QString *error);
 
 // Hours at a glance: a week of the user's Diary as stacked bars per job code and day, with the
 // week's total per job beside it.

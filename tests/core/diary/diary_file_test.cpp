@@ -50,8 +50,14 @@ TEST(DiaryFile, AppendNeverCreatesADiaryAndEndsLinesWithCrLf) {
     EXPECT_EQ(diary::appendLines(path, {"one", "two"}), diary::AppendResult::Appended);
     EXPECT_EQ(diary::appendLines(path, {"three"}), diary::AppendResult::Appended);
     QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
     EXPECT_EQ(f.readAll(), "one\r\ntwo\r\nthree\r\n");
+    // A last line left open (an editor, a cut copy) is ended first, and stays as it was.
+    f.write("edited @ 4:00:00 PM 12-04-2026");
+    f.close();
+    EXPECT_EQ(diary::appendLines(path, {"four"}), diary::AppendResult::Appended);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "one\r\ntwo\r\nthree\r\nedited @ 4:00:00 PM 12-04-2026\r\nfour\r\n");
 }
 
 TEST(DiaryFile, AWriteTheDiskRefusesIsAFailureNotASuccess) {

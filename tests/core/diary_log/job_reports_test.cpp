@@ -148,26 +148,6 @@ TEST_F(Reports, NothingIsTouchedWithoutADiaryOrACode) {
     EXPECT_EQ(files(), QStringList{"diary.log"});
 }
 
-TEST_F(Reports, AFailedWriteKeepsTheOldReportOrSaysSo) {
-    writeDiary({start("722"), stop("722", 90)});
-    QFile old(file("ann722.txt"));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old extract\r\n");
-    old.close();
-    ReportResult r;
-    {
-        FullDisk full;
-        r = writeJobExtract(diary, QString(), "ann", "722");
-    }
-    EXPECT_FALSE(r.ok);
-    EXPECT_FALSE(r.error.isEmpty());
-    EXPECT_EQ(read(file("ann722.txt")), "old extract\r\n");
-
-    // A work order cannot be added to a folder.
-    QDir(dir.path()).mkdir(QStringLiteral("722.txt"));
-    EXPECT_FALSE(writeWorkOrder(diary, "722", "Acme", referenceTime()).ok);
-}
-
 TEST_F(Reports, MinerWritesMemoRowsThenJobRows) {
     writeDiary({"[Vidorev][Memo]<UpGrade> Loging for User ann is Vidorev Revision 1 @ 1:00 PM "
                 "01-02-2026",

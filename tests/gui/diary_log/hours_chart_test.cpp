@@ -8,6 +8,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QStackedBarSeries>
@@ -85,8 +86,9 @@ TEST(HoursChart, DrawsEachJobsHoursOnTheDaysTheyFellOn) {
     // The same week from the command line's picture.
     QString error;
     const QString png = env.filePath(QStringLiteral("week.png"));
-    ASSERT_TRUE(saveHoursChartPng(chart.week(), png, &error)) << error.toStdString();
+    ASSERT_TRUE(saveHoursChartPng(chart.week(), png, QString(), &error)) << error.toStdString();
     EXPECT_FALSE(QImage(png).isNull());
+    EXPECT_FALSE(QFileInfo(png).permission(QFile::ReadOther)); // the Diary's hours stay private
 }
 
 TEST(HoursChart, TheCommandLineDrawsTheWeekWithoutADisplay) {
