@@ -119,12 +119,16 @@ int runVerb(const Options &o, int argc, char **argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QString first = o.verbArgs.value(0);
-    if (o.diary && (first == QLatin1String("--help") || first == QLatin1String("-h"))) {
-        out << vidorev::diaryUsage();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        out << (o.diary ? vidorev::diaryUsage() : vidorev::settingsUsage());
         return 0;
     }
+    // Reading the store, or copying it out, makes no store where there was none.
+    const bool reading =
+        o.settings && (first == QLatin1String("get") || first == QLatin1String("export"));
     try {
-        const auto store = vidorev::SettingsStore::open(storePath(o));
+        const auto store = reading ? vidorev::SettingsStore::openForReading(storePath(o))
+                                   : vidorev::SettingsStore::open(storePath(o));
         if (!o.diary)
             return vidorev::runSettingsCommand(o.verbArgs, *store, out, err);
         return vidorev::runDiaryCommand(o.verbArgs, *store, out, err, isatty(STDERR_FILENO));
@@ -150,6 +154,22 @@ int runChart(const Options &o, int argc, char **argv) {
     }
 }
 
+// The offscreen platform warns on every window it cannot size by hints; that says nothing to
+// the user, and standard error is kept for the program's own messages.
+QtMessageHandler g_defaultMessages = nullptr;
+void quietMessages(QtMsgType type, const QMessageLogContext &context, const QString &text) {
+    if (type == QtWarningMsg && text.contains(QLatin1String("does not support propagateSizeHints")))
+        return;
+    g_defaultMessages(type, context, text);
+}
+
+// The window needs a display; without one Qt would abort and suggest reinstalling.
+bool displayAvailable() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 // The installed theme's icon, or the copy built into the program when it runs uninstalled.
 QIcon windowIcon() {
     QIcon builtIn;
@@ -167,6 +187,7 @@ int main(int argc, char **argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Vidorev"));
     QCoreApplication::setApplicationVersion(vidorev::Version::current().full());
 
+    g_defaultMessages = qInstallMessageHandler(quietMessages);
     const Options options = parse(argc, argv);
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "vidorev: %s\n%s", qPrintable(options.error), kUsage);
@@ -188,6 +209,14 @@ int main(int argc, char **argv) {
     // A screenshot needs no display.
     if (!options.screenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!displayAvailable()) {
+        std::fputs("vidorev: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set), so "
+                   "the window cannot open.\n"
+                   "`vidorev --help` lists the commands that run without one (settings, diary, "
+                   "--screenshot).\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     // The desktop matches the window to its menu entry by this name (Wayland's app id).
     QGuiApplication::setDesktopFileName(QString::fromLatin1(vidorev::kDesktopId));

@@ -6,6 +6,8 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 namespace vidorev::admin {
 
 namespace {
@@ -32,7 +34,14 @@ QString specialKey(SpecialSound which) {
 } // namespace
 
 bool isAdministrator(const QString &user, const QString &adminName) {
-    return user == adminName;
+    return !user.trimmed().isEmpty() && user == adminName;
+}
+
+QString adminNameProblem(const QString &name) {
+    if (name.trimmed().size() >= 2)
+        return {};
+    return QStringLiteral("Not saved: \"Admin name\" needs at least two characters, as a user "
+                          "name does");
 }
 
 QString holidayEntry(const QString &month, const QString &day, HolidayKind kind) {
@@ -72,12 +81,26 @@ int soundCount(const SettingsStore &store) {
 }
 
 SoundSlot soundSlot(const SettingsStore &store, int n) {
-    return {store.get(keys::kAppDiary, keys::soundSection(n), keys::kType, kBlank),
+    // Slot 0 is the silence even before anything was saved.
+    const bool silence = n == 0;
+    return {store.get(keys::kAppDiary, keys::soundSection(n), keys::kType,
+                      silence ? keys::kSilentSoundName : kBlank),
             store.get(keys::kAppDiary, keys::kSecAdmin, keys::kPingPrefix + keys::soundSection(n),
-                      kBlank)};
+                      silence ? keys::kSilentWave : kBlank)};
+}
+
+QString soundSlotProblem(int n) {
+    if (n >= 1)
+        return {};
+    return QStringLiteral("Slot %1 is \"%2\", no sound, and stays so: move the slider to a "
+                          "slot from 1 up to save a sound")
+        .arg(n)
+        .arg(keys::kSilentSoundName);
 }
 
 bool saveSoundSelection(SettingsStore &store, int n, const SoundSlot &slot) {
+    if (!soundSlotProblem(n).isEmpty())
+        return false;
     SettingsStore::Batch batch(store);
     store.save(keys::kAppDiary, keys::kSecAdmin, keys::kPingPrefix + keys::soundSection(n),
                slot.file);
@@ -128,6 +151,70 @@ bool saveOptions(SettingsStore &store, const AdminOptions &options) {
     store.save(keys::kAppClock, keys::kSecLocal, keys::kTZone, options.timeZone);
     store.save(keys::kAppDiary, keys::kSecAdmin, keys::kLocked, lockedText(options.locked));
     return batch.commit();
+}
+
+namespace {
+// The locale's number, else one with a "." point; group separators are never part of a rate or
+// a zone, so "1,000" is no number rather than a thousand.
+std::optional<double> parseTyped(QString text, const QLocale &locale) {
+    text = text.trimmed();
+    for (QLocale l : {locale, QLocale::c()}) {
+        l.setNumberOptions(QLocale::RejectGroupSeparator);
+        bool ok = false;
+        const double value = l.toDouble(text, &ok);
+        if (ok && std::isfinite(value))
+            return value;
+    }
+    return std::nullopt;
+}
+} // namespace
+
+std::optional<double> parseTaxRate(const QString &text, const QLocale &locale) {
+    QString number = text.trimmed();
+    for (const QString &sign : {QStringLiteral("%"), locale.percent()})
+        if (!sign.isEmpty() && number.endsWith(sign)) {
+            number.chop(sign.size());
+            break;
+        }
+    const std::optional<double> percent = parseTyped(number, locale);
+    if (!percent)
+        return std::nullopt;
+    return *percent / 100.0;
+}
+
+std::optional<double> parseTimeZone(const QString &text, const QLocale &locale) {
+    const std::optional<double> zone = parseTyped(text, locale);
+    if (!zone || *zone < -24 || *zone > 24)
+        return std::nullopt;
+    return zone;
+}
+
+OptionsEntry readOptions(const QString &adminName, const QString &taxRate, const QString &timeZone,
+                         bool locked, const QLocale &locale) {
+    OptionsEntry entry;
+    entry.options.adminName = adminName;
+    entry.options.locked = locked;
+    if (QString why = adminNameProblem(adminName); !why.isEmpty()) {
+        entry.problem = why;
+        return entry;
+    }
+    const std::optional<double> tax = parseTaxRate(taxRate, locale);
+    if (!tax) {
+        entry.problem = QStringLiteral("Not saved: \"Default Sales tax\" is not a number: "
+                                       "%1 (type a percentage such as %2)")
+                            .arg(taxRate, text::number(7.75, locale));
+        return entry;
+    }
+    const std::optional<double> zone = parseTimeZone(timeZone, locale);
+    if (!zone) {
+        entry.problem = QStringLiteral("Not saved: \"Time Zone\" is not a number of hours "
+                                       "from -24 to 24: %1 (8 is California)")
+                            .arg(timeZone);
+        return entry;
+    }
+    entry.options.taxPct = *tax;
+    entry.options.timeZone = text::number(*zone, QLocale::c());
+    return entry;
 }
 
 QString lockedText(bool locked) {

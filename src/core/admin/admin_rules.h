@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
+
+#include <optional>
 
 namespace vidorev {
 class SettingsStore;
@@ -10,8 +13,12 @@ class SettingsStore;
 // keeps. The panel shows and forwards; what is stored where is decided here.
 namespace vidorev::admin {
 
-// Whether user is the desk's administrator (the name stored as "KeyHold").
+// Whether user is the desk's administrator (the name stored as "KeyHold"). An empty (or blank)
+// user box is nobody, whatever is stored.
 bool isAdministrator(const QString &user, const QString &adminName);
+// Why a name cannot be the administrator's ("" when it can): it must be at least two
+// characters, as the user list and "New Diary" take no shorter name.
+QString adminNameProblem(const QString &name);
 
 // How a date joins the holiday list: a closed day, or a day only shown in a colour.
 enum class HolidayKind { Closed, Blue, Green, Violet };
@@ -29,7 +36,10 @@ struct SoundSlot {
 };
 int soundCount(const SettingsStore &store);
 SoundSlot soundSlot(const SettingsStore &store, int n);
-// Keeps slot n's file and name, and puts slot 0 back to silence, in one transaction.
+// Why slot n cannot take a sound ("" when it can): slot 0 is the fixed silence.
+QString soundSlotProblem(int n);
+// Keeps slot n's file and name, and puts slot 0 back to silence, in one transaction. Saves
+// nothing, returning false, for a slot soundSlotProblem() refuses.
 bool saveSoundSelection(SettingsStore &store, int n, const SoundSlot &slot);
 // One more slot; returns the new count, or -1 when the store refused it.
 int addSoundOption(SettingsStore &store);
@@ -50,6 +60,22 @@ struct AdminOptions {
 };
 AdminOptions loadOptions(const SettingsStore &store);
 bool saveOptions(SettingsStore &store, const AdminOptions &options);
+
+// A number as the administrator types it: in the desk's locale ("7,5" where the comma is the
+// decimal sign) or with a "." point, no thousands separators. A tax rate is a percentage and may
+// end in "%": "8.25%" is 0.0825. A time zone is hours from Greenwich, -24 to 24; it is kept as
+// the store's plain number text ("5.5").
+std::optional<double> parseTaxRate(const QString &text, const QLocale &locale = QLocale());
+std::optional<double> parseTimeZone(const QString &text, const QLocale &locale = QLocale());
+
+// The first screen's boxes as typed, checked: the values "OK" keeps, or why it keeps nothing
+// (problem not empty, naming the box).
+struct OptionsEntry {
+    AdminOptions options;
+    QString problem;
+};
+OptionsEntry readOptions(const QString &adminName, const QString &taxRate, const QString &timeZone,
+                         bool locked, const QLocale &locale = QLocale());
 
 // "Locked" as stored for a checked or clear box.
 QString lockedText(bool locked);

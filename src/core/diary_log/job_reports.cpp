@@ -211,7 +211,9 @@ ReportResult writeWorkOrder(const QString &diaryPath, const QString &jobCode,
             text = "Memorandum ";
             out.line(text.append(p.memo).append("@ ").append(p.stamp));
         }
-        if (p.isStop())
+        // A Stop whose Start lies before the Diary's first line (or was lost) closes nothing:
+        // counting it would leave every later run of the code uncollected.
+        if (p.isStop() && depth > 0)
             --depth;
     }
 

@@ -48,7 +48,11 @@ void addMinutes(qint64 *total, qint64 minutes) {
 }
 
 bool LogBrowser::open(const QString &path) {
+    // Starting again answers the same question the same way: nothing of an earlier walk (a date
+    // seen, the mode a filter left) carries over to the first line.
     resetTotals();
+    m_mode = 0;
+    m_dateSeen = false;
     m_line.clear();
     return m_reader.open(path);
 }

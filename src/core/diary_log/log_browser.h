@@ -30,11 +30,12 @@ public:
     // lines it returns are then of no use.
     using Progress = std::function<bool(qint64 done, qint64 total)>;
 
-    // Opens a Diary for reading from its first line; totals start at 0. False (see error())
-    // when it cannot be read: the browser then shows empty lines.
+    // Opens a Diary for reading from its first line, with no earlier browsing state: totals at
+    // 0, filter mode 0, no date seen. False (see error()) when it cannot be read: the browser
+    // then shows empty lines.
     bool open(const QString &path);
     void close();
-    // Back to the first line with both totals at 0.
+    // Back to the first line, as open() starts.
     bool rewind();
     bool isOpen() const { return m_reader.isOpen(); }
     QString error() const { return m_reader.error(); }

@@ -157,9 +157,10 @@ MergeResult LogMerge::run(bool replaceExisting, const Progress &progress) const 
         progress(writing, 0, total);
     one.advance();
     two.advance();
-    // Input 1 goes first on equal times, and a run goes on over lines of equal time.
+    // On equal times the input being copied goes on (a run continues over lines of equal
+    // time); at the very start that is input 1.
     while (one.has && two.has && !writeFailed) {
-        if (one.time <= two.time) {
+        if (one.time < two.time || (one.time == two.time && writing == 1)) {
             writing = 1;
             write(one);
         } else {

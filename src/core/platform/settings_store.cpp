@@ -2,11 +2,14 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <sqlite3.h>
 
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -83,17 +86,6 @@ QString systemReason(int error) {
     return QString::fromLocal8Bit(strerror(error));
 }
 
-// Creates the file with owner-only permissions before SQLite sees it; SQLite gives its
-// journal files the same mode.
-void createPrivateFile(const QString &path) {
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
-        fail(path, Kind::Unusable, systemReason(errno));
-    ::fchmod(fd, 0600);
-    ::close(fd);
-}
-
 int scalarInt(sqlite3 *db, const char *sql, bool *ok) {
     sqlite3_stmt *stmt = nullptr;
     int value = 0;
@@ -114,6 +106,62 @@ QString columnText(sqlite3_stmt *stmt, int column) {
     return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
 }
 
+bool execOn(sqlite3 *db, const char *sql) {
+    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+bool createSchema(sqlite3 *db) {
+    return execOn(db, "BEGIN IMMEDIATE") &&
+           execOn(db, "CREATE TABLE IF NOT EXISTS setting ("
+                      " app_fold TEXT NOT NULL, section_fold TEXT NOT NULL,"
+                      " key_fold TEXT NOT NULL, app TEXT NOT NULL, section TEXT NOT NULL,"
+                      " key TEXT NOT NULL, value TEXT NOT NULL,"
+                      " PRIMARY KEY (app_fold, section_fold, key_fold)) WITHOUT ROWID") &&
+           execOn(db, "PRAGMA user_version = 1") && execOn(db, "COMMIT");
+}
+
+using Connection = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
+
+// Opens an existing file (or ":memory:"); never creates one.
+Connection connectTo(const QString &path, const QByteArray &file) {
+    sqlite3 *db = nullptr;
+    errno = 0;
+    const int rc = sqlite3_open_v2(file.constData(), &db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (!db)
+        fail(path, Kind::Unusable, QStringLiteral("out of memory"));
+    Connection connection(db, sqlite3_close);
+    if (rc != SQLITE_OK)
+        failSqlite(path, db);
+    return connection;
+}
+
+// A new store is made whole under a temporary name beside path (owner-only, as SQLite then
+// keeps its journals), and takes path only while path is still free. So no process ever finds
+// a store half made, and a file that appeared at path meanwhile is left alone.
+void createStoreFile(const QString &path) {
+    QByteArray temporary = QFile::encodeName(path) + ".new-XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        fail(path, Kind::Unusable, systemReason(errno));
+    ::close(fd);
+    const auto removeTemporary = qScopeGuard([&temporary] { ::unlink(temporary.constData()); });
+    {
+        const Connection db = connectTo(path, temporary);
+        errno = 0;
+        if (!createSchema(db.get()))
+            failSqlite(path, db.get());
+    }
+    const QByteArray native = QFile::encodeName(path);
+    int rc = ::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, native.constData(),
+                         RENAME_NOREPLACE);
+    // A file system without renameat2's flags still makes hard links, which never replace.
+    if (rc != 0 && (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP))
+        rc = ::link(temporary.constData(), native.constData());
+    if (rc != 0 && errno != EEXIST)
+        fail(path, Kind::Unusable, systemReason(errno));
+}
+
 } // namespace
 
 std::unique_ptr<SettingsStore> SettingsStore::open(const QString &path, int busyTimeoutMs) {
@@ -126,48 +174,51 @@ std::unique_ptr<SettingsStore> SettingsStore::open(const QString &path, int busy
              QStringLiteral("its folder cannot be created") +
                  (errno ? QStringLiteral(" (%1)").arg(systemReason(errno)) : QString()));
     if (!info.exists())
-        createPrivateFile(path);
+        createStoreFile(path);
+    return openStore(path, busyTimeoutMs);
+}
 
-    sqlite3 *db = nullptr;
-    const QByteArray utf8 = path.toUtf8();
-    errno = 0;
-    if (sqlite3_open_v2(utf8.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
-                        nullptr) != SQLITE_OK) {
-        if (!db)
-            fail(path, Kind::Unusable, QStringLiteral("out of memory"));
-        std::unique_ptr<sqlite3, decltype(&sqlite3_close)> closer(db, sqlite3_close);
-        failSqlite(path, db);
-    }
-    std::unique_ptr<SettingsStore> store(new SettingsStore(path, db));
-    sqlite3_busy_timeout(db, busyTimeoutMs);
+std::unique_ptr<SettingsStore> SettingsStore::openForReading(const QString &path,
+                                                             int busyTimeoutMs) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        fail(path, Kind::NotAStore, QStringLiteral("it is not a file"));
+    if (info.exists())
+        return openStore(path, busyTimeoutMs);
+    // Nothing stored yet: every read gives its default, and no file is made for that.
+    Connection db = connectTo(path, QByteArrayLiteral(":memory:"));
+    if (!createSchema(db.get()))
+        failSqlite(path, db.get());
+    std::unique_ptr<SettingsStore> store(new SettingsStore(path, db.release()));
+    store->prepareStatements();
+    return store;
+}
+
+std::unique_ptr<SettingsStore> SettingsStore::openStore(const QString &path, int busyTimeoutMs) {
+    Connection db = connectTo(path, path.toUtf8());
+    std::unique_ptr<SettingsStore> store(new SettingsStore(path, db.release()));
+    sqlite3_busy_timeout(store->m_db, busyTimeoutMs);
 
     bool ok = false;
-    const int version = scalarInt(db, "PRAGMA user_version", &ok);
-    const int tables = ok ? scalarInt(db, "SELECT count(*) FROM sqlite_master", &ok) : 0;
+    const int version = scalarInt(store->m_db, "PRAGMA user_version", &ok);
+    const int tables = ok ? scalarInt(store->m_db, "SELECT count(*) FROM sqlite_master", &ok) : 0;
     if (!ok)
-        failSqlite(path, db);
+        failSqlite(path, store->m_db);
     if (version > kSchemaVersion)
         fail(path, Kind::Newer,
              QStringLiteral("it was written by a newer version of Vidorev (schema %1)")
                  .arg(version));
-    if (version == 0 && tables > 0)
-        fail(path, Kind::NotAStore, QStringLiteral("an SQLite database of something else"));
+    // Every store this program makes has its schema before it has its name: a file without
+    // one is someone else's, an empty one included (a fresh Diary given as --store, say).
+    if (version == 0)
+        fail(path, Kind::NotAStore,
+             QFileInfo(path).size() == 0 ? QStringLiteral("it is an empty file")
+             : tables > 0                ? QStringLiteral("an SQLite database of something else")
+                                         : QStringLiteral("an empty SQLite database"));
 
     // WAL lets a second process read while one writes; FULL makes every commit durable.
     if (!store->exec("PRAGMA journal_mode=WAL") || !store->exec("PRAGMA synchronous=FULL"))
-        failSqlite(path, db);
-    if (version == 0) {
-        const bool created =
-            store->exec("BEGIN IMMEDIATE") &&
-            store->exec("CREATE TABLE IF NOT EXISTS setting ("
-                        " app_fold TEXT NOT NULL, section_fold TEXT NOT NULL,"
-                        " key_fold TEXT NOT NULL, app TEXT NOT NULL, section TEXT NOT NULL,"
-                        " key TEXT NOT NULL, value TEXT NOT NULL,"
-                        " PRIMARY KEY (app_fold, section_fold, key_fold)) WITHOUT ROWID") &&
-            store->exec("PRAGMA user_version = 1") && store->exec("COMMIT");
-        if (!created)
-            failSqlite(path, db);
-    }
+        failSqlite(path, store->m_db);
     ::chmod(QFile::encodeName(path).constData(), 0600);
     store->prepareStatements();
     return store;

@@ -46,6 +46,11 @@ public:
     // be opened or holds something other than a store; it is never reset silently. A store
     // locked by another process is waited for up to busyTimeoutMs, here and on every write.
     static std::unique_ptr<SettingsStore> open(const QString &path, int busyTimeoutMs = 5000);
+    // Opens the store at path to read it, never making or converting one: a missing file reads
+    // as an empty store held in memory, and a file that is not a store (an empty one included)
+    // is refused as open() refuses it.
+    static std::unique_ptr<SettingsStore> openForReading(const QString &path,
+                                                         int busyTimeoutMs = 5000);
     ~SettingsStore();
     SettingsStore(const SettingsStore &) = delete;
     SettingsStore &operator=(const SettingsStore &) = delete;
@@ -103,6 +108,7 @@ public:
 
 private:
     SettingsStore(QString path, sqlite3 *db);
+    static std::unique_ptr<SettingsStore> openStore(const QString &path, int busyTimeoutMs);
     void prepareStatements();
     bool exec(const char *sql);
     bool step(sqlite3_stmt *stmt, const std::vector<QString> &args);

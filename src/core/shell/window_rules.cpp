@@ -1,5 +1,6 @@
 #include "shell/window_rules.h"
 
+#include "admin/admin_rules.h"
 #include "clocks/running_stack.h"
 
 namespace vidorev::shell {
@@ -36,11 +37,11 @@ int modeForTool(bool diaryAvailable) {
 }
 
 bool adminAvailable(const QString &user, const QString &adminName) {
-    return user == adminName;
+    return admin::isAdministrator(user, adminName);
 }
 
 bool newDiaryAvailable(const QString &locked, const QString &user, const QString &adminName) {
-    return locked == QLatin1String("No") || user == adminName;
+    return locked == QLatin1String("No") || admin::isAdministrator(user, adminName);
 }
 
 bool newDiaryActs(const QString &user) {

@@ -90,7 +90,9 @@ void LinkedSet::setElement(const QString &name) {
     m_first = head(keys::kStart, keys::kRootMember);
     saveHead(keys::kStart, m_first);
     if (!name.isEmpty()) {
-        m_shown = name;
+        // A name too short to be a member is never searched for: the member on show is then
+        // the name the box shows, so that what is acted on is what the user sees.
+        m_shown = name.size() >= 2 ? name : m_display;
         locate();
     }
     if (!m_display.startsWith(QStringLiteral("DeBug:")))
@@ -124,10 +126,11 @@ void LinkedSet::movePrior() {
     finishAction(batch.commit());
 }
 
-void LinkedSet::removeUser() {
-    // A name the walk could not place is not a member to unlink.
-    if (m_shown.isEmpty() || m_display.startsWith(QStringLiteral("DeBug:")))
-        return;
+LinkedSet::Removal LinkedSet::removeUser() {
+    // Only the member whose name the box shows: not a name the walk could not place, nor one
+    // the box does not show.
+    if (m_shown.isEmpty() || !same(m_display, m_shown))
+        return Removal::NothingOnShow;
     SettingsStore::Batch batch(m_store);
     const QString prior = priorOf(m_shown);
     const QString next = nextOf(m_shown);
@@ -146,7 +149,9 @@ void LinkedSet::removeUser() {
     m_prior = prior;
     m_next = next;
     movePrior();
-    finishAction(batch.commit());
+    const bool committed = batch.commit();
+    finishAction(committed);
+    return committed ? Removal::Removed : Removal::NotSaved;
 }
 
 void LinkedSet::showStoredName(const QString &defaultName) {

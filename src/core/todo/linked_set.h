@@ -37,7 +37,10 @@ public:
     void moveNext();
     void movePrior();
     // Unlinks the member on show, deletes its whole section and shows the member before it.
-    void removeUser();
+    // Changes nothing when the box shows no member (a "DeBug:" text, nothing, or a name other
+    // than the member's); when the store refuses, the box shows why.
+    enum class Removal { Removed, NothingOnShow, NotSaved };
+    Removal removeUser();
 
     // What the name box shows: the member, a "DeBug:" text, or why the store refused a write.
     QString display() const { return m_display; }

@@ -3,6 +3,7 @@
 #include "admin/admin_rules.h"
 #include "admin/diary_create.h"
 #include "platform/settings_keys.h"
+#include "shell/window_rules.h"
 #include "todo/list_spider.h"
 #include "widgets/controls.h"
 #include "widgets/file_hooker.h"
@@ -181,20 +182,25 @@ bool AdminHat::saveFileKey(const QString &path) {
 
 void AdminHat::ok() {
     m_path = m_picker->path();
-    if (m_locked == keys::kNo) {
-        // The picker shows a folder until a file is chosen: a folder is never saved as a Diary.
-        const admin::DiaryCheck check = admin::checkDiaryPath(m_path);
-        if (check != admin::DiaryCheck::Usable || !QFileInfo(m_path).isFile()) {
-            const QString reason = check == admin::DiaryCheck::Usable
-                                       ? QStringLiteral("there is no file there")
-                                       : admin::diaryCheckReason(check);
-            say(QStringLiteral("Not saved: %1: %2; choose a file in the file list")
-                    .arg(m_path, reason));
-            return;
-        }
-        if (!saveFileKey(m_path))
-            return;
+    // A locked desk keeps the choice of Diary files to the administrator; anyone else is told
+    // so, rather than shown a panel that closes as if it had saved.
+    if (!shell::newDiaryAvailable(m_locked, m_user, m_adminName)) {
+        say(QStringLiteral("Not saved: the desk is locked, so only the administrator chooses "
+                           "Diary files"));
+        return;
     }
+    // The picker shows a folder until a file is chosen: a folder is never saved as a Diary.
+    const admin::DiaryCheck check = admin::checkDiaryPath(m_path);
+    if (check != admin::DiaryCheck::Usable || !QFileInfo(m_path).isFile()) {
+        const QString reason = check == admin::DiaryCheck::Usable
+                                   ? QStringLiteral("there is no file there")
+                                   : admin::diaryCheckReason(check);
+        say(QStringLiteral("Not saved: %1: %2; choose a file in the file list")
+                .arg(m_path, reason));
+        return;
+    }
+    if (!saveFileKey(m_path))
+        return;
     emit menuRequest();
 }
 

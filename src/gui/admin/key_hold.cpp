@@ -221,6 +221,10 @@ QGroupBox *KeyHold::buildMainFrame() {
         m_panicMessage->hide();
         showOnly(m_panicFrame);
     });
+    connect(m_userList, &LinkList::userRemoved, this, [this] { say({}); });
+    connect(m_userList, &LinkList::nothingRemoved, this, [this] {
+        say(QStringLiteral("No user is on show in \"User list admin\": nothing was removed."));
+    });
     // The company name is kept as it is typed.
     connect(m_company, &QLineEdit::textChanged, this, [this](const QString &text) {
         if (m_loading)
@@ -326,12 +330,14 @@ void KeyHold::say(const QString &text) {
 }
 
 void KeyHold::ok() {
-    admin::AdminOptions options;
-    options.adminName = m_adminName->text();
-    options.taxPct = m_taxRate->text();
-    options.timeZone = m_timeZone->text();
-    options.locked = m_locked->isChecked();
-    if (!admin::saveOptions(m_services.store, options)) {
+    // What is not a value is refused here, with the panel kept open, rather than kept as 0.
+    const admin::OptionsEntry entry = admin::readOptions(
+        m_adminName->text(), m_taxRate->box()->text(), m_timeZone->text(), m_locked->isChecked());
+    if (!entry.problem.isEmpty()) {
+        say(entry.problem);
+        return;
+    }
+    if (!admin::saveOptions(m_services.store, entry.options)) {
         say(SettingsStore::notSavedMessage(m_services.store.lastError()));
         return;
     }

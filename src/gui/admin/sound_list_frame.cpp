@@ -58,6 +58,7 @@ SoundListFrame::SoundListFrame(Services services, QWidget *parent)
     m_message = new QLabel;
     m_message->setObjectName(QStringLiteral("lblMessage"));
     m_message->setStyleSheet(QStringLiteral("color: #a00000"));
+    m_message->setWordWrap(true);
     m_message->hide();
 
     auto *slotRow = new QHBoxLayout;
@@ -118,6 +119,10 @@ SoundListFrame::SoundListFrame(Services services, QWidget *parent)
             m_slider->setMaximum(count);
     });
     connect(save, &QPushButton::clicked, this, [this] {
+        if (const QString why = admin::soundSlotProblem(slot()); !why.isEmpty()) {
+            say(why);
+            return;
+        }
         report(admin::saveSoundSelection(m_services.store, slot(), {m_name->text(), m_file}));
     });
     connect(alertSave, &QPushButton::clicked, this, [this] {
@@ -134,10 +139,16 @@ SoundListFrame::SoundListFrame(Services services, QWidget *parent)
 }
 
 void SoundListFrame::load(const QString &fileText) {
-    chooseFile(fileText);
-    const QSignalBlocker quiet(m_slider);
-    m_slider->setMaximum(admin::soundCount(m_services.store));
-    m_message->hide();
+    {
+        const QSignalBlocker quiet(m_slider);
+        m_slider->setMaximum(admin::soundCount(m_services.store));
+    }
+    // The slot the slider stands on is shown from the start, so that its number is never
+    // missing beside a slider that names one.
+    showSlot(slot());
+    if (!fileText.trimmed().isEmpty())
+        chooseFile(fileText);
+    say({});
 }
 
 void SoundListFrame::showWaveFiles() {
@@ -173,9 +184,12 @@ void SoundListFrame::loadSpecial(admin::SpecialSound which) {
 }
 
 void SoundListFrame::report(bool saved) {
-    m_message->setText(saved ? QString()
-                             : SettingsStore::notSavedMessage(m_services.store.lastError()));
-    m_message->setVisible(!saved);
+    say(saved ? QString() : SettingsStore::notSavedMessage(m_services.store.lastError()));
+}
+
+void SoundListFrame::say(const QString &text) {
+    m_message->setText(text);
+    m_message->setVisible(!text.isEmpty());
 }
 
 } // namespace vidorev

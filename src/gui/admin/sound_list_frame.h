@@ -38,6 +38,7 @@ private:
     void chooseFile(const QString &path);
     void loadSpecial(admin::SpecialSound which);
     void report(bool saved);
+    void say(const QString &text);
 
     Services m_services;
     QString m_file;

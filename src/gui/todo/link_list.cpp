@@ -21,8 +21,16 @@ LinkList::LinkList(Services services, QWidget *parent)
     setFocusProxy(m_spider);
 
     connect(m_unLink, &QPushButton::clicked, this, [this] {
-        m_spider->removeUser();
-        emit userRemoved();
+        switch (m_spider->removeUser()) {
+        case todo::LinkedSet::Removal::Removed:
+            emit userRemoved();
+            break;
+        case todo::LinkedSet::Removal::NothingOnShow:
+            emit nothingRemoved();
+            break;
+        case todo::LinkedSet::Removal::NotSaved:
+            break; // the name box says why
+        }
     });
 }
 

@@ -27,6 +27,8 @@ public:
 
 signals:
     void userRemoved();
+    // "Remove User" found no member on show, and removed nothing.
+    void nothingRemoved();
 
 private:
     ListSpider *m_spider = nullptr;

@@ -67,9 +67,10 @@ void ListSpider::movePrior() {
     refresh();
 }
 
-void ListSpider::removeUser() {
-    m_set.removeUser();
+todo::LinkedSet::Removal ListSpider::removeUser() {
+    const todo::LinkedSet::Removal removal = m_set.removeUser();
     refresh();
+    return removal;
 }
 
 void ListSpider::showStoredName(const QString &defaultName) {

@@ -34,7 +34,8 @@ public:
     QString priorUser() const { return m_set.priorUser(); }
     void moveNext();
     void movePrior();
-    void removeUser();
+    // Removes the member on show, when the box shows one (see LinkedSet).
+    todo::LinkedSet::Removal removeUser();
 
     // Shows the last shown name as stored (defaultName when none).
     void showStoredName(const QString &defaultName);

@@ -65,6 +65,54 @@ TEST(HolidayList, RemovingADateTakesItsColourMarkerAndNothingElse) {
     EXPECT_EQ(admin::removeHoliday(list, "7", "4"), ";12/25;");
 }
 
+// What "OK" on the Options panel keeps from its boxes as typed, and what it refuses.
+TEST(AdminOptions, TypedValuesAreReadInTheDesksLocaleOrRefused) {
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale de(QLocale::German, QLocale::Germany);
+    const struct {
+        const char *name, *tax, *zone;
+        QLocale locale;
+        double taxPct;
+        const char *zoneKept;
+        const char *refusedBox = nullptr;
+    } cases[] = {
+        {"boss", "7.75", "8", us, 0.0775, "8"},
+        {"boss", " 8.25% ", "5.5", us, 0.0825, "5.5"},
+        {"boss", "7,5", "5,5", de, 0.075, "5.5"},
+        {"boss", "7.5 %", "-1", de, 0.075, "-1"}, // a "." point is taken everywhere
+        {"boss", "7,5", "8", us, 0, "", "Default Sales tax"},
+        {"boss", "abc", "8", us, 0, "", "Default Sales tax"},
+        {"boss", "%", "8", us, 0, "", "Default Sales tax"},
+        {"boss", "7", "abc", us, 0, "", "Time Zone"},
+        {"boss", "7", "25", us, 0, "", "Time Zone"},
+        {"", "7", "8", us, 0, "", "Admin name"},
+        {" b ", "7", "8", us, 0, "", "Admin name"},
+    };
+    for (const auto &c : cases) {
+        const admin::OptionsEntry entry = admin::readOptions(c.name, c.tax, c.zone, true, c.locale);
+        if (c.refusedBox) {
+            EXPECT_TRUE(entry.problem.contains(c.refusedBox)) << entry.problem.toStdString();
+            continue;
+        }
+        EXPECT_EQ(entry.problem, "") << c.tax << " " << c.zone;
+        EXPECT_DOUBLE_EQ(entry.options.taxPct, c.taxPct) << c.tax;
+        EXPECT_EQ(entry.options.timeZone, c.zoneKept);
+    }
+    // An empty or blank user box is never the administrator, whatever name is stored.
+    EXPECT_FALSE(admin::isAdministrator("", ""));
+    EXPECT_FALSE(admin::isAdministrator(" ", " "));
+    EXPECT_TRUE(admin::isAdministrator("b", "b"));
+
+    // Slot 0 of the sounds is the fixed silence: nothing is saved onto it.
+    TestEnv env;
+    EXPECT_FALSE(admin::saveSoundSelection(env.store(), 0, {"Chime", "/sounds/chime.wav"}));
+    EXPECT_TRUE(env.store().entries().empty());
+    EXPECT_FALSE(admin::soundSlotProblem(0).isEmpty());
+    EXPECT_TRUE(admin::saveSoundSelection(env.store(), 1, {"Chime", "/sounds/chime.wav"}));
+    EXPECT_EQ(env.store().get(keys::kAppDiary, keys::soundSection(0), keys::kType),
+              keys::kSilentSoundName);
+}
+
 class PanicWipe : public ::testing::Test {
 protected:
     PanicWipe() {

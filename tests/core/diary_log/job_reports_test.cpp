@@ -115,6 +115,14 @@ TEST_F(Reports, WorkOrderGathersRunsCashAndMemosAndAppends) {
     EXPECT_EQ(read(r.output), once);
     ASSERT_TRUE(writeWorkOrder(diary, "722", "Acme", referenceTime()).ok);
     EXPECT_EQ(read(r.output), once + once);
+
+    // A Stop with no Start before it closes no run: the runs after it are still collected.
+    writeDiary({stop("722", 5), start("722"), stop("722", 10)});
+    ASSERT_TRUE(writeWorkOrder(diary, "722", "Acme", referenceTime()).ok);
+    EXPECT_TRUE(read(r.output).endsWith(joined(
+        {"", "'Fix printer' From  3:00:00 PM 12-04-2026 To  3:40:00 PM  (10 minutes elapsed)", "",
+         "Totaling 0.25 Hours"})))
+        << read(r.output).toStdString();
 }
 
 TEST_F(Reports, ExtractCopiesLinesAsTheyAreAndCountsOnlyStops) {

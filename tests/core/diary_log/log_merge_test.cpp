@@ -97,6 +97,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {"two-a @ 15:00:00 12-04-2026", "two-b @ 3:00:01 PM 12-04-2026"},
                   {"one-a @ 3:00:00 PM 12-04-2026", "one-b @ 3:00:00 PM 12-04-2026",
                    "two-a @ 15:00:00 12-04-2026", "two-b @ 3:00:01 PM 12-04-2026"}},
+        // Past the start, a run of input 2 goes on over a time input 1 also has.
+        OrderCase{"SameStampTheRunGoesOn",
+                  {"one-a @ 9:00:00 AM 12-04-2026", "one-b @ 10:00:00 AM 12-04-2026"},
+                  {"two-a @ 9:30:00 AM 12-04-2026", "two-b @ 10:00:00 AM 12-04-2026"},
+                  {"one-a @ 9:00:00 AM 12-04-2026", "two-a @ 9:30:00 AM 12-04-2026",
+                   "two-b @ 10:00:00 AM 12-04-2026", "one-b @ 10:00:00 AM 12-04-2026"}},
         // 12- and 24-hour times and a change of year order by time, not by text.
         OrderCase{
             "TimeNotText",

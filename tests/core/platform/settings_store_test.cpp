@@ -116,6 +116,16 @@ TEST_F(StoreTest, OpenFailuresSayWhichKindOfTroubleItIs) {
     ASSERT_TRUE(check.open(QIODevice::ReadOnly));
     EXPECT_EQ(check.readAll(), QByteArray(4096, 'x'));
     EXPECT_EQ(openFailure(m_dir.path()).first, Kind::NotAStore); // a folder
+    // An empty file is no store either (a fresh Diary given by mistake): refused, left empty.
+    // Reading a store that is not there makes none.
+    const QString empty = m_dir.filePath("fresh-diary.log");
+    ASSERT_TRUE(QFile(empty).open(QIODevice::WriteOnly));
+    EXPECT_EQ(openFailure(empty).first, Kind::NotAStore);
+    EXPECT_THROW(SettingsStore::openForReading(empty), StoreError);
+    EXPECT_EQ(QFileInfo(empty).size(), 0);
+    const QString missing = m_dir.filePath("missing.sqlite");
+    EXPECT_EQ(SettingsStore::openForReading(missing)->get("PLMDiary", "ann", "FileKey", "-"), "-");
+    EXPECT_FALSE(QFile::exists(missing));
     // A folder that cannot be made: its parent is a file.
     EXPECT_EQ(openFailure(path() + "/inner/settings.sqlite").first, Kind::Unusable);
 

@@ -34,6 +34,9 @@ TEST(WindowRules, LockedDeskKeepsNewDiaryForTheAdministrator) {
     EXPECT_TRUE(newDiaryActs("al"));
     EXPECT_TRUE(adminAvailable("boss", "boss"));
     EXPECT_FALSE(adminAvailable("", "^~^"));
+    // An empty user box is nobody, even where an empty administrator name was stored.
+    EXPECT_FALSE(adminAvailable("", ""));
+    EXPECT_FALSE(newDiaryAvailable("Yes", "", ""));
 }
 
 TEST(WindowRules, CommandLineLettersAreCaseSensitive) {

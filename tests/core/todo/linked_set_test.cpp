@@ -87,9 +87,28 @@ TEST_F(LinkedSetTest, RemovingAMemberRelinksItsNeighboursAndDeletesItsWholeSecti
 
     // The last member goes too; the set's end moves back.
     set.setElement(QStringLiteral("bob"));
-    set.removeUser();
+    EXPECT_EQ(set.removeUser(), LinkedSet::Removal::Removed);
     EXPECT_EQ(chain(), QStringList({"Root"}));
     EXPECT_EQ(get(keys::kSecUserListHead, keys::kTop), QStringLiteral("Root"));
+
+    // A one-letter name (an administrator "b") is no member: the box keeps showing bob, and
+    // bob is what goes; "b" keeps its settings and the chain keeps its ends.
+    set.setElement(QStringLiteral("ann"));
+    set.setElement(QStringLiteral("bob"));
+    put(QStringLiteral("b"), keys::kFileKey, QStringLiteral("/tmp/b.log"));
+    set.setElement(QStringLiteral("b"));
+    EXPECT_EQ(set.display(), QStringLiteral("bob"));
+    EXPECT_EQ(set.removeUser(), LinkedSet::Removal::Removed);
+    EXPECT_EQ(chain(), QStringList({"Root", "ann"}));
+    EXPECT_EQ(get(keys::kSecUserListHead, keys::kTop), QStringLiteral("ann"));
+    EXPECT_EQ(get(QStringLiteral("b"), keys::kFileKey), QStringLiteral("/tmp/b.log"));
+    // With no name on show nothing is removed.
+    m_env.store().remove(kApp, keys::kSecUserListHead, keys::kName);
+    set.setElement(QStringLiteral("b"));
+    EXPECT_EQ(set.display(), QString());
+    EXPECT_EQ(set.removeUser(), LinkedSet::Removal::NothingOnShow);
+    EXPECT_EQ(chain(), QStringList({"Root", "ann"}));
+    EXPECT_EQ(get(QStringLiteral("b"), keys::kFileKey), QStringLiteral("/tmp/b.log"));
 }
 
 TEST_F(LinkedSetTest, MovingPastEitherEndWrapsAround) {

@@ -8,6 +8,7 @@
 #include "platform/version.h"
 #include "shell/main_window.h"
 #include "test_env.h"
+#include "todo/list_spider.h"
 #include "widgets/file_hooker.h"
 
 #include <QCheckBox>
@@ -92,7 +93,7 @@ TEST_F(AdminHatTest, AnOrdinaryUserSeesNoAdministratorControls) {
     EXPECT_FALSE(fileName()->isReadOnly());
 }
 
-TEST_F(AdminHatTest, OkKeepsAChosenFileUnlessLockedAndNeverAFolder) {
+TEST_F(AdminHatTest, OkKeepsAChosenFileOnALockedDeskOnlyForTheAdministrator) {
     const QString diary = makeFile("ann-diary.log", "");
     panel.setUser("ann");
     click(&panel, "Command1"); // nothing chosen yet: the picker shows a folder
@@ -101,11 +102,15 @@ TEST_F(AdminHatTest, OkKeepsAChosenFileUnlessLockedAndNeverAFolder) {
     EXPECT_TRUE(panel.message().contains("choose a file")) << panel.message().toStdString();
 
     env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kLocked, keys::kYes);
-    panel.setUser("ann");
-    pick(picker(), diary);
-    EXPECT_EQ(fileName()->text(), diary);
-    click(&panel, "Command1");
-    EXPECT_EQ(fileKey("ann"), "unset");
+    for (const char *user : {"ann", "boss"}) {
+        panel.setUser(user);
+        pick(picker(), diary);
+        EXPECT_EQ(fileName()->text(), diary);
+        click(&panel, "Command1");
+        EXPECT_EQ(panel.message().contains("locked"), QByteArray(user) == "ann") << user;
+    }
+    EXPECT_EQ(fileKey("ann"), "unset"); // said, not closed as if saved
+    EXPECT_EQ(fileKey("boss"), diary);
     EXPECT_EQ(done.count(), 1);
 
     env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kLocked, keys::kNo);
@@ -168,12 +173,19 @@ TEST_F(KeyHoldTest, OkKeepsTheFourValuesAndTheCompanyNameIsKeptAsTyped) {
     EXPECT_EQ(panel.user(), "******");
     adminName()->setText("chief");
     child<QCheckBox>(panel.mainFrame(), "Check1")->setChecked(true);
-    box("Text1", child(panel.mainFrame(), "Text3"))->setText("8.25");
+    QLineEdit *taxRate = box("Text1", child(panel.mainFrame(), "Text3"));
+    taxRate->setText("abc");
     box("Text4")->setText("5");
     QTest::keyClicks(box("txtCompanyName"), "Acme");
     EXPECT_EQ(admin(keys::kTittleName), "Acme");
     EXPECT_EQ(admin(keys::kKeyHold), "boss");
 
+    // What is not a number is refused in the panel's message line, which stays open.
+    click(panel.mainFrame(), "Command1");
+    EXPECT_EQ(done.count(), 0);
+    EXPECT_TRUE(panel.message().contains("Default Sales tax")) << panel.message().toStdString();
+    EXPECT_EQ(admin(keys::kKeyHold), "boss");
+    taxRate->setText("8.25%");
     click(panel.mainFrame(), "Command1");
     EXPECT_EQ(done.count(), 1);
     EXPECT_EQ(admin(keys::kKeyHold), "chief");
@@ -225,6 +237,13 @@ TEST_F(KeyHoldTest, HolidaysAndSoundsAreEditedAndKept) {
     env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kPingAlert, "/sounds/alert.wav");
     panel.setUser("boss");
     QWidget *sounds = child(&panel, "Frame2");
+    // Opened at slot 0, the silence: shown with its number, and kept as it is.
+    EXPECT_EQ(box("txtSoundNumber", sounds)->text(), "0");
+    EXPECT_EQ(box("Text9", sounds)->text(), keys::kSilentSoundName);
+    box("Text9", sounds)->setText("Chime");
+    click(sounds, "cmdSaveSelection");
+    EXPECT_EQ(admin::soundSlot(env.store(), 0).name, keys::kSilentSoundName);
+    EXPECT_TRUE(child<QLabel>(sounds, "lblMessage")->text().contains("Slot 0"));
     child<QSlider>(sounds, "HScroll1")->setValue(3);
     EXPECT_EQ(box("Text9", sounds)->text(), "Bell");
     EXPECT_EQ(box("Text5", sounds)->text(), "/sounds/bell.wav");
@@ -255,6 +274,35 @@ TEST_F(KeyHoldTest, PanicShowsItsBackupAndKeepsTheAdministrator) {
     EXPECT_EQ(admin(keys::kKeyHold), "chief");
     EXPECT_EQ(admin(keys::kLocked), keys::kNo);
     EXPECT_EQ(env.store().get(keys::kAppDiary, "ann", keys::kFileKey, "gone"), "gone");
+}
+
+// "Remove User" acts on the user whose name the box shows, whatever the administrator's name.
+TEST_F(KeyHoldTest, RemoveUserRemovesOnlyTheUserOnShow) {
+    ListSpider users(env.services());
+    users.setHostIdent(keys::kAppDiary);
+    users.setElement("ann");
+    users.setElement("bob");
+    env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, "b");
+    env.store().save(keys::kAppDiary, "b", keys::kFileKey, "/tmp/b.log");
+    panel.setUser("b");
+    auto *list = child(panel.mainFrame(), "UserList");
+    EXPECT_EQ(child<QLineEdit>(list, "Text1")->text(), "bob");
+    click(list, "cmdUnLink");
+    EXPECT_EQ(env.store().get(keys::kAppDiary, "b", keys::kFileKey), "/tmp/b.log");
+    EXPECT_EQ(env.store().get(keys::kAppDiary, "bob", keys::kPrior, "gone"), "gone");
+    EXPECT_EQ(env.store().get(keys::kAppDiary, keys::kSecUserListHead, keys::kTop), "ann");
+    EXPECT_EQ(child<QLineEdit>(list, "Text1")->text(), "ann");
+    EXPECT_TRUE(panel.message().isEmpty());
+
+    // No name on show (a list whose head was lost): nothing removed, and the panel says so.
+    for (const QString &key : {keys::kTop, keys::kName})
+        env.store().remove(keys::kAppDiary, keys::kSecUserListHead, key);
+    panel.setUser("b");
+    EXPECT_EQ(child<QLineEdit>(list, "Text1")->text(), "");
+    const auto before = env.store().entries().size();
+    click(list, "cmdUnLink");
+    EXPECT_EQ(env.store().entries().size(), before);
+    EXPECT_TRUE(panel.message().contains("nothing was removed")) << panel.message().toStdString();
 }
 
 TEST_F(KeyHoldTest, TheReportUserIsOneWithADiary) {

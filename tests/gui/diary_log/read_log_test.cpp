@@ -110,8 +110,29 @@ TEST_F(ReadLogTest, EnterInTheTagBoxShowsThreeLinesAndTheTotalsRewindClears) {
     for (const char *box : {"Text1", "Text2", "Text3", "Text5"})
         EXPECT_TRUE(text(box).isEmpty()) << box;
     EXPECT_EQ(child<RoundPenny>("RoundPenny1")->box()->text(), "0");
-    click("Command2"); // from the first line again
-    EXPECT_TRUE(text("Text1").startsWith("[722][Start]<Fix>"));
+}
+
+// "|<<", and "Menu" then opening again, answer a date as the first walk did.
+TEST_F(ReadLogTest, StartingAgainShowsTheSameDay) {
+    const QDateTime day(QDate(2026, 12, 4), QTime(8, 5));
+    const QString start = diary::startRecord("722", "Fix", day);
+    write({diary::stopRecord("722", "Fix", 40000, 40000, day.addDays(-30)), start,
+           diary::stopRecord("722", "Fix", 20, 20, day.addSecs(20 * 60)),
+           diary::startRecord("722", "Fix", day.addSecs(55 * 60)),
+           diary::eventRecord("home", day.addSecs(9 * 3600))});
+    unlock();
+    panel.setUser("ann");
+    QTest::keyClicks(child("txtDateSel"), "12-04-2026");
+    for (const char *again : {"", "cmdReRead", "Command1"}) {
+        if (*again)
+            click(again);
+        if (QByteArray(again) == "Command1")
+            panel.setUser("ann"); // "Read log" from the menu
+        QTest::keyClick(child("txtDateSel"), Qt::Key_Return);
+        panel.waitForReading();
+        EXPECT_EQ(text("Text1"), start) << again;
+        EXPECT_EQ(child<RoundPenny>("RoundPenny1")->box()->text(), "0.33") << again;
+    }
 }
 
 // A press reads on a thread of its own: the window answers, other presses meanwhile are
