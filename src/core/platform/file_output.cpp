@@ -65,9 +65,13 @@ QString outputRefusal(const QString &path, const QStringList &sources) {
         struct stat read {};
         if (reachable && ::stat(native(source).constData(), &read) == 0 &&
             read.st_dev == reached.st_dev && read.st_ino == reached.st_ino)
-            return QStringLiteral("%1 is %2 itself, which this reads: it was left as it was "
-                                  "(choose another name)")
-                .arg(path, source);
+            return QFileInfo(path).absoluteFilePath() == QFileInfo(source).absoluteFilePath()
+                       ? QStringLiteral("%1 is the file this reads: nothing was written "
+                                        "(choose another name)")
+                             .arg(path)
+                       : QStringLiteral("%1 is another name for %2, which this reads: nothing "
+                                        "was written (choose another name)")
+                             .arg(path, source);
     }
     if (S_ISLNK(target.st_mode))
         return QStringLiteral("%1 is a symbolic link: it was left as it was (write to a plain "
