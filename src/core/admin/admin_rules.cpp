@@ -137,8 +137,7 @@ AdminOptions loadOptions(const SettingsStore &store) {
         store.getDouble(keys::kAppClock, keys::kSecCash, keys::kTaxPct, keys::kDefaultTaxPct);
     o.timeZone = store.get(keys::kAppClock, keys::kSecLocal, keys::kTZone,
                            text::number(keys::kDefaultTimeZone, QLocale::c()));
-    o.locked =
-        lockedFromText(store.get(keys::kAppDiary, keys::kSecAdmin, keys::kLocked, keys::kNo));
+    o.locked = deskLocked(store);
     return o;
 }
 
@@ -223,6 +222,10 @@ QString lockedText(bool locked) {
 
 bool lockedFromText(const QString &text) {
     return text != keys::kNo;
+}
+
+bool deskLocked(const SettingsStore &store) {
+    return lockedFromText(store.get(keys::kAppDiary, keys::kSecAdmin, keys::kLocked, keys::kNo));
 }
 
 } // namespace vidorev::admin

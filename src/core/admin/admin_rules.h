@@ -81,5 +81,7 @@ OptionsEntry readOptions(const QString &adminName, const QString &taxRate, const
 QString lockedText(bool locked);
 // A box reads checked for anything but "No".
 bool lockedFromText(const QString &text);
+// Whether the desk is locked, read one way by every panel: an unset lock is no lock.
+bool deskLocked(const SettingsStore &store);
 
 } // namespace vidorev::admin

@@ -1,5 +1,6 @@
 #include "diary_log/read_log.h"
 
+#include "admin/admin_rules.h"
 #include "calc_special/money_text.h"
 #include "calc_special/round_penny.h"
 #include "platform/settings_keys.h"
@@ -137,9 +138,8 @@ void ReadLog::setUser(const QString &user) {
     m_tag->clear();
     controls::showText(m_cash, QString());
     m_hours->setText(0.0);
-    // The reader keeps totals to itself unless the desk is explicitly unlocked.
-    const bool unlocked = m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kLocked,
-                                               keys::kYes) == keys::kNo;
+    // A locked desk keeps its totals to itself.
+    const bool unlocked = !admin::deskLocked(m_services.store);
     for (QWidget *w :
          std::initializer_list<QWidget *>{m_tag, m_tagLabel, m_cash, m_cashLabel, m_hours, m_chart})
         w->setVisible(unlocked);
