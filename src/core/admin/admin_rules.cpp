@@ -152,22 +152,6 @@ bool saveOptions(SettingsStore &store, const AdminOptions &options) {
     return batch.commit();
 }
 
-namespace {
-// The locale's number, else one with a "." point; group separators are never part of a rate or
-// a zone, so "1,000" is no number rather than a thousand.
-std::optional<double> parseTyped(QString text, const QLocale &locale) {
-    text = text.trimmed();
-    for (QLocale l : {locale, QLocale::c()}) {
-        l.setNumberOptions(QLocale::RejectGroupSeparator);
-        bool ok = false;
-        const double value = l.toDouble(text, &ok);
-        if (ok && std::isfinite(value))
-            return value;
-    }
-    return std::nullopt;
-}
-} // namespace
-
 std::optional<double> parseTaxRate(const QString &text, const QLocale &locale) {
     QString number = text.trimmed();
     for (const QString &sign : {QStringLiteral("%"), locale.percent()})
@@ -175,14 +159,14 @@ std::optional<double> parseTaxRate(const QString &text, const QLocale &locale) {
             number.chop(sign.size());
             break;
         }
-    const std::optional<double> percent = parseTyped(number, locale);
+    const std::optional<double> percent = text::typedNumber(number, locale);
     if (!percent)
         return std::nullopt;
     return *percent / 100.0;
 }
 
 std::optional<double> parseTimeZone(const QString &text, const QLocale &locale) {
-    const std::optional<double> zone = parseTyped(text, locale);
+    const std::optional<double> zone = text::typedNumber(text, locale);
     if (!zone || *zone < -24 || *zone > 24)
         return std::nullopt;
     return zone;

@@ -2,6 +2,7 @@
 
 #include "platform/text_forms.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -69,6 +70,28 @@ QString escapeField(const QString &text) {
 
 QString eventRecord(const QString &text, const QDateTime &at, const QLocale &locale) {
     return QStringLiteral("[Event] ") + escape(text) + text::stamp(at, locale);
+}
+
+std::optional<QString> diaryAmount(const QString &typed, const QLocale &locale) {
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        return QString();
+    const std::optional<double> value = text::typedNumber(text, locale);
+    if (!value)
+        return std::nullopt;
+    // Keep the places the user typed: "12,50" is 12.50, not 12.5.
+    int places = 0;
+    for (const QChar point : {locale.decimalPoint().front(), QChar(u'.')}) {
+        const qsizetype at = text.lastIndexOf(point);
+        if (at >= 0) {
+            while (at + 1 + places < text.size() && text[at + 1 + places].isDigit())
+                ++places;
+            break;
+        }
+    }
+    if (text.contains(u'e', Qt::CaseInsensitive))
+        return text::number(*value, QLocale::c());
+    return QLocale::c().toString(*value, 'f', std::min(places, 6));
 }
 
 QString memoRecord(const QString &jobCode, const QString &amount, const QString &taskName,

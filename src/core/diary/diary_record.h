@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <optional>
+
 // The Diary's line grammar: one builder per record kind. Every record is one line whose only
 // "@" is its stamp's; text in any field is escaped so that nothing typed can split a record,
 // add a second stamp, reach a terminal as a control, or end its field early for a reader.
@@ -20,6 +22,10 @@ QString escape(const QString &text);
 QString escapeField(const QString &text);
 
 QString eventRecord(const QString &text, const QDateTime &at, const QLocale &locale = QLocale());
+// An amount of money as typed in the locale (a decimal comma where the locale has one), in the
+// Diary's own form ("12,50" -> "12.50", the places typed kept); "" for nothing typed, and no
+// value for text that is no amount.
+std::optional<QString> diaryAmount(const QString &typed, const QLocale &locale = QLocale());
 // amount empty: no cash piece.
 QString memoRecord(const QString &jobCode, const QString &amount, const QString &taskName,
                    const QString &text, const QDateTime &at, const QLocale &locale = QLocale());

@@ -90,4 +90,16 @@ QTime parseDiaryTime(const QString &text) {
     return {};
 }
 
+std::optional<double> typedNumber(const QString &text, const QLocale &locale) {
+    const QString trimmed = text.trimmed();
+    for (QLocale l : {locale, QLocale::c()}) {
+        l.setNumberOptions(QLocale::RejectGroupSeparator);
+        bool ok = false;
+        const double value = l.toDouble(trimmed, &ok);
+        if (ok && std::isfinite(value))
+            return value;
+    }
+    return std::nullopt;
+}
+
 } // namespace vidorev::text

@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <optional>
+
 // The text forms that the Diary, the readouts and the store share.
 namespace vidorev::text {
 
@@ -17,6 +19,9 @@ QString stamp(const QDateTime &at, const QLocale &locale = QLocale());
 // A number as the general form shows it: at most 15 significant digits, no trailing zeros,
 // no thousands separators, the locale's decimal point.
 QString number(double value, const QLocale &locale = QLocale());
+// A number as a user types it: in the locale's form (its decimal comma included), else with a
+// "." point; never with group separators, so "1,000" is no number rather than a thousand.
+std::optional<double> typedNumber(const QString &text, const QLocale &locale = QLocale());
 
 // Stored date-times are written as ISO 8601 local text with the offset from UTC in force at
 // that moment ("2026-11-01T01:30:00-05:00"), so a time in a repeated hour reads back as itself...

@@ -152,18 +152,32 @@ bool EventAdd::append(const QString &record) {
     }
     // The message stands beside the text, which stays as typed, so nothing the user wrote is
     // lost and a second "OK" cannot post the message itself as an event.
-    m_status->setText(m_message);
-    m_status->setVisible(!m_message.isEmpty());
+    say(m_message);
     return m_message.isEmpty();
 }
 
+void EventAdd::say(const QString &message) {
+    m_message = message;
+    m_status->setText(m_message);
+    m_status->setVisible(!m_message.isEmpty());
+}
+
 void EventAdd::ok() {
+    // An event has no amount: one typed stays in its box rather than being dropped unseen.
+    if (!m_amount->isHidden() && !m_amount->text().trimmed().isEmpty()) {
+        say(QStringLiteral("An event has no amount: use \"JobStamp\" for %1, or empty its box.")
+                .arg(m_amount->text().trimmed()));
+        return;
+    }
     // A record that did not reach the Diary keeps the panel open with the reason in view.
     if (append(diary::eventRecord(m_text->toPlainText(), m_services.clock.now())))
         emit eventClosed();
 }
 
 void EventAdd::cancel() {
+    m_text->clear();
+    m_amount->clear();
+    say(QString());
     emit eventClosed();
 }
 
@@ -173,8 +187,14 @@ void EventAdd::jobStamp() {
     m_task = running_stack::top(m_chain);
     const QString job = m_services.store.get(keys::kAppDiary, m_task, keys::kJob, QString());
     const QString name = m_services.store.get(keys::kAppDiary, m_task, keys::kTaskName, QString());
-    if (append(diary::memoRecord(job, m_amount->text(), name, m_text->toPlainText(),
-                                 m_services.clock.now())))
+    const std::optional<QString> amount = diary::diaryAmount(m_amount->text());
+    if (!amount) {
+        say(QStringLiteral("Not saved: %1 is not an amount (type it as %2)")
+                .arg(m_amount->text().trimmed(), QLocale().toString(12.5, 'f', 2)));
+        return;
+    }
+    if (append(
+            diary::memoRecord(job, *amount, name, m_text->toPlainText(), m_services.clock.now())))
         emit memoPosted();
 }
 

@@ -51,6 +51,7 @@ private:
     void cancel();
     void jobStamp();
     bool append(const QString &record);
+    void say(const QString &message);
 
     Services m_services;
     DiaryWriter &m_writer;

@@ -94,3 +94,20 @@ TEST(DiaryRecord, WhateverIsTypedStaysInItsFieldOnOneLineWithOneStamp) {
 }
 
 } // namespace
+
+TEST(DiaryRecord, AnAmountIsTakenInTheLocaleAndWrittenInTheDiarysForm) {
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale de(QLocale::German, QLocale::Germany);
+    const struct {
+        const char *typed;
+        const QLocale &locale;
+        std::optional<QString> written;
+    } cases[] = {
+        {"", us, QString()},         {" 12.50 ", us, "12.50"},    {"-3", us, "-3"},
+        {"12,50", de, "12.50"},      {"12.5", de, "12.5"},        {"1e3", us, "1000"},
+        {"12,50", us, std::nullopt}, {"1,000", us, std::nullopt}, {"abc", us, std::nullopt},
+        {"$12", us, std::nullopt},   {"inf", us, std::nullopt},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(diary::diaryAmount(c.typed, c.locale), c.written) << c.typed;
+}

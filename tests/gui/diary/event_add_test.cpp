@@ -66,8 +66,21 @@ TEST_F(EventAddTest, JobStampNeedsARunningClockAndEnterTriggersIt) {
     EXPECT_TRUE(child<QLineEdit>("Text2")->isVisible());
 
     QSignalSpy posted(&panel, &EventAdd::memoPosted);
+    QSignalSpy closed(&panel, &EventAdd::eventClosed);
     child<QPlainTextEdit>("Text1")->setPlainText("toner");
-    child<QLineEdit>("Text2")->setText("12.50");
+    // Money is never dropped nor written as a figure no reader can add: not an amount in the
+    // locale, or an amount given to "OK" (an event has none), stays in its box with a word.
+    for (const char *typed : {"12,50", "12.50"}) {
+        child<QLineEdit>("Text2")->setText(typed);
+        QTest::mouseClick(child<QPushButton>(typed[2] == ',' ? "Command4" : "Command1"),
+                          Qt::LeftButton);
+        EXPECT_TRUE(lines().isEmpty());
+        EXPECT_EQ(child<QLineEdit>("Text2")->text(), typed);
+        EXPECT_TRUE(child<QLabel>("lblStatus")
+                        ->text()
+                        .contains(typed[2] == ',' ? "not an amount" : "has no amount"));
+    }
+    EXPECT_EQ(posted.count() + closed.count(), 0);
     QTest::keyClick(child<QLineEdit>("Text2"), Qt::Key_Return);
     EXPECT_EQ(posted.count(), 1);
     EXPECT_EQ(panel.task(), "annTC2");
@@ -76,6 +89,11 @@ TEST_F(EventAddTest, JobStampNeedsARunningClockAndEnterTriggersIt) {
     QTest::keyClick(child<QPlainTextEdit>("Text1"), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(lines(), (QStringList{"[722] {$12.50$} [Memo ]<Fix printer> toner" + stamp,
                                     "[722][Memo ]<Fix printer> toner" + stamp}));
+    // "Cancel" empties both boxes.
+    child<QLineEdit>("Text2")->setText("3");
+    QTest::mouseClick(child<QPushButton>("Command3"), Qt::LeftButton);
+    EXPECT_TRUE(child<QLineEdit>("Text2")->text().isEmpty());
+    EXPECT_TRUE(child<QPlainTextEdit>("Text1")->toPlainText().isEmpty());
 }
 
 TEST_F(EventAddTest, AuxStringAppendsANoteTaggedWithAuxId) {
