@@ -16,9 +16,18 @@ void JobClock::setWhich(const QString &id) {
     m_view.code = s.job;
     m_view.status = s.status;
     m_view.minutes = s.soFar;
+    m_view.runningSince = s.status == ClockStatus::Run ? s.startTime : QDateTime();
     m_view.startEnabled = s.status == ClockStatus::Stop;
     m_view.boxesLocked = !m_view.startEnabled;
     m_view.stopEnabled = s.status == ClockStatus::Run;
+}
+
+int JobClock::minutesNow() const {
+    ClockSection s;
+    s.status = m_view.status;
+    s.soFar = m_view.minutes;
+    s.startTime = m_view.runningSince;
+    return s.minutesAt(m_jobs.now());
 }
 
 bool JobClock::setName(const QString &name) {

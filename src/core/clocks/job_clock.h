@@ -14,11 +14,11 @@ struct JobClockView {
     QString name;
     QString code;
     ClockStatus status = ClockStatus::Stop;
-    int minutes = 0; // the tally; the hours box shows minutes / 60, cut to the cent
+    int minutes = 0; // the stored tally; the hours box shows the tally so far / 60, to the cent
+    QDateTime runningSince; // a running clock's start
     bool startEnabled = true;
     bool stopEnabled = false;
     bool boxesLocked = false;
-    qint64 hoursCents() const { return money::hoursCents(minutes); }
 };
 
 // One of the job tracker's five clocks: the section user + "TC1".."TC5", its boxes' rules and
@@ -37,6 +37,8 @@ public:
 
     QString section() const { return m_user + m_which; }
     const JobClockView &view() const { return m_view; }
+    // The tally so far, a running clock's current run included.
+    int minutesNow() const;
     // The record of the last Start or Stop.
     QString text() const { return m_posting.record; }
     const Posting &lastPosting() const { return m_posting; }

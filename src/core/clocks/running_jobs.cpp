@@ -37,6 +37,16 @@ QString clockStatusText(ClockStatus status) {
     return kStop;
 }
 
+int ClockSection::minutesAt(const QDateTime &now) const {
+    if (status != ClockStatus::Run)
+        return soFar;
+    return running_stack::addMinutes(soFar, running_stack::minutesBetween(startTime, now));
+}
+
+QDateTime RunningJobs::now() const {
+    return m_clock.now();
+}
+
 RunningJobs::RunningJobs(SettingsStore &store, const Clock &clock, QLocale locale)
     : m_store(store)
     , m_clock(clock)

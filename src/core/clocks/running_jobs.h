@@ -28,6 +28,10 @@ struct ClockSection {
     int byRun = 0;
     QString job;
     QString taskName;
+
+    // The tally as it stands at now: a running clock's tally grows by the minutes since its
+    // start, so a clock shows its total while it runs, not only once it halts or stops.
+    int minutesAt(const QDateTime &now) const;
 };
 
 // What became of a Start or a Stop.
@@ -59,6 +63,7 @@ public:
 
     QString chain(const QString &user) const;
     ClockSection load(const QString &section) const { return loadSection(m_store, section); }
+    QDateTime now() const;
     static ClockSection loadSection(const SettingsStore &store, const QString &section);
 
     // Starts a stopped clock, recording jobCode and taskName as its "Job" and "TaskName".

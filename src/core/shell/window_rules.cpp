@@ -66,10 +66,12 @@ QString initialStatusToolTip() {
     return QStringLiteral("Flag  \"#\" shows if either ToDo or JobTrack are timing your job.");
 }
 
-StatusFlag statusFlag(const QString &user, const QString &chain) {
+StatusFlag statusFlag(const QString &user, const QString &chain, const QString &jobCode) {
     if (user.isEmpty() || chain.isEmpty())
         return {QString(), QStringLiteral("Not timing any Job")};
-    return {QStringLiteral("#"), QStringLiteral("Click to GoTo job being timed")};
+    const QString tip = QStringLiteral("Click to GoTo job being timed");
+    return {QStringLiteral("#"),
+            jobCode.isEmpty() ? tip : tip + QStringLiteral(" (job %1)").arg(jobCode)};
 }
 
 RunningTarget runningTarget(const QString &user, const QString &chain) {

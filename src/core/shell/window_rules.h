@@ -55,7 +55,8 @@ struct StatusFlag {
     QString caption;
     QString toolTip;
 };
-StatusFlag statusFlag(const QString &user, const QString &chain);
+// jobCode: the running clock's "Job", named in the tooltip so a glance tells what is billed.
+StatusFlag statusFlag(const QString &user, const QString &chain, const QString &jobCode = {});
 QString initialStatusToolTip();
 
 enum class RunningTarget { None, JobClock, ToDoTask };

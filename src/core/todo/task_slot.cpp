@@ -15,6 +15,14 @@ void zeroTally(SettingsStore &store, const TaskChain &chain, const QString &node
 }
 } // namespace
 
+int SlotView::minutesAt(const QDateTime &now) const {
+    ClockSection s;
+    s.status = status;
+    s.soFar = soFarMinutes;
+    s.startTime = runningSince;
+    return s.minutesAt(now);
+}
+
 SlotView load(SettingsStore &store, TaskChain &chain, const QString &node) {
     SlotView view;
     view.unlinked = chain.checkUnlinked(node);
@@ -24,6 +32,7 @@ SlotView load(SettingsStore &store, TaskChain &chain, const QString &node) {
     const ClockSection clock = RunningJobs::loadSection(store, chain.clockSection(node));
     view.status = clock.status;
     view.soFarMinutes = clock.soFar;
+    view.runningSince = clock.status == ClockStatus::Run ? clock.startTime : QDateTime();
     if (view.text.isEmpty()) {
         view.soFarMinutes = 0;
         zeroTally(store, chain, node);

@@ -22,6 +22,9 @@ struct SlotView {
     bool unlinked = false;
     ClockStatus status = ClockStatus::Stop;
     int soFarMinutes = 0;
+    QDateTime runningSince; // a running clock's start
+    // The tally so far, a running clock's current run included.
+    int minutesAt(const QDateTime &now) const;
 };
 
 // Reads the node; an empty slot's tally is set back to 0.

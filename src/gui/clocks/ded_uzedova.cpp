@@ -65,9 +65,15 @@ DedUzedova::DedUzedova(Services services, QWidget *parent)
             showHelp(SettingsStore::notSavedMessage(reason));
         });
     }
-    // The Start/Stop buttons' width is known only now; the captions leave it blank.
+    controls::onEachMinute(this, [this] {
+        for (TaskClock *c : m_clocks)
+            c->showTime();
+    });
+    // The Start/Stop buttons' and the state's width are known only now; the captions leave
+    // them blank.
     const QSize buttons = clock(1)->findChild<QWidget *>(QStringLiteral("Command1"))->sizeHint();
-    captions->addSpacing(2 * buttons.width() + 2 * captions->spacing());
+    const int state = clock(1)->findChild<QWidget *>(QStringLiteral("lblState"))->width();
+    captions->addSpacing(2 * buttons.width() + state + 3 * captions->spacing());
 
     m_annotate = controls::button(QStringLiteral("Command4"), QStringLiteral("Annotate"), QString(),
                                   m_frame1);

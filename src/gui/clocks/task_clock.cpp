@@ -6,6 +6,7 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -17,6 +18,8 @@ TaskClock::TaskClock(SettingsStore &store, RunningJobs &jobs, QWidget *parent)
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("Text1"));
     m_name->setAccessibleName(QStringLiteral("Job Name"));
+    // Room for a job's name to be read, whatever the window's width.
+    m_name->setMinimumWidth(m_name->fontMetrics().horizontalAdvance(u'x') * 20);
     m_hours = new RoundPenny(this);
     m_hours->setObjectName(QStringLiteral("Text2"));
     m_hours->setLocked(true);
@@ -30,6 +33,9 @@ TaskClock::TaskClock(SettingsStore &store, RunningJobs &jobs, QWidget *parent)
     m_start =
         controls::button(QStringLiteral("Command1"), QStringLiteral("Start"), QString(), this);
     m_stop = controls::button(QStringLiteral("Command2"), QStringLiteral("Stop"), QString(), this);
+    m_state = new QLabel(this);
+    m_state->setObjectName(QStringLiteral("lblState"));
+    m_state->setFixedWidth(m_state->fontMetrics().horizontalAdvance(QStringLiteral("paused ")));
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -38,6 +44,7 @@ TaskClock::TaskClock(SettingsStore &store, RunningJobs &jobs, QWidget *parent)
     layout->addWidget(m_code);
     layout->addWidget(m_start);
     layout->addWidget(m_stop);
+    layout->addWidget(m_state);
     setTabOrder(m_name, m_code);
     setTabOrder(m_code, m_hours);
     setTabOrder(m_hours, m_start);
@@ -92,8 +99,21 @@ void TaskClock::display(const JobClockView &view) {
     m_code->setReadOnly(view.boxesLocked);
     m_start->setEnabled(view.startEnabled);
     m_stop->setEnabled(view.stopEnabled);
-    m_hours->setCents(view.hoursCents());
+    showTime();
+    // A halted clock says so, in words and to a screen reader.
+    const bool paused = view.status == ClockStatus::Halt;
+    m_state->setText(paused ? QStringLiteral("paused") : QString());
+    const QString state = paused ? QStringLiteral("Paused while another clock runs")
+                          : view.status == ClockStatus::Run ? QStringLiteral("Running")
+                                                            : QString();
+    m_hours->setAccessibleDescription(state);
+    m_hours->box()->setAccessibleDescription(state);
+    m_state->setAccessibleName(state);
     m_loading = false;
+}
+
+void TaskClock::showTime() {
+    m_hours->setCents(money::hoursCents(m_clock.minutesNow()));
 }
 
 void TaskClock::start() {

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -31,6 +32,8 @@ public:
     // Sets the clock id ("TC1".."TC5") and loads the clock.
     void setWhich(const QString &id);
     void reload();
+    // Shows the hours so far again (a running clock's grow each minute).
+    void showTime();
 
     // Widths the job tracker's column captions line up with.
     static constexpr int kHoursWidth = 72;
@@ -58,6 +61,7 @@ private:
     QLineEdit *m_code = nullptr;   // Text3
     QPushButton *m_start = nullptr;
     QPushButton *m_stop = nullptr;
+    QLabel *m_state = nullptr; // lblState: "paused" while another clock runs
 };
 
 } // namespace vidorev

@@ -455,7 +455,11 @@ void MainWindow::refresh() {
 
 void MainWindow::refreshStatusFlag() {
     const QString chain = m_services.store.get(keys::kAppDiary, user(), keys::kStack, QString());
-    const StatusFlag flag = statusFlag(user(), chain);
+    const QString job =
+        chain.isEmpty()
+            ? QString()
+            : m_services.store.get(keys::kAppDiary, running_stack::top(chain), keys::kJob);
+    const StatusFlag flag = statusFlag(user(), chain, job);
     m_statusFlag->setText(flag.caption);
     m_statusFlag->setToolTip(flag.toolTip);
 }

@@ -127,7 +127,11 @@ QString DoElement::charged() const {
 
 void DoElement::setHours(int minutes) {
     m_view.soFarMinutes = minutes;
-    m_hours->setCents(money::hoursCents(minutes));
+    showTime();
+}
+
+void DoElement::showTime() {
+    m_hours->setCents(money::hoursCents(m_view.minutesAt(m_services.clock.now())));
 }
 
 void DoElement::showClock(ClockStatus status) {
@@ -195,11 +199,14 @@ void DoElement::pressClock() {
     m_posting = todo::pressClock(m_jobs, m_root, m_chain, m_node, m_caption, text());
     if (m_posting.result == PostResult::Posted || m_posting.result == PostResult::StoreFailed)
         m_memoText = m_posting.record;
+    // A halted clock only redraws; a refused one shows what the store holds.
+    const ClockSection clock = m_jobs.load(m_chain.clockSection(m_node));
+    m_view.status = clock.status;
+    m_view.runningSince = clock.status == ClockStatus::Run ? clock.startTime : QDateTime();
     // A refused store kept the tally it had.
     if (m_posting.result == PostResult::Posted)
         setHours(m_posting.totalMinutes);
-    // A halted clock only redraws; a refused one shows what the store holds.
-    showClock(m_jobs.load(m_chain.clockSection(m_node)).status);
+    showClock(clock.status);
     if (m_posting.result != PostResult::NotAllowed)
         emit clockPosted();
 }

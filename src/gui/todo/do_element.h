@@ -43,6 +43,8 @@ public:
     void setCaption(const QString &caption) { m_caption = caption; }
     bool error() const { return m_view.unlinked; }
     QString charged() const;
+    // Shows the hours so far again (a running clock's grow each minute).
+    void showTime();
     // How the last press of the clock button went.
     const Posting &lastPosting() const { return m_posting; }
 

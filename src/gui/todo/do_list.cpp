@@ -63,6 +63,10 @@ DoList::DoList(Services services, QWidget *parent)
 
     auto *rows = new QVBoxLayout;
     rows->setSpacing(2);
+    controls::onEachMinute(this, [this] {
+        for (DoElement *row : m_rows)
+            row->showTime();
+    });
     for (int k = 1; k <= TaskChain::kSlots; ++k) {
         auto *row = new DoElement(services, m_jobs);
         row->setObjectName(QStringLiteral("DoElement%1").arg(k));

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace vidorev::controls {
@@ -109,6 +110,13 @@ QLineEdit *readOnlyBox(const QString &name, const QString &accessibleName, QWidg
     box->setReadOnly(true);
     keepReadOnly(box);
     return box;
+}
+
+void onEachMinute(QObject *owner, const std::function<void()> &show) {
+    auto *timer = new QTimer(owner);
+    timer->setInterval(15000);
+    QObject::connect(timer, &QTimer::timeout, owner, show);
+    timer->start();
 }
 
 } // namespace vidorev::controls

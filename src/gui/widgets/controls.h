@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <functional>
+
 class QGroupBox;
+class QObject;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -47,5 +50,9 @@ bool wholeValueSet(const QLineEdit *box);
 // background and text, so a new second does not redraw the frame or the window beneath it.
 // Returns the frame, to be laid out in the box's place.
 QWidget *tickingReadout(QLineEdit *box);
+
+// Calls show every quarter of a minute while owner lives, so running clocks' hours move on
+// within moments of each minute (no store or disk work: show computes from what it holds).
+void onEachMinute(QObject *owner, const std::function<void()> &show);
 
 } // namespace vidorev::controls

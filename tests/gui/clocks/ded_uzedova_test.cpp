@@ -88,10 +88,17 @@ TEST_F(DedUzedovaTest, StartingASecondClockHaltsTheFirstAndTheHostFollowsTheRunn
     row(1).start->click();
     EXPECT_EQ(flag(), QStringLiteral("#"));
     m_env.clock().advanceSeconds(25 * 60);
+    tracker()->clock(1)->showTime(); // as each minute does: a running clock shows its total
+    EXPECT_EQ(row(1).hours->text(), QStringLiteral("0.41")); // 25 minutes, cut to cents
+    const auto *state = tracker()->clock(1)->findChild<QLabel *>(QStringLiteral("lblState"));
+    EXPECT_EQ(state->text(), QString());
     row(2).start->click();
     EXPECT_FALSE(row(1).stop->isEnabled());
     EXPECT_TRUE(row(1).name->isReadOnly());
-    EXPECT_EQ(row(1).hours->text(), QStringLiteral("0.41")); // 25 minutes, cut to cents
+    EXPECT_EQ(row(1).hours->text(), QStringLiteral("0.41"));
+    EXPECT_EQ(state->text(), QStringLiteral("paused"));
+    EXPECT_EQ(row(1).hours->accessibleDescription(),
+              QStringLiteral("Paused while another clock runs"));
 
     // Annotate opens the memo panel; its JobStamp names the running job and returns here.
     child(QStringLiteral("Command4"))->click();

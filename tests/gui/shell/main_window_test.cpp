@@ -164,10 +164,11 @@ TEST_F(MainWindowTest, StatusFlagShowsARunningClockAndGoesToIt) {
     EXPECT_EQ(flag->toolTip(), "Not timing any Job");
 
     env.store().save(keys::kAppDiary, "ann", keys::kStack, ":annTC1");
+    env.store().save(keys::kAppDiary, "annTC1", keys::kJob, "722");
     QTest::mouseClick(button(w.get(), "cmdMainMenu"), Qt::LeftButton); // any refresh
     QTest::mouseClick(button(w.get(), "cmdHotNotes"), Qt::LeftButton);
     EXPECT_EQ(flag->text(), "#");
-    EXPECT_EQ(flag->toolTip(), "Click to GoTo job being timed");
+    EXPECT_EQ(flag->toolTip(), "Click to GoTo job being timed (job 722)");
     QTest::mouseClick(flag, Qt::LeftButton);
     EXPECT_TRUE(shown(w.get(), "DedUzedova1"));
     EXPECT_EQ(w->mode(), 2);

@@ -133,6 +133,8 @@ TEST_F(DoListTest, ATaskClockSharesTheStackWithTheJobClocks) {
     button(list()->row(5), "cmdOK")->click();
     EXPECT_EQ(list()->row(5)->text(), "Call supplier");
     m_env.clock().advanceSeconds(10 * 60);
+    list()->row(5)->showTime(); // as each minute does: the running task shows its total
+    EXPECT_EQ(list()->row(5)->findChild<RoundPenny *>("txtTime")->box()->text(), "0.16");
     button(list()->row(5), "cmdTime")->click();
     EXPECT_EQ(stored(kUser, "Stack"), ":annTC1");
     EXPECT_EQ(stored("annTC1", "Status"), "Run");
