@@ -106,7 +106,8 @@ TEST(LineReader, HostileInputsAreRefusedOrBounded) {
         EXPECT_EQ(opened, !c.fails || !c.lines.isEmpty());
         QList<QByteArray> lines;
         QByteArrayView line;
-        while (opened && reader.next(&line))
+        // A device or a pipe is never read: a reader that took one would wait or read forever.
+        while (opened && c.path.isEmpty() && reader.next(&line))
             lines << line.toByteArray();
         EXPECT_EQ(lines, c.lines);
         QList<qint64> skipped;
