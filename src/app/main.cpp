@@ -131,7 +131,8 @@ int runVerb(const Options &o, int argc, char **argv) {
                                    : vidorev::SettingsStore::open(storePath(o));
         if (!o.diary)
             return vidorev::runSettingsCommand(o.verbArgs, *store, out, err);
-        return vidorev::runDiaryCommand(o.verbArgs, *store, out, err, isatty(STDERR_FILENO));
+        return vidorev::runDiaryCommand(o.verbArgs, *store, out, err, isatty(STDERR_FILENO),
+                                        isatty(STDOUT_FILENO));
     } catch (const vidorev::StoreError &e) {
         err << "vidorev: " << e.what() << '\n';
         return 1;
@@ -147,7 +148,8 @@ int runChart(const Options &o, int argc, char **argv) {
     QTextStream err(stderr);
     try {
         const auto store = vidorev::SettingsStore::open(storePath(o));
-        return vidorev::runChartCommand(o.verbArgs.mid(1), *store, out, err, QDate::currentDate());
+        return vidorev::runChartCommand(o.verbArgs.mid(1), *store, out, err, QDate::currentDate(),
+                                        isatty(STDOUT_FILENO));
     } catch (const vidorev::StoreError &e) {
         err << "vidorev: " << e.what() << '\n';
         return 1;

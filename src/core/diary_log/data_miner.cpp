@@ -106,6 +106,8 @@ void DataMiner::take(QByteArrayView line) {
     if (p.tag == QByteArrayView("DoList") || p.tag == QByteArrayView("Vidorev"))
         return;
     ++m_taken;
+    if (p.badFigure)
+        m_reader.noteBad(badFigureWhy(p));
     JobCollector &job = choose(p.tag, p.task);
     if (!job.custNum().isEmpty() && job.custNum() != p.tag)
         job.emitRecord();

@@ -39,6 +39,9 @@ public:
     QString output() const { return m_out.path(); }
     // Lines taken in so far (ignored ones not counted).
     qint64 taken() const { return m_taken; }
+    // Lines whose figures were not added (they cannot be real) or that were too long to read,
+    // since the Diary was opened.
+    const BadLines &badLines() const { return m_reader.badLines(); }
 
 private:
     void take(QByteArrayView line);

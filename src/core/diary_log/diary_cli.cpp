@@ -17,6 +17,8 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <bit>
+#include <optional>
 
 namespace vidorev {
 
@@ -39,6 +41,7 @@ struct DiaryCall {
     QTextStream &out;
     QTextStream &err;
     bool showProgress = false;
+    bool outIsTerminal = false;
 
     int fail(const QString &reason) const {
         err << "vidorev: " << reason << '\n';
@@ -85,40 +88,52 @@ const Verb *findVerb(const QString &name) {
 
 // --- output forms -------------------------------------------------------------------------
 
-QString csvField(const QString &text) {
+// A table's rows, made afresh on each call: a table too long to hold is written in two passes,
+// one for the column widths and one for the lines.
+using RowSink = std::function<void(const QStringList &row)>;
+using Rows = std::function<void(const RowSink &sink)>;
+
+// A CSV field. A text field that a spreadsheet would run as a formula ("=", "+", "-", "@" and
+// the TAB or CR it skips first) is kept as text by a leading "'".
+QString csvField(const QString &text, bool isText) {
     static const QString kSpecial = QStringLiteral(",\"\r\n");
+    static const QString kFormula = QStringLiteral("=+-@\t\r");
+    const bool formula = isText && !text.isEmpty() && kFormula.contains(text.front());
     const bool quote =
+        formula ||
         std::any_of(text.cbegin(), text.cend(), [](QChar c) { return kSpecial.contains(c); }) ||
         text.startsWith(u' ') || text.endsWith(u' ');
     if (!quote)
         return text;
-    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    return u'"' + (formula ? QStringLiteral("'") : QString()) +
+           QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-// A table as the chosen form: aligned columns, CSV with a header line, or JSON objects.
-// In text the first leftColumns columns (the job, the day) are left-aligned, numbers right.
-void writeTable(QTextStream &out, Format format, const QStringList &header,
-                const std::vector<QStringList> &rows, int leftColumns) {
+// A table as text or CSV: aligned columns, or CSV with a header line. The first textColumns
+// columns (the job, the day) are text: left-aligned, and guarded in CSV; the rest are numbers.
+void writeTable(QTextStream &out, Format format, const QStringList &header, const Rows &rows,
+                int textColumns) {
     if (format == Format::Csv) {
         out << header.join(u',') << '\n';
-        for (const QStringList &row : rows) {
+        rows([&](const QStringList &row) {
             QStringList fields;
-            for (const QString &f : row)
-                fields << csvField(f);
+            for (qsizetype c = 0; c < row.size(); ++c)
+                fields << csvField(row[c], c < textColumns);
             out << fields.join(u',') << '\n';
-        }
+        });
         return;
     }
     std::vector<qsizetype> width(size_t(header.size()));
-    for (qsizetype c = 0; c < header.size(); ++c)
-        width[size_t(c)] = header[c].size();
-    for (const QStringList &row : rows)
-        for (qsizetype c = 0; c < row.size(); ++c)
-            width[size_t(c)] = std::max(width[size_t(c)], row[c].size());
+    const auto widen = [&width](const QStringList &cells) {
+        for (qsizetype c = 0; c < cells.size(); ++c)
+            width[size_t(c)] = std::max(width[size_t(c)], cells[c].size());
+    };
+    widen(header);
+    rows(widen);
     const auto line = [&](const QStringList &cells) {
         QStringList padded;
         for (qsizetype c = 0; c < cells.size(); ++c) {
-            const bool left = c < leftColumns;
+            const bool left = c < textColumns;
             padded << (left ? cells[c].leftJustified(width[size_t(c)])
                             : cells[c].rightJustified(width[size_t(c)]));
         }
@@ -128,8 +143,7 @@ void writeTable(QTextStream &out, Format format, const QStringList &header,
         out << text << '\n';
     };
     line(header);
-    for (const QStringList &row : rows)
-        line(row);
+    rows(line);
 }
 
 // Hours as the log reader's hours box shows them: minutes / 60, cut down to whole cents.
@@ -137,12 +151,138 @@ qint64 hourCents(qint64 minutes) {
     return money::cutToCents(double(minutes) / 60.0);
 }
 
-QString codeText(const QByteArray &code, Format format) {
-    const QString text = diary::lineText(code);
-    return text.isEmpty() && format == Format::Text ? QStringLiteral("(none)") : text;
+// A job code as printed. A terminal is shown its control characters, never given them to act
+// on; a pipe or a file gets the code's own text.
+QString codeText(const QByteArray &code, const DiaryCall &call) {
+    QString text = diary::lineText(code);
+    if (call.outIsTerminal && call.format != Format::Json)
+        text = diary::visibleText(text);
+    return text.isEmpty() && call.format == Format::Text ? QStringLiteral("(none)") : text;
 }
 
+// Lines the reading did not count, named on standard error.
+void warnBadLines(const DiaryCall &call, const diary::BadLines &bad) {
+    for (const QString &message : bad.messages(call.diaryPath))
+        call.err << "vidorev: " << message << '\n';
+}
+
+// A JSON value as QJsonDocument writes it.
+QString jsonText(const QJsonValue &value) {
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.sliced(1, array.size() - 2));
+}
+
+// A total's figures as printed: minutes, hours and cash in text or as JSON values. Days in a row
+// often carry the same figures (a long run's whole days): each is formatted once for as long as
+// it repeats.
+class FigureTexts {
+public:
+    explicit FigureTexts(bool json)
+        : m_json(json) {}
+    void set(qint64 minutes, double cash) {
+        const QLocale c = QLocale::c();
+        if (minutes != m_minutes) {
+            m_minutes = minutes;
+            const qint64 cents = hourCents(minutes);
+            minutesText = m_json ? jsonText(minutes) : QString::number(minutes);
+            hoursText = m_json ? jsonText(double(cents) / 100.0) : money::centsText(cents, c);
+        }
+        // By its bits: -0 and 0 print differently.
+        if (m_cash != std::bit_cast<quint64>(cash)) {
+            m_cash = std::bit_cast<quint64>(cash);
+            cashText = m_json ? jsonText(money::amountText(cash, c).toDouble())
+                              : money::amountText(cash, c);
+        }
+    }
+    QStringList texts() const { return {minutesText, hoursText, cashText}; }
+
+    QString minutesText;
+    QString hoursText;
+    QString cashText;
+
+private:
+    bool m_json;
+    std::optional<qint64> m_minutes;
+    std::optional<quint64> m_cash;
+};
+
 // --- totals -------------------------------------------------------------------------------
+
+// The totals as one JSON document, laid out as QJsonDocument lays it out; the days, its first
+// member, are written one at a time.
+void writeJson(const DiaryCall &call, const diary::JobTotals &totals, bool perDay) {
+    QJsonArray jobs;
+    FigureTexts figures(true);
+    for (const diary::JobTotal &job : totals.jobs) {
+        QJsonObject o;
+        o.insert(QStringLiteral("minutes"), job.minutes);
+        o.insert(QStringLiteral("hours"), double(hourCents(job.minutes)) / 100.0);
+        o.insert(QStringLiteral("cash"), money::amountText(job.cash, QLocale::c()).toDouble());
+        o.insert(QStringLiteral("job"), diary::lineText(job.code));
+        jobs.append(o);
+    }
+    QJsonObject root;
+    root.insert(QStringLiteral("diary"), call.diaryPath);
+    root.insert(QStringLiteral("jobs"), jobs);
+    const QString rest = QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
+    if (!perDay) {
+        call.out << rest;
+        return;
+    }
+    call.out << "{\n    \"days\": [\n";
+    bool first = true;
+    quint32 shownJob = ~0u;
+    QString jobText;
+    totals.forEachDay([&](const diary::JobDay &day) {
+        if (day.job != shownJob) {
+            shownJob = day.job;
+            jobText = jsonText(diary::lineText(totals.jobs[day.job].code));
+        }
+        figures.set(day.minutes, day.cash);
+        const QDate date = day.date();
+        call.out << (first ? "" : ",\n") << "        {\n            \"cash\": " << figures.cashText
+                 << ",\n            \"day\": "
+                 << (date.isValid() ? u'"' + date.toString(Qt::ISODate) + u'"'
+                                    : QStringLiteral("null"))
+                 << ",\n            \"hours\": " << figures.hoursText
+                 << ",\n            \"job\": " << jobText
+                 << ",\n            \"minutes\": " << figures.minutesText << "\n        }";
+        first = false;
+    });
+    call.out << (first ? "" : "\n") << "    ],\n" << QStringView(rest).mid(2);
+}
+
+// The totals as an aligned table or CSV.
+void writeText(const DiaryCall &call, const diary::JobTotals &totals, bool perDay) {
+    FigureTexts figures(false);
+    if (!perDay) {
+        const Rows rows = [&](const RowSink &sink) {
+            for (const diary::JobTotal &job : totals.jobs) {
+                figures.set(job.minutes, job.cash);
+                sink(QStringList{codeText(job.code, call)} + figures.texts());
+            }
+        };
+        writeTable(call.out, call.format, {"job", "minutes", "hours", "cash"}, rows, 1);
+        return;
+    }
+    const QString undated = call.format == Format::Text ? QStringLiteral("(no date)") : QString();
+    // Rows come job by job: each code is made printable once.
+    quint32 shownJob = ~0u;
+    QString shownCode;
+    const Rows rows = [&](const RowSink &sink) {
+        totals.forEachDay([&](const diary::JobDay &day) {
+            if (day.job != shownJob) {
+                shownJob = day.job;
+                shownCode = codeText(totals.jobs[day.job].code, call);
+            }
+            figures.set(day.minutes, day.cash);
+            const QDate date = day.date();
+            sink(QStringList{shownCode, date.isValid() ? date.toString(Qt::ISODate) : undated} +
+                 figures.texts());
+        });
+    };
+    writeTable(call.out, call.format, {"job", "day", "minutes", "hours", "cash"}, rows, 2);
+}
 
 int runTotals(DiaryCall &call) {
     bool perDay = false;
@@ -170,60 +310,11 @@ int runTotals(DiaryCall &call) {
     if (!totals.error.isEmpty())
         return call.fail(totals.error);
 
-    const QLocale c = QLocale::c();
-    if (call.format == Format::Json) {
-        const auto entry = [](qint64 minutes, double cash) {
-            QJsonObject o;
-            o.insert(QStringLiteral("minutes"), minutes);
-            o.insert(QStringLiteral("hours"), double(hourCents(minutes)) / 100.0);
-            o.insert(QStringLiteral("cash"), money::amountText(cash, QLocale::c()).toDouble());
-            return o;
-        };
-        QJsonArray jobs;
-        for (const diary::JobTotal &job : totals.jobs) {
-            QJsonObject o = entry(job.minutes, job.cash);
-            o.insert(QStringLiteral("job"), diary::lineText(job.code));
-            jobs.append(o);
-        }
-        QJsonObject root;
-        root.insert(QStringLiteral("diary"), call.diaryPath);
-        root.insert(QStringLiteral("jobs"), jobs);
-        if (perDay) {
-            QJsonArray days;
-            for (const diary::JobDay &day : totals.days) {
-                QJsonObject o = entry(day.minutes, day.cash);
-                o.insert(QStringLiteral("job"), diary::lineText(day.code));
-                o.insert(QStringLiteral("day"), day.day.isValid()
-                                                    ? QJsonValue(day.day.toString(Qt::ISODate))
-                                                    : QJsonValue(QJsonValue::Null));
-                days.append(o);
-            }
-            root.insert(QStringLiteral("days"), days);
-        }
-        call.out << QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
-        return kDone;
-    }
-
-    const auto figures = [&c](qint64 minutes, double cash) {
-        return QStringList{QString::number(minutes), money::centsText(hourCents(minutes), c),
-                           money::amountText(cash, c)};
-    };
-    std::vector<QStringList> rows;
-    if (perDay) {
-        const QString undated =
-            call.format == Format::Text ? QStringLiteral("(no date)") : QString();
-        for (const diary::JobDay &day : totals.days)
-            rows.push_back(
-                QStringList{codeText(day.code, call.format),
-                            day.day.isValid() ? day.day.toString(Qt::ISODate) : undated} +
-                figures(day.minutes, day.cash));
-        writeTable(call.out, call.format, {"job", "day", "minutes", "hours", "cash"}, rows, 2);
-    } else {
-        for (const diary::JobTotal &job : totals.jobs)
-            rows.push_back(QStringList{codeText(job.code, call.format)} +
-                           figures(job.minutes, job.cash));
-        writeTable(call.out, call.format, {"job", "minutes", "hours", "cash"}, rows, 1);
-    }
+    if (call.format == Format::Json)
+        writeJson(call, totals, perDay);
+    else
+        writeText(call, totals, perDay);
+    warnBadLines(call, totals.bad);
     return kDone;
 }
 
@@ -275,9 +366,13 @@ int runJobs(DiaryCall &call) {
         return call.misuse(QStringLiteral("jobs does not take %1").arg(call.words.first()));
     if (!readableDiary(call))
         return kFailed;
-    return reportEnded(call, diary::writeJobCodeList(
-                                 call.diaryPath, reportName(call), QDateTime::currentDateTime(),
-                                 progressOf(call, QStringLiteral("Job codes"))));
+    diary::BadLines bad;
+    const int code = reportEnded(
+        call,
+        diary::writeJobCodeList(call.diaryPath, reportName(call), QDateTime::currentDateTime(),
+                                progressOf(call, QStringLiteral("Job codes")), &bad));
+    warnBadLines(call, bad);
+    return code;
 }
 
 // The one job code a verb takes, of at least two characters.
@@ -309,9 +404,12 @@ int runWorkOrder(DiaryCall &call) {
         return kFailed;
     const QString company =
         call.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kTittleName, QString());
-    return reportEnded(call, diary::writeWorkOrder(call.diaryPath, code, company,
-                                                   QDateTime::currentDateTime(),
-                                                   progressOf(call, QStringLiteral("Work order"))));
+    diary::BadLines bad;
+    const int ended = reportEnded(
+        call, diary::writeWorkOrder(call.diaryPath, code, company, QDateTime::currentDateTime(),
+                                    progressOf(call, QStringLiteral("Work order")), &bad));
+    warnBadLines(call, bad);
+    return ended;
 }
 
 int runExtract(DiaryCall &call) {
@@ -321,8 +419,12 @@ int runExtract(DiaryCall &call) {
         return kUsage;
     if (!readableDiary(call))
         return kFailed;
-    return reportEnded(call, diary::writeJobExtract(call.diaryPath, folder, reportName(call), code,
-                                                    progressOf(call, QStringLiteral("Extract"))));
+    diary::BadLines bad;
+    const int ended = reportEnded(
+        call, diary::writeJobExtract(call.diaryPath, folder, reportName(call), code,
+                                     progressOf(call, QStringLiteral("Extract")), &bad));
+    warnBadLines(call, bad);
+    return ended;
 }
 
 int runMine(DiaryCall &call) {
@@ -336,7 +438,9 @@ int runMine(DiaryCall &call) {
         result = miner.runRest(progressOf(call, QStringLiteral("Data mining")));
     if (result.ok)
         result = miner.finish();
-    return reportEnded(call, result);
+    const int ended = reportEnded(call, result);
+    warnBadLines(call, miner.badLines());
+    return ended;
 }
 
 int runMerge(DiaryCall &call) {
@@ -398,11 +502,11 @@ QString diaryUsage() {
 }
 
 int runDiaryCommand(const QStringList &args, SettingsStore &store, QTextStream &out,
-                    QTextStream &err, bool showProgress) {
+                    QTextStream &err, bool showProgress, bool outIsTerminal) {
     // A new Diary is made for a user, not read: it has its own rules.
     if (args.value(0) == QLatin1String("new"))
         return runDiaryNew(args.mid(1), store, out, err);
-    DiaryCall call{{}, {}, Format::Text, {}, store, out, err, showProgress};
+    DiaryCall call{{}, {}, Format::Text, {}, store, out, err, showProgress, outIsTerminal};
     const auto usage = [&err](const QString &reason) {
         if (!reason.isEmpty())
             err << "vidorev: " << reason << '\n';

@@ -42,7 +42,7 @@ QString JobCollector::cash() const {
 
 void JobCollector::setCash(QByteArrayView amount) {
     double value = 0;
-    if (parseNumber(amount, &value))
+    if (amountFigure(amount, &value) == Figure::Real)
         m_cash += value;
     m_filled = true;
 }
@@ -60,8 +60,8 @@ void JobCollector::setElapsed(QByteArrayView minutes) {
         return;
     }
     qint64 value = 0;
-    if (parseMinutes(minutes, &value))
-        m_minutes += value;
+    if (runMinutesFigure(minutes, &value) == Figure::Real)
+        addMinutes(&m_minutes, value);
     m_hasMinutes = true;
     m_filled = true;
 }

@@ -32,13 +32,15 @@ public:
     // The cash box: the sum of the amounts written since the last emptying ("0" when none).
     QString cash() const;
     double cashSum() const { return m_cash; }
-    // Adds the amount (text that is not a number adds nothing but still fills the record).
+    // Adds the amount; one that cannot be real (amountFigure()) adds nothing but still fills
+    // the record.
     void setCash(QByteArrayView amount);
 
     // The minutes box: empty until minutes are written, then their 64-bit sum.
     QByteArray elapsed() const;
     qint64 minutes() const { return m_minutes; }
-    // Adds the minutes; empty text emits the record instead (see emitRecord()).
+    // Adds the minutes, when real (runMinutesFigure()); empty text emits the record instead
+    // (see emitRecord()).
     void setElapsed(QByteArrayView minutes);
     // Does nothing unless the record was filled since the last emit. Embedded: calls the
     // record-ready callback. Otherwise writes the job-time row and empties the boxes, which

@@ -79,7 +79,9 @@ QString start(const QString &diaryPath, const QString *jobCode, const QString &o
     return {};
 }
 
-ReportResult finish(ReportFile &out, const LineReader &in) {
+ReportResult finish(ReportFile &out, const LineReader &in, BadLines *bad) {
+    if (bad != nullptr)
+        *bad = in.badLines();
     if (!in.error().isEmpty()) {
         out.cancel();
         return failed(out.path(), in.error());
@@ -106,7 +108,7 @@ QString jobExtractPath(const QString &diaryPath, const QString &folder, const QS
 }
 
 ReportResult writeJobCodeList(const QString &diaryPath, const QString &user, const QDateTime &now,
-                              const ReportProgress &progress) {
+                              const ReportProgress &progress, BadLines *bad) {
     const QString output = jobListPath(diaryPath, user);
     LineReader in;
     ReportFile out;
@@ -145,12 +147,12 @@ ReportResult writeJobCodeList(const QString &diaryPath, const QString &user, con
     out.line(QByteArrayView("  Codes might appear more than once, depending on the pattern"));
     out.line(QByteArrayView());
     report.done();
-    return finish(out, in);
+    return finish(out, in, bad);
 }
 
 ReportResult writeWorkOrder(const QString &diaryPath, const QString &jobCode,
                             const QString &companyName, const QDateTime &now,
-                            const ReportProgress &progress) {
+                            const ReportProgress &progress, BadLines *bad) {
     const QString output = workOrderPath(diaryPath, jobCode);
     LineReader in;
     ReportFile out;
@@ -185,9 +187,10 @@ ReportResult writeWorkOrder(const QString &diaryPath, const QString &jobCode,
         const ParsedLine p = parseLine(line);
         if (p.isStart())
             ++depth;
-        qint64 run = 0;
-        if (p.isStop() && parseMinutes(p.minutes, &run))
-            minutes += run;
+        if (p.hasRunMinutes)
+            addMinutes(&minutes, p.runMinutes);
+        else if (p.badFigure)
+            in.noteBad(badFigureWhy(p));
         if (depth >= 1 && depth <= kNestedRuns) {
             JobCollector &c = runs[size_t(depth - 1)];
             c.setCustNum(p.tag);
@@ -203,7 +206,8 @@ ReportResult writeWorkOrder(const QString &diaryPath, const QString &jobCode,
             if (p.isStop())
                 c.emitRecord();
         }
-        if (!p.cash.isEmpty()) {
+        // An amount that cannot be real is no cash event.
+        if (p.hasAmount) {
             text = "Cash event, $";
             out.line(text.append(p.cash));
         }
@@ -220,11 +224,12 @@ ReportResult writeWorkOrder(const QString &diaryPath, const QString &jobCode,
     out.line(QByteArrayView());
     out.textLine(hoursText(minutes));
     report.done();
-    return finish(out, in);
+    return finish(out, in, bad);
 }
 
 ReportResult writeJobExtract(const QString &diaryPath, const QString &folder, const QString &user,
-                             const QString &jobCode, const ReportProgress &progress) {
+                             const QString &jobCode, const ReportProgress &progress,
+                             BadLines *bad) {
     const QString output = jobExtractPath(diaryPath, folder, user, jobCode);
     LineReader in;
     ReportFile out;
@@ -242,13 +247,14 @@ ReportResult writeJobExtract(const QString &diaryPath, const QString &folder, co
             continue;
         out.line(line);
         const ParsedLine p = parseLine(line);
-        qint64 run = 0;
-        if (p.isStop() && parseMinutes(p.minutes, &run))
-            minutes += run;
+        if (p.hasRunMinutes)
+            addMinutes(&minutes, p.runMinutes);
+        else if (p.badFigure)
+            in.noteBad(badFigureWhy(p));
     }
     out.textLine(hoursText(minutes));
     report.done();
-    return finish(out, in);
+    return finish(out, in, bad);
 }
 
 } // namespace vidorev::diary

@@ -1,19 +1,19 @@
 #include "diary_log/job_totals.h"
 
 #include "diary_log/line_parse.h"
-#include "diary_log/log_browser.h"
 
 #include <QDateTime>
 #include <QHash>
 
-#include <limits>
+#include <algorithm>
 #include <map>
+#include <numeric>
 
 namespace vidorev::diary {
 
 namespace {
 constexpr int kProgressEvery = 4096;
-constexpr qint64 kUndated = std::numeric_limits<qint64>::min();
+constexpr qint64 kUndated = JobDay::kNoDay;
 constexpr qint64 kDaySeconds = 24 * 60 * 60;
 
 QByteArray runKey(const ParsedLine &p) {
@@ -84,46 +84,133 @@ Moment runEnd(LocalDays &days, const Moment &start, const QTime &stop, qint64 mi
     return qAbs(second.secs - expected) < qAbs(end.secs - expected) ? second : end;
 }
 
-// The run of minutes that ended at end, day by day: split at local midnights on real time,
-// rounded once per midnight so that the parts add up to minutes exactly.
-template <typename Add>
-void splitAtMidnights(LocalDays &days, const Moment &end, qint64 minutes, const Add &add) {
-    if (minutes <= 0 || minutes > kLongestSplitRun) {
-        add(end.day, minutes);
-        return;
-    }
+// The first local day of the run of minutes that ended at end.
+qint64 firstDayOf(LocalDays &days, const Moment &end, qint64 minutes) {
     const qint64 start = end.secs - minutes * 60;
-    qint64 day = end.day;
+    qint64 day = end.day - minutes / (24 * 60);
     while (days.midnight(day) > start)
         --day;
-    qint64 counted = 0;
-    for (; day <= end.day; ++day) {
-        const qint64 upTo = day == end.day ? minutes : (days.midnight(day + 1) - start + 30) / 60;
+    while (day < end.day && days.midnight(day + 1) <= start)
+        ++day;
+    return day;
+}
+
+struct Figures {
+    qint64 minutes = 0;
+    double cash = 0.0;
+};
+
+// A figure on one day: the job in the upper half of the key, the day (made unsigned, in order,
+// the undated first) in the lower, so that keys order by job and then day.
+quint64 dayKey(quint32 job, qint64 day) {
+    return quint64(job) << 32 | (quint32(qint32(day)) ^ 0x80000000u);
+}
+quint32 jobOfKey(quint64 key) {
+    return quint32(key >> 32);
+}
+qint32 dayOfKey(quint64 key) {
+    return qint32(quint32(key) ^ 0x80000000u);
+}
+
+} // namespace
+
+// What a per-day reading keeps: the figures that fall on one day, summed per job and day, and
+// the runs across midnights whole, both by job and then (first) day.
+struct DayLedger {
+    struct Day {
+        quint64 key;
+        Figures figures;
+    };
+    struct Run {
+        quint32 job;
+        qint32 firstDay;
+        qint32 endDay;
+        qint32 minutes; // at most kLongestSplitRun
+        qint64 endSecs;
+    };
+    std::vector<Day> days;
+    std::vector<Run> runs;
+    qint64 first = std::numeric_limits<qint64>::min(); // the days kept
+    qint64 last = std::numeric_limits<qint64>::max();
+};
+
+namespace {
+
+// A run's minutes day by day: split at local midnights on real time, rounded once per midnight
+// so that the parts add up to its minutes exactly; only the days from lo to hi are visited.
+template <typename Add>
+void splitRun(LocalDays &days, const DayLedger::Run &run, qint64 lo, qint64 hi, const Add &add) {
+    const qint64 start = run.endSecs - qint64(run.minutes) * 60;
+    qint64 day = std::max<qint64>(run.firstDay, lo);
+    qint64 counted = day == run.firstDay ? 0 : (days.midnight(day) - start + 30) / 60;
+    const qint64 last = std::min<qint64>(run.endDay, hi);
+    for (; day <= last; ++day) {
+        const qint64 upTo =
+            day == run.endDay ? run.minutes : (days.midnight(day + 1) - start + 30) / 60;
         if (upTo != counted)
             add(day, upTo - counted);
         counted = upTo;
     }
 }
 
+// The job codes met so far, each with its totals, in the order first met.
+class Jobs {
+public:
+    quint32 indexOf(QByteArrayView code) {
+        // A key over the line's own bytes: no copy unless the code is new.
+        const auto known = m_index.constFind(QByteArray::fromRawData(code.data(), code.size()));
+        if (known != m_index.cend())
+            return *known;
+        const auto index = quint32(m_jobs.size());
+        m_jobs.push_back({QByteArray(code.data(), code.size()), 0, 0.0});
+        m_index.insert(m_jobs.back().code, index);
+        return index;
+    }
+    JobTotal &operator[](quint32 index) { return m_jobs[index]; }
+    // The totals ordered by code; rank[i] is where the job first met as i went.
+    std::vector<JobTotal> sorted(std::vector<quint32> *rank) {
+        std::vector<quint32> order(m_jobs.size());
+        std::iota(order.begin(), order.end(), 0u);
+        std::sort(order.begin(), order.end(),
+                  [this](quint32 a, quint32 b) { return m_jobs[a].code < m_jobs[b].code; });
+        std::vector<JobTotal> out;
+        out.reserve(m_jobs.size());
+        rank->assign(m_jobs.size(), 0);
+        for (quint32 i = 0; i < order.size(); ++i) {
+            (*rank)[order[i]] = i;
+            out.push_back(std::move(m_jobs[order[i]]));
+        }
+        return out;
+    }
+
+private:
+    std::vector<JobTotal> m_jobs;
+    QHash<QByteArray, quint32> m_index;
+};
+
 } // namespace
 
-JobTotals totalsOf(LineReader &reader, bool perDay, const TotalsProgress &progress) {
-    std::map<QByteArray, JobTotal> jobs;
-    std::map<std::pair<QByteArray, qint64>, JobDay> perDays;
+JobTotals totalsOf(LineReader &reader, const DaySpan &span, const TotalsProgress &progress) {
+    Jobs jobs;
+    QHash<quint64, Figures> dayFigures;
+    auto ledger = std::make_shared<DayLedger>();
+    if (span.first.isValid() && span.last.isValid()) {
+        ledger->first = span.first.toJulianDay();
+        ledger->last = span.last.toJulianDay();
+    }
+    const auto kept = [&ledger](qint64 day) {
+        return day == kUndated ? ledger->first == std::numeric_limits<qint64>::min()
+                               : day >= ledger->first && day <= ledger->last;
+    };
+    const auto addDay = [&](quint32 job, qint64 day, qint64 minutes, double cash) {
+        if (!kept(day))
+            return;
+        Figures &f = dayFigures[dayKey(job, day)];
+        addMinutes(&f.minutes, minutes);
+        f.cash += cash;
+    };
     QHash<QByteArray, Moment> starts; // tag and task -> its latest Start
     LocalDays days;
-
-    const auto dayOf = [&perDays](const QByteArray &code, qint64 day) -> JobDay & {
-        JobDay &d = perDays[{code, day}];
-        if (d.code.isNull()) {
-            d.code = code;
-            d.day = day == kUndated ? QDate() : QDate::fromJulianDay(day);
-        }
-        return d;
-    };
-    const auto dayOfDate = [](const QDate &date) {
-        return date.isValid() ? date.toJulianDay() : kUndated;
-    };
 
     QByteArrayView line;
     qint64 count = 0;
@@ -133,41 +220,48 @@ JobTotals totalsOf(LineReader &reader, bool perDay, const TotalsProgress &progre
         const ParsedLine p = parseLine(line);
         if (p.kind == RecordKind::Other)
             continue;
-        const QByteArray code = p.tag.toByteArray();
-        JobTotal &job = jobs[code];
-        if (job.code.isNull())
-            job.code = code.isNull() ? QByteArray("") : code;
+        const quint32 index = jobs.indexOf(p.tag);
+        JobTotal &job = jobs[index];
 
         if (p.isStart()) {
-            if (perDay) {
+            if (span.perDay) {
                 const StampTime at = parseStamp(p.stamp);
                 if (at.date.isValid())
                     starts.insert(runKey(p), days.at(at.date.toJulianDay(), at.time));
             }
             continue;
         }
-        qint64 run = 0;
-        if (runMinutesOf(p, &run)) {
+        if (p.badFigure) {
+            reader.noteBad(badFigureWhy(p));
+            continue;
+        }
+        if (p.hasRunMinutes) {
+            const qint64 run = p.runMinutes;
             addMinutes(&job.minutes, run);
-            if (!perDay)
+            if (!span.perDay)
                 continue;
             const QTime stop = parseStamp(p.stamp).time;
             const auto start = starts.constFind(runKey(p));
             if (start == starts.cend() || !stop.isValid()) {
-                addMinutes(&dayOf(job.code, kUndated).minutes, run);
+                addDay(index, kUndated, run, 0.0);
                 continue;
             }
-            splitAtMidnights(days, runEnd(days, *start, stop, run), run,
-                             [&](qint64 day, qint64 minutes) {
-                                 addMinutes(&dayOf(job.code, day).minutes, minutes);
-                             });
+            const Moment end = runEnd(days, *start, stop, run);
+            const qint64 first =
+                run <= 0 || run > kLongestSplitRun ? end.day : firstDayOf(days, end, run);
+            if (first == end.day)
+                addDay(index, end.day, run, 0.0);
+            else if (end.day >= ledger->first && first <= ledger->last)
+                ledger->runs.push_back(
+                    {index, qint32(first), qint32(end.day), qint32(run), end.secs});
             continue;
         }
-        double cash = 0;
-        if (memoCashOf(p, &cash)) {
-            job.cash += cash;
-            if (perDay)
-                dayOf(job.code, dayOfDate(parseStamp(p.stamp).date)).cash += cash;
+        if (p.hasAmount) {
+            job.cash += p.amount;
+            if (span.perDay) {
+                const QDate date = parseStamp(p.stamp).date;
+                addDay(index, date.isValid() ? date.toJulianDay() : kUndated, 0, p.amount);
+            }
         }
     }
     if (progress)
@@ -175,13 +269,74 @@ JobTotals totalsOf(LineReader &reader, bool perDay, const TotalsProgress &progre
 
     JobTotals out;
     out.error = reader.error();
-    out.jobs.reserve(jobs.size());
-    for (auto &[code, job] : jobs)
-        out.jobs.push_back(std::move(job));
-    out.days.reserve(perDays.size());
-    for (auto &[key, day] : perDays)
-        out.days.push_back(std::move(day));
+    out.bad = reader.badLines();
+    std::vector<quint32> rank;
+    out.jobs = jobs.sorted(&rank);
+    if (!span.perDay)
+        return out;
+
+    ledger->days.reserve(size_t(dayFigures.size()));
+    for (auto it = dayFigures.cbegin(); it != dayFigures.cend(); ++it)
+        ledger->days.push_back({dayKey(rank[jobOfKey(it.key())], dayOfKey(it.key())), it.value()});
+    dayFigures = {};
+    std::sort(ledger->days.begin(), ledger->days.end(),
+              [](const DayLedger::Day &a, const DayLedger::Day &b) { return a.key < b.key; });
+    for (DayLedger::Run &run : ledger->runs)
+        run.job = rank[run.job];
+    std::sort(ledger->runs.begin(), ledger->runs.end(),
+              [](const DayLedger::Run &a, const DayLedger::Run &b) {
+                  return a.job != b.job ? a.job < b.job : a.firstDay < b.firstDay;
+              });
+    out.ledger = std::move(ledger);
     return out;
+}
+
+void JobTotals::forEachDay(const std::function<void(const JobDay &)> &visit) const {
+    if (!ledger)
+        return;
+    const std::vector<DayLedger::Day> &dayFigures = ledger->days;
+    const std::vector<DayLedger::Run> &runs = ledger->runs;
+    LocalDays days;
+    // The current job's days that a later run or figure may still add to, in order of day.
+    std::map<qint64, Figures> pending;
+    quint32 job = 0;
+    const auto flushBefore = [&](qint64 day) {
+        while (!pending.empty() && pending.begin()->first < day) {
+            const auto &[d, f] = *pending.begin();
+            visit(JobDay{job, qint32(d), f.minutes, f.cash});
+            pending.erase(pending.begin());
+        }
+    };
+    constexpr qint64 kNone = std::numeric_limits<qint64>::max();
+    size_t d = 0;
+    size_t r = 0;
+    while (d < dayFigures.size() || r < runs.size()) {
+        job = std::min(d < dayFigures.size() ? jobOfKey(dayFigures[d].key) : ~0u,
+                       r < runs.size() ? runs[r].job : ~0u);
+        for (;;) {
+            const qint64 nextDay = d < dayFigures.size() && jobOfKey(dayFigures[d].key) == job
+                                       ? dayOfKey(dayFigures[d].key)
+                                       : kNone;
+            const qint64 nextRun = r < runs.size() && runs[r].job == job ? runs[r].firstDay : kNone;
+            if (nextDay == kNone && nextRun == kNone)
+                break;
+            // Nothing left of this job adds to a day before the earliest of these.
+            flushBefore(std::min(nextDay, nextRun));
+            if (nextDay <= nextRun) {
+                Figures &f = pending[nextDay];
+                addMinutes(&f.minutes, dayFigures[d].figures.minutes);
+                f.cash += dayFigures[d].figures.cash;
+                ++d;
+            } else {
+                splitRun(days, runs[r], ledger->first, ledger->last,
+                         [&pending](qint64 day, qint64 minutes) {
+                             addMinutes(&pending[day].minutes, minutes);
+                         });
+                ++r;
+            }
+        }
+        flushBefore(kNone);
+    }
 }
 
 } // namespace vidorev::diary

@@ -1,6 +1,10 @@
 #include "diary_log/line_parse.h"
 
+#include "diary_log/line_reader.h"
+
 #include <charconv>
+#include <cmath>
+#include <limits>
 
 namespace vidorev::diary {
 namespace {
@@ -39,7 +43,58 @@ int digits(QByteArrayView text, qsizetype *pos, int max) {
     return count == 0 ? -1 : value;
 }
 
+// A field's text in a message: as written, cut short, with control characters shown.
+QString quoted(QByteArrayView field) {
+    constexpr qsizetype kShown = 24;
+    field = trimmed(field);
+    QString text = lineText(field.first(std::min(field.size(), kShown)));
+    if (field.size() > kShown)
+        text += QStringLiteral("...");
+    return u'"' + visibleText(text) + u'"';
+}
+
+// The figures of a Stop or a Memo record.
+void takeFigures(ParsedLine &p) {
+    if (p.isStop()) {
+        const Figure f = runMinutesFigure(p.minutes, &p.runMinutes);
+        p.hasRunMinutes = f == Figure::Real;
+        p.badFigure = f == Figure::Impossible;
+    } else if (p.kind == RecordKind::Memo) {
+        const Figure f = amountFigure(p.cash, &p.amount);
+        p.hasAmount = f == Figure::Real;
+        p.badFigure = f == Figure::Impossible;
+    }
+}
+
 } // namespace
+
+Figure runMinutesFigure(QByteArrayView text, qint64 *minutes) {
+    if (trimmed(text).isEmpty())
+        return Figure::None;
+    double value = 0;
+    if (!parseNumber(text, &value) || !std::isfinite(value) || value < 0 ||
+        value >= double(kMostRunMinutes) + 0.5)
+        return Figure::Impossible;
+    *minutes = std::llround(value);
+    return Figure::Real;
+}
+
+Figure amountFigure(QByteArrayView text, double *amount) {
+    if (trimmed(text).isEmpty())
+        return Figure::None;
+    double value = 0;
+    if (!parseNumber(text, &value) || !std::isfinite(value) || std::fabs(value) > kMostAmount)
+        return Figure::Impossible;
+    *amount = value;
+    return Figure::Real;
+}
+
+QString badFigureWhy(const ParsedLine &line) {
+    if (!line.badFigure)
+        return {};
+    return line.isStop() ? QStringLiteral("run minutes %1 cannot be real").arg(quoted(line.minutes))
+                         : QStringLiteral("amount %1 cannot be real").arg(quoted(line.cash));
+}
 
 ParsedLine parseLine(QByteArrayView line) {
     ParsedLine p;
@@ -75,6 +130,7 @@ ParsedLine parseLine(QByteArrayView line) {
             if (end > 0)
                 p.minutes = head.sliced(1, end - 1);
         }
+        takeFigures(p);
     } else {
         if (head.startsWith(QByteArrayView(" {$"))) {
             const qsizetype end = head.indexOf(QByteArrayView("$}"), 3);
@@ -96,6 +152,7 @@ ParsedLine parseLine(QByteArrayView line) {
         const qsizetype textEnd = at >= textFrom ? at - 1 : line.size();
         if (textEnd > textFrom)
             p.memo = line.sliced(textFrom, textEnd - textFrom);
+        takeFigures(p);
     }
     return p;
 }
@@ -116,17 +173,10 @@ bool parseNumber(QByteArrayView text, double *value) {
     return result.ec == std::errc() && result.ptr == end;
 }
 
-bool parseMinutes(QByteArrayView text, qint64 *minutes) {
-    text = trimmed(text);
-    if (text.isEmpty())
-        return false;
-    const char *end = text.data() + text.size();
-    long long value = 0;
-    const auto result = std::from_chars(text.data(), end, value);
-    if (result.ec != std::errc() || result.ptr != end)
-        return false;
-    *minutes = value;
-    return true;
+void addMinutes(qint64 *total, qint64 minutes) {
+    if (__builtin_add_overflow(*total, minutes, total))
+        *total =
+            minutes > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
 }
 
 StampTime parseStamp(QByteArrayView stamp) {

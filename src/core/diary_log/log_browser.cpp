@@ -2,16 +2,11 @@
 
 #include "diary/diary_record.h"
 
-#include <cmath>
 #include <cstring>
-#include <limits>
 
 namespace vidorev::diary {
 
 namespace {
-// Beyond this a Stop's minutes are no run anyone worked (a million years); such a field, or a
-// fuzzed one, is not a number rather than an overflow.
-constexpr double kMaxRunMinutes = 1e12;
 constexpr int kProgressEvery = 4096;
 
 const QByteArrayMatcher &startMarker() {
@@ -23,29 +18,6 @@ const QByteArrayMatcher &stopMarker() {
     return m;
 }
 } // namespace
-
-bool runMinutesOf(const ParsedLine &line, qint64 *minutes) {
-    double value = 0;
-    if (!line.isStop() || !parseNumber(line.minutes, &value) || !std::isfinite(value) ||
-        std::fabs(value) > kMaxRunMinutes)
-        return false;
-    *minutes = std::llround(value);
-    return true;
-}
-
-bool memoCashOf(const ParsedLine &line, double *cash) {
-    double value = 0;
-    if (line.kind != RecordKind::Memo || !parseNumber(line.cash, &value) || !std::isfinite(value))
-        return false;
-    *cash = value;
-    return true;
-}
-
-void addMinutes(qint64 *total, qint64 minutes) {
-    if (__builtin_add_overflow(*total, minutes, total))
-        *total =
-            minutes > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
-}
 
 bool LogBrowser::open(const QString &path) {
     // Starting again answers the same question the same way: nothing of an earlier walk (a date
@@ -146,8 +118,6 @@ void LogBrowser::addAmounts(QByteArrayView line) {
     const ParsedLine parsed = parseLine(line);
     const bool ownTag = tagIs(line, m_code);
     if (parsed.isStop()) {
-        qint64 run = 0;
-        const bool number = runMinutesOf(parsed, &run);
         bool add = false;
         switch (m_mode) {
         case 1:
@@ -166,12 +136,15 @@ void LogBrowser::addAmounts(QByteArrayView line) {
         default:
             break;
         }
-        if (add && number)
-            addMinutes(&m_minutes, run);
+        if (add && parsed.hasRunMinutes)
+            addMinutes(&m_minutes, parsed.runMinutes);
+        else if (add && parsed.badFigure)
+            m_reader.noteBad(badFigureWhy(parsed));
     }
-    double amount = 0;
-    if (ownTag && memoCashOf(parsed, &amount))
-        m_cash += amount;
+    if (ownTag && parsed.hasAmount)
+        m_cash += parsed.amount;
+    else if (ownTag && parsed.kind == RecordKind::Memo && parsed.badFigure)
+        m_reader.noteBad(badFigureWhy(parsed));
 }
 
 LogBrowser::Lines LogBrowser::nextThree(const Progress &progress) {

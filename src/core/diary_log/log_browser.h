@@ -14,15 +14,6 @@
 // tag and/or one date, and the run minutes and memo amounts of the lines shown are added up.
 namespace vidorev::diary {
 
-// What a real record adds: the run minutes of a Stop record (whole; a fraction rounds), the
-// amount of a Memo record. False for any other line, and for a field that is not a number.
-// Only the record's head counts, never text further on, so a memo that reads "{$5000$}" or
-// "[Stop ]{999}" adds nothing.
-bool runMinutesOf(const ParsedLine &line, qint64 *minutes);
-bool memoCashOf(const ParsedLine &line, double *cash);
-// A running sum of minutes that stops at the 64-bit ends rather than wrapping.
-void addMinutes(qint64 *total, qint64 minutes);
-
 class LogBrowser {
 public:
     using Lines = std::array<QByteArray, 3>;
@@ -49,7 +40,9 @@ public:
 
     // The next line to show, "" at the end. Works out the filter mode from the boxes.
     QByteArray fetch();
-    // Adds the line's minutes and cash by the current mode (after it was shown).
+    // Adds the line's minutes and cash by the current mode (after it was shown): the real
+    // figures of its record's head (parseLine()), never text further on. A figure that would
+    // have been added but cannot be real is noted in badLines() instead.
     void addAmounts(QByteArrayView line);
 
     // The buttons. A filter that matches nothing reads to the end of the Diary, so each may
@@ -64,6 +57,9 @@ public:
     void resetTotals();
     int mode() const { return m_mode; }
     bool dateSeen() const { return m_dateSeen; }
+    // Lines not counted since the Diary was opened: too long to read, or with a figure that
+    // cannot be real.
+    const BadLines &badLines() const { return m_reader.badLines(); }
 
 private:
     bool readLine();

@@ -123,6 +123,8 @@ MergeResult LogMerge::run(bool replaceExisting, const Progress &progress) const 
     Pending two;
     for (Pending *p : {&one, &two}) {
         const QString &path = p == &one ? m_input1 : m_input2;
+        // A merge copies every line: one too long to read stops it rather than go missing.
+        p->reader.setLongLines(LineReader::LongLines::Fail);
         if (!p->reader.open(path))
             return refused(S::InputUnreadable, p->reader.error());
     }

@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <numeric>
 
 namespace vidorev::diary {
@@ -45,6 +46,33 @@ qint64 WeekHours::total() const {
     return sum;
 }
 
+QList<WeekHours::Job> WeekHours::charted(int most) const {
+    if (jobs.size() <= most || most < 1)
+        return jobs;
+    QList<qsizetype> busiest(jobs.size());
+    std::iota(busiest.begin(), busiest.end(), qsizetype(0));
+    // The busiest first; among equals, the first in code order.
+    std::stable_sort(busiest.begin(), busiest.end(), [this](qsizetype a, qsizetype b) {
+        return jobs[a].total() > jobs[b].total();
+    });
+    busiest.resize(most - 1);
+    std::sort(busiest.begin(), busiest.end());
+    QList<Job> out;
+    for (qsizetype i : busiest)
+        out.append(jobs[i]);
+    Job others{QStringLiteral("%1 other jobs").arg(jobs.size() - (most - 1)), {}};
+    for (qsizetype i = 0, kept = 0; i < jobs.size(); ++i) {
+        if (kept < busiest.size() && busiest[kept] == i) {
+            ++kept;
+            continue;
+        }
+        for (size_t d = 0; d < others.minutes.size(); ++d)
+            others.minutes[d] += jobs[i].minutes[d];
+    }
+    out.append(others);
+    return out;
+}
+
 } // namespace vidorev::diary
 
 namespace vidorev::diary {
@@ -56,23 +84,24 @@ bool weekHoursOf(const QString &path, const QDate &monday, WeekHours *week, QStr
         *error = reader.error();
         return false;
     }
-    const JobTotals totals = totalsOf(reader, true, progress);
+    const QDate sunday = monday.addDays(6);
+    const JobTotals totals = totalsOf(reader, DaySpan{true, monday, sunday}, progress);
     if (!totals.error.isEmpty()) {
         *error = totals.error;
         return false;
     }
     week->monday = monday;
     week->jobs.clear();
-    for (const JobDay &day : totals.days) {
-        const qint64 index = day.day.isValid() ? monday.daysTo(day.day) : -1;
-        if (index < 0 || index > 6 || day.minutes == 0)
-            continue;
-        const QString code = lineText(day.code);
+    week->bad = totals.bad;
+    totals.forEachDay([&](const JobDay &day) {
+        if (day.minutes == 0)
+            return;
+        const QString code = lineText(totals.jobs[day.job].code);
         // Days come ordered by code, so a code's days are together.
         if (week->jobs.isEmpty() || week->jobs.last().code != code)
             week->jobs.append({code, {}});
-        week->jobs.last().minutes[size_t(index)] += day.minutes;
-    }
+        week->jobs.last().minutes[size_t(monday.daysTo(day.date()))] += day.minutes;
+    });
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "diary_log/line_reader.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -24,7 +26,13 @@ struct WeekHours {
     };
     QDate monday;
     QList<Job> jobs; // ordered by code
+    BadLines bad;    // lines of the Diary not counted
     qint64 total() const;
+
+    // The jobs as a chart shows them: at most most of them, in order of code. When there are
+    // more, the busiest most - 1 are kept and the rest are summed into one last job named
+    // "N other jobs" (a legend of thousands of codes can neither be read nor drawn).
+    QList<Job> charted(int most) const;
 };
 
 } // namespace vidorev::diary

@@ -95,8 +95,8 @@ BillingFrame::BillingFrame(Services services, QWidget *parent)
         const QString diary = m_reportDiary, user = m_reportUser;
         const QDateTime now = m_services.clock.now();
         runReport(diary::jobListPath(diary, user),
-                  [diary, user, now](const diary::ReportProgress &progress) {
-                      return diary::writeJobCodeList(diary, user, now, progress);
+                  [diary, user, now](const diary::ReportProgress &progress, diary::BadLines *bad) {
+                      return diary::writeJobCodeList(diary, user, now, progress, bad);
                   });
     });
     connect(m_workOrder, &QPushButton::clicked, this, [this] {
@@ -110,8 +110,9 @@ BillingFrame::BillingFrame(Services services, QWidget *parent)
             m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kTittleName, QString());
         const QDateTime now = m_services.clock.now();
         runReport(diary::workOrderPath(diary, code),
-                  [diary, code, company, now](const diary::ReportProgress &progress) {
-                      return diary::writeWorkOrder(diary, code, company, now, progress);
+                  [diary, code, company, now](const diary::ReportProgress &progress,
+                                              diary::BadLines *bad) {
+                      return diary::writeWorkOrder(diary, code, company, now, progress, bad);
                   });
     });
     connect(m_extract, &QPushButton::clicked, this, [this] {
@@ -124,8 +125,9 @@ BillingFrame::BillingFrame(Services services, QWidget *parent)
             m_folder->setText(diary::diaryFolder(diary));
         const QString folder = m_folder->text();
         runReport(diary::jobExtractPath(diary, folder, user, code),
-                  [diary, folder, user, code](const diary::ReportProgress &progress) {
-                      return diary::writeJobExtract(diary, folder, user, code, progress);
+                  [diary, folder, user, code](const diary::ReportProgress &progress,
+                                              diary::BadLines *bad) {
+                      return diary::writeJobExtract(diary, folder, user, code, progress, bad);
                   });
     });
     connect(m_dataMiner, &QPushButton::clicked, this, [this] {
@@ -136,15 +138,15 @@ BillingFrame::BillingFrame(Services services, QWidget *parent)
         for (QPushButton *b : {m_jobCodeList, m_workOrder, m_extract, m_dataMiner})
             b->setEnabled(true);
         m_spinner->hide();
-        controls::showText(m_progress, m_result.ok
-                                           ? QStringLiteral("Written ") + m_result.output
-                                           : QStringLiteral("Not written: ") + m_result.error);
+        QString said = m_result.ok ? QStringLiteral("Written ") + m_result.output
+                                   : QStringLiteral("Not written: ") + m_result.error;
+        if (!m_bad.isEmpty())
+            said += QStringLiteral(" (") + m_bad.summary() + u')';
+        controls::showText(m_progress, said);
     });
 }
 
-void BillingFrame::runReport(
-    const QString &output,
-    std::function<diary::ReportResult(const diary::ReportProgress &)> report) {
+void BillingFrame::runReport(const QString &output, Report report) {
     // Every report needs the selected user's Diary; without one the buttons do nothing.
     if (!diary::reportDiaryOk(m_reportDiary) || m_run->isRunning())
         return;
@@ -153,7 +155,8 @@ void BillingFrame::runReport(
         b->setEnabled(false);
     m_spinner->show();
     m_run->start([this, report](const diary::ReportProgress &progress) {
-        m_result = report(progress);
+        m_bad = {};
+        m_result = report(progress, &m_bad);
         return m_result.error;
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diary_log/line_reader.h"
 #include "diary_log/report_file.h"
 #include "platform/services.h"
 
@@ -51,8 +52,9 @@ signals:
 private:
     void selectShownUser();
     // Runs one report off the window's thread; a press while one runs does nothing.
-    void runReport(const QString &output,
-                   std::function<diary::ReportResult(const diary::ReportProgress &)> report);
+    using Report =
+        std::function<diary::ReportResult(const diary::ReportProgress &, diary::BadLines *)>;
+    void runReport(const QString &output, Report report);
 
     Services m_services;
     QString m_reportUser;
@@ -68,6 +70,7 @@ private:
     QPushButton *m_dataMiner = nullptr;   // Command19
     widgets::BackgroundRun *m_run = nullptr;
     diary::ReportResult m_result;
+    diary::BadLines m_bad; // the lines the last report did not count
     int m_spin = 0;
 };
 

@@ -18,7 +18,7 @@ QString chartUsage() {
 }
 
 int runChartCommand(const QStringList &args, SettingsStore &store, QTextStream &out,
-                    QTextStream &err, const QDate &today) {
+                    QTextStream &err, const QDate &today, bool outIsTerminal) {
     const auto usage = [&err](const QString &reason) {
         err << "vidorev: " << reason << '\n' << chartUsage();
         return 2;
@@ -65,9 +65,14 @@ int runChartCommand(const QStringList &args, SettingsStore &store, QTextStream &
         return 1;
     }
     out << diary::isoWeekText(monday) << " written to " << png << '\n';
-    for (const diary::WeekHours::Job &job : hours.jobs)
-        out << (job.code.isEmpty() ? QStringLiteral("(none)") : job.code) << '\t'
+    for (const diary::WeekHours::Job &job : hours.jobs) {
+        // A terminal is shown a code's control characters, never given them to act on.
+        const QString code = outIsTerminal ? diary::visibleText(job.code) : job.code;
+        out << (code.isEmpty() ? QStringLiteral("(none)") : code) << '\t'
             << text::number(std::round(double(job.total()) * 100.0 / 60.0) / 100.0) << " hours\n";
+    }
+    for (const QString &message : hours.bad.messages(path))
+        err << "vidorev: " << message << '\n';
     return 0;
 }
 

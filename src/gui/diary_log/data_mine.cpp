@@ -175,10 +175,12 @@ void DataMine::closeTable() {
     if (!m_miner.isOpen())
         return;
     const diary::ReportResult result = m_miner.finish();
-    if (result.ok)
-        setMessage(QStringLiteral("Written %1").arg(result.output));
-    else
-        setMessage(QStringLiteral("No table written: %1").arg(result.error));
+    QString said = result.ok ? QStringLiteral("Written %1").arg(result.output)
+                             : QStringLiteral("No table written: %1").arg(result.error);
+    // Lines whose figures were left out of the table, so its sums are not taken for the Diary's.
+    if (!m_miner.badLines().isEmpty())
+        said += QStringLiteral(" (%1)").arg(m_miner.badLines().summary());
+    setMessage(said);
 }
 
 void DataMine::ok() {

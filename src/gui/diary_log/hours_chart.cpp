@@ -26,6 +26,10 @@ namespace vidorev {
 
 namespace {
 
+// Bars of different colours a reader can still tell apart; the table beside the chart lists
+// every job.
+constexpr int kChartedJobs = 30;
+
 QString hoursText(qint64 minutes) {
     return text::number(std::round(minutes * 100.0 / 60.0) / 100.0);
 }
@@ -39,7 +43,7 @@ QChart *buildHoursChart(const diary::WeekHours &week) {
                              week.monday.toString(QStringLiteral("MM-dd-yyyy")),
                              week.monday.addDays(6).toString(QStringLiteral("MM-dd-yyyy"))));
     auto *series = new QStackedBarSeries;
-    for (const diary::WeekHours::Job &job : week.jobs) {
+    for (const diary::WeekHours::Job &job : week.charted(kChartedJobs)) {
         auto *set = new QBarSet(QStringLiteral("%1 (%2 h)").arg(job.code, hoursText(job.total())));
         for (qint64 minutes : job.minutes)
             *set << minutes / 60.0;
@@ -212,7 +216,13 @@ void HoursChart::present() {
     }
     m_totals->setItem(row, 0, new QTableWidgetItem(QStringLiteral("All jobs")));
     m_totals->setItem(row, 1, new QTableWidgetItem(hoursText(m_week.total())));
-    m_status->setText(m_week.jobs.isEmpty() ? QStringLiteral("No hours in this week") : QString());
+    QStringList status;
+    if (m_week.jobs.isEmpty())
+        status << QStringLiteral("No hours in this week");
+    // The chart leaves out what it could not count, and says so.
+    if (!m_week.bad.isEmpty())
+        status << m_week.bad.summary();
+    m_status->setText(status.join(QStringLiteral(". ")));
 }
 
 void HoursChart::waitForWeek() {

@@ -75,6 +75,11 @@ ReadLog::ReadLog(Services services, QWidget *parent)
     m_progress = new QLabel(m_frame);
     m_progress->setObjectName(QStringLiteral("lblProgress"));
     m_progress->hide();
+    // Lines whose figures were not added, or too long to read; hidden while there are none.
+    m_badLines = new QLabel(m_frame);
+    m_badLines->setObjectName(QStringLiteral("lblBadLines"));
+    m_badLines->setWordWrap(true);
+    m_badLines->hide();
 
     auto *grid = new QGridLayout(m_frame);
     for (int i = 0; i < 3; ++i)
@@ -92,6 +97,7 @@ ReadLog::ReadLog(Services services, QWidget *parent)
     buttons->addStretch();
     grid->addLayout(buttons, 5, 0, 1, 4);
     grid->addWidget(m_progress, 6, 0, 1, 4);
+    grid->addWidget(m_badLines, 7, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     auto *layout = new QVBoxLayout(this);
@@ -135,6 +141,7 @@ void ReadLog::setUser(const QString &user) {
     m_browser.open(path);
     // Text1 to Text5 start empty; the date box keeps the day last asked for.
     clearLines();
+    showBadLines();
     m_tag->clear();
     controls::showText(m_cash, QString());
     m_hours->setText(0.0);
@@ -168,6 +175,13 @@ void ReadLog::showLines(const diary::LogBrowser::Lines &lines) {
     for (size_t i = 0; i < lines.size(); ++i)
         showLine(m_lines[i],
                  diary::lineText(QByteArrayView(lines[i]).first(std::min(lines[i].size(), room))));
+}
+
+void ReadLog::showBadLines() {
+    const QString said = m_browser.badLines().summary();
+    m_badLines->setText(said);
+    m_badLines->setAccessibleName(said);
+    m_badLines->setVisible(!said.isEmpty());
 }
 
 void ReadLog::showTotals() {
@@ -209,6 +223,7 @@ void ReadLog::pressDone() {
     if (m_stop)
         return;
     showLines(m_found);
+    showBadLines();
     if (m_pressed == Press::SkipTen)
         m_hours->setText(0.0); // the cash total stays as it was
     else
@@ -227,6 +242,7 @@ void ReadLog::rewind() {
         return;
     m_browser.rewind();
     clearLines();
+    showBadLines();
     controls::showText(m_cash, QString());
     m_hours->setText(0.0);
 }

@@ -53,6 +53,8 @@ private:
     void showLines(const diary::LogBrowser::Lines &lines);
     void showTotals();
     void clearLines();
+    // The lines read so far that were not counted, or nothing when there are none.
+    void showBadLines();
 
     Services m_services;
     QString m_user;
@@ -71,6 +73,7 @@ private:
     QLabel *m_cashLabel = nullptr;
     QLineEdit *m_cash = nullptr;
     QLabel *m_progress = nullptr;
+    QLabel *m_badLines = nullptr;
     QPushButton *m_next = nullptr;
     QPushButton *m_skip = nullptr;
     QPushButton *m_last = nullptr;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <malloc.h>
 #include <map>
 
 using namespace vidorev::diary;
@@ -77,12 +78,13 @@ TEST(JobTotals, RunsAreSplitAtLocalMidnightsOnRealTime) {
 
     std::map<QByteArray, std::map<QDate, qint64>> minutes;
     std::map<QByteArray, std::map<QDate, double>> cash;
-    for (const JobDay &d : totals.days) {
+    totals.forEachDay([&](const JobDay &d) {
+        const QByteArray &code = totals.jobs[d.job].code;
         if (d.minutes != 0)
-            minutes[d.code][d.day] += d.minutes;
+            minutes[code][d.date()] += d.minutes;
         if (d.cash != 0)
-            cash[d.code][d.day] += d.cash;
-    }
+            cash[code][d.date()] += d.cash;
+    });
     for (const auto &run : runs)
         EXPECT_EQ(minutes[run.code], run.days) << run.code;
     EXPECT_EQ(cash["day"], (std::map<QDate, double>{{QDate(2026, 12, 5), 4.25}}));
@@ -104,7 +106,34 @@ TEST(JobTotals, AddsOnlyRealRecordsInSixtyFourBits) {
     EXPECT_EQ(totals.jobs[0].cash, 12.5);
     EXPECT_EQ(totals.jobs[1].code, "9");
     EXPECT_EQ(totals.jobs[1].minutes, 0);
-    EXPECT_TRUE(totals.days.empty());
+    int days = 0;
+    totals.forEachDay([&days](const JobDay &) { ++days; });
+    EXPECT_EQ(days, 0);
+}
+
+// Runs are kept whole and split into days only as the days are visited: two thousand runs of
+// 400 days each are 800,000 day rows, and holding the totals costs what two thousand runs do.
+TEST(JobTotals, PerDayMemoryFollowsTheRecordsNotTheDays) {
+    QStringList lines;
+    const QDateTime from = at(2024, 1, 1, 9);
+    for (int i = 0; i < 2000; ++i) {
+        const QString code = QStringLiteral("J%1").arg(i, 4, 10, QLatin1Char('0'));
+        lines << startRecord(code, "t", from.addDays(i % 300))
+              << stopRecord(code, "t", 399 * 1440, 0, from.addDays(i % 300 + 399));
+    }
+    const size_t before = mallinfo2().uordblks;
+    const JobTotals totals = totalsOfLines(lines, true);
+    const size_t held = mallinfo2().uordblks - before;
+    EXPECT_LT(held, size_t(2) << 20);
+
+    qint64 rows = 0;
+    qint64 minutes = 0;
+    totals.forEachDay([&](const JobDay &day) {
+        ++rows;
+        minutes += day.minutes;
+    });
+    EXPECT_EQ(rows, 2000 * 400);
+    EXPECT_EQ(minutes, qint64(2000) * 399 * 1440);
 }
 
 } // namespace

@@ -212,12 +212,11 @@ TEST_F(Browser, FuzzedDiariesCrashNothingAndTotalsMatchTheBrowser) {
 
         LineReader reader(path());
         const JobTotals totals = totalsOf(reader, true);
+        std::vector<qint64> dayMinutes(totals.jobs.size());
+        totals.forEachDay([&](const JobDay &day) { dayMinutes[day.job] += day.minutes; });
         for (const JobTotal &job : totals.jobs) {
-            qint64 dayMinutes = 0;
-            for (const JobDay &day : totals.days)
-                if (day.code == job.code)
-                    dayMinutes += day.minutes;
-            EXPECT_EQ(dayMinutes, job.minutes) << job.code.toStdString();
+            EXPECT_EQ(dayMinutes[size_t(&job - totals.jobs.data())], job.minutes)
+                << job.code.toStdString();
             const QString typed = lineText(job.code);
             if (escapeField(typed).toUtf8() != job.code)
                 continue; // no typed code is written so

@@ -14,3 +14,15 @@ TEST(IsoWeek, NamesTheMondayThatStartsIt) {
     EXPECT_EQ(isoWeekText(QDate(2027, 1, 1)), QStringLiteral("2026-W53"));
     EXPECT_EQ(isoWeekText(QDate(2026, 12, 6)), QStringLiteral("2026-W49"));
 }
+
+TEST(WeekHours, AChartKeepsTheBusiestJobsAndSumsTheRest) {
+    WeekHours week;
+    week.jobs = {{"a", {60}}, {"b", {0, 300}}, {"c", {30, 30}}, {"d", {0, 0, 120}}};
+    const QList<WeekHours::Job> shown = week.charted(3);
+    ASSERT_EQ(shown.size(), 3);
+    EXPECT_EQ(shown[0].code, "b");
+    EXPECT_EQ(shown[1].code, "d");
+    EXPECT_EQ(shown[2].code, "2 other jobs");
+    EXPECT_EQ(shown[2].minutes, (std::array<qint64, 7>{90, 30}));
+    EXPECT_EQ(week.charted(4).size(), 4);
+}

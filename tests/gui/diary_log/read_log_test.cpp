@@ -95,7 +95,8 @@ TEST_F(ReadLogTest, EnterInTheTagBoxShowsThreeLinesAndTheTotalsRewindClears) {
     write({diary::startRecord("722", "Fix", t), diary::eventRecord("other", t),
            diary::stopRecord("722", "Fix", 20000, 20000, t),
            diary::memoRecord("722", "12.50", "Fix", "toner", t),
-           diary::stopRecord("722", "Fix", 20000, 40000, t)});
+           diary::stopRecord("722", "Fix", 20000, 40000, t),
+           diary::memoRecord("722", "nan", "Fix", "no amount", t)});
     unlock();
     panel.setUser("ann");
     QTest::keyClicks(child("Text4"), "722");
@@ -108,11 +109,18 @@ TEST_F(ReadLogTest, EnterInTheTagBoxShowsThreeLinesAndTheTotalsRewindClears) {
     click("Command2");
     // 40000 minutes, past what 16 bits hold.
     EXPECT_EQ(child<RoundPenny>("RoundPenny1")->box()->text(), "666.66");
+    // An amount that cannot be real is named, not added.
+    EXPECT_EQ(text("Text5"), "12.5");
+    EXPECT_TRUE(child<QLabel>("lblBadLines")->isVisible());
+    EXPECT_TRUE(child<QLabel>("lblBadLines")->text().contains("line 6, amount \"nan\""));
 
     click("cmdReRead");
     for (const char *box : {"Text1", "Text2", "Text3", "Text5"})
         EXPECT_TRUE(text(box).isEmpty()) << box;
     EXPECT_EQ(child<RoundPenny>("RoundPenny1")->box()->text(), "0");
+    EXPECT_FALSE(child<QLabel>("lblBadLines")->isVisible());
+    click("Command2"); // from the first line again
+    EXPECT_TRUE(text("Text1").startsWith("[722][Start]<Fix>"));
 }
 
 // "|<<", and "Menu" then opening again, answer a date as the first walk did.
