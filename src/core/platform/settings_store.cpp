@@ -109,6 +109,23 @@ int scalarInt(sqlite3 *db, const char *sql, bool *ok) {
     return value;
 }
 
+// Values live in a table of their own rows; the names' unique index, which every lookup walks,
+// holds only the names. (Kept in a key tree of their own, a value of many megabytes would be
+// read whole by each lookup that compares against it.)
+const char *const kCreateTable =
+    "CREATE TABLE IF NOT EXISTS setting ("
+    " app_fold TEXT NOT NULL, section_fold TEXT NOT NULL, key_fold TEXT NOT NULL,"
+    " app TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL, value TEXT NOT NULL,"
+    " UNIQUE (app_fold, section_fold, key_fold))";
+
+// Whether the store still has the first layout, values inside the key tree (WITHOUT ROWID).
+bool hasKeyedRows(sqlite3 *db, bool *ok) {
+    return scalarInt(db,
+                     "SELECT count(*) FROM sqlite_master WHERE type='table' AND name='setting'"
+                     " AND sql LIKE '%WITHOUT ROWID%'",
+                     ok) > 0;
+}
+
 QString columnText(sqlite3_stmt *stmt, int column) {
     const auto *text = static_cast<const char *>(sqlite3_column_blob(stmt, column));
     return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
@@ -157,15 +174,21 @@ std::unique_ptr<SettingsStore> SettingsStore::open(const QString &path, int busy
     if (!store->exec("PRAGMA journal_mode=WAL") || !store->exec("PRAGMA synchronous=FULL"))
         failSqlite(path, db);
     if (version == 0) {
-        const bool created =
-            store->exec("BEGIN IMMEDIATE") &&
-            store->exec("CREATE TABLE IF NOT EXISTS setting ("
-                        " app_fold TEXT NOT NULL, section_fold TEXT NOT NULL,"
-                        " key_fold TEXT NOT NULL, app TEXT NOT NULL, section TEXT NOT NULL,"
-                        " key TEXT NOT NULL, value TEXT NOT NULL,"
-                        " PRIMARY KEY (app_fold, section_fold, key_fold)) WITHOUT ROWID") &&
-            store->exec("PRAGMA user_version = 1") && store->exec("COMMIT");
+        const bool created = store->exec("BEGIN IMMEDIATE") && store->exec(kCreateTable) &&
+                             store->exec("PRAGMA user_version = 1") && store->exec("COMMIT");
         if (!created)
+            failSqlite(path, db);
+    } else if (hasKeyedRows(db, &ok) || !ok) {
+        // The first layout kept each value inside the key tree that every lookup walks, so
+        // one huge value slowed every write near it; its rows move to the present layout.
+        const bool moved = ok && store->exec("BEGIN IMMEDIATE") &&
+                           (!hasKeyedRows(db, &ok) ||
+                            (store->exec("ALTER TABLE setting RENAME TO setting_keyed") &&
+                             store->exec(kCreateTable) &&
+                             store->exec("INSERT INTO setting SELECT * FROM setting_keyed") &&
+                             store->exec("DROP TABLE setting_keyed"))) &&
+                           ok && store->exec("COMMIT");
+        if (!moved)
             failSqlite(path, db);
     }
     ::chmod(QFile::encodeName(path).constData(), 0600);

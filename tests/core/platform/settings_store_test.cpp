@@ -2,6 +2,7 @@
 #include "platform/settings_store.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -244,6 +245,52 @@ TEST_F(StoreTest, ExportThenImportIntoAnEmptyStoreReproducesEveryValue) {
     EXPECT_FALSE(vidorev::importSettingsJson(
         *copy, R"({"format":"vidorev-settings","settings":{"A":{"S":{"k":"v","n":3}}}})", &error));
     EXPECT_EQ(copy->get("A", "S", "k", "none"), "none");
+}
+
+// Seconds f takes.
+template <typename F> double timed(F &&f) {
+    QElapsedTimer clock;
+    clock.start();
+    f();
+    return clock.nsecsElapsed() / 1e9;
+}
+
+TEST_F(StoreTest, TimeGrowsWithTheValuesNotWithTheirSquareNorWithAHugeValue) {
+    // A store of the first layout, which kept values in the key tree, with one 30 MiB value.
+    sqlite3 *old = nullptr;
+    ASSERT_EQ(sqlite3_open(path().toUtf8().constData(), &old), SQLITE_OK);
+    const std::string huge(30 << 20, 'n');
+    const std::string fill =
+        "PRAGMA user_version = 1; CREATE TABLE setting (app_fold TEXT NOT NULL, section_fold TEXT"
+        " NOT NULL, key_fold TEXT NOT NULL, app TEXT NOT NULL, section TEXT NOT NULL, key TEXT"
+        " NOT NULL, value TEXT NOT NULL, PRIMARY KEY (app_fold, section_fold, key_fold)) WITHOUT"
+        " ROWID; INSERT INTO setting VALUES ('plmdiary', 'annsd1', 'note', 'PLMDiary', 'annSD1',"
+        " 'Note', '" +
+        huge + "')";
+    ASSERT_EQ(sqlite3_exec(old, fill.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(old);
+
+    auto store = open();
+    EXPECT_EQ(store->get("plmdiary", "ANNSD1", "note").size(), qsizetype(huge.size()));
+    const double writes = timed([&] {
+        for (int i = 0; i < 400; ++i)
+            store->save("PLMDiary", QStringLiteral("u%1TC1").arg(i), "SoFar", QString::number(i));
+    });
+    EXPECT_LT(writes, 3.0) << "400 saves beside a huge value";
+    store->remove("PLMDiary", "annSD1");
+
+    {
+        SettingsStore::Batch batch(*store);
+        for (int i = 0; i < 100000; ++i)
+            store->save("PLMDiary", "annSD2", QStringLiteral("Key%1").arg(i), QString::number(i));
+    }
+    QByteArray json;
+    EXPECT_LT(timed([&] { json = vidorev::exportSettingsJson(*store); }), 3.0)
+        << "export of 100,000 values in one section";
+    const QJsonObject section =
+        QJsonDocument::fromJson(json)["settings"]["PLMDiary"]["annSD2"].toObject();
+    EXPECT_EQ(section.size(), 100000);
+    EXPECT_EQ(section["Key99999"].toString(), "99999");
 }
 
 TEST_F(StoreTest, CommandLineVerbsAndUsageErrors) {
