@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <sys/stat.h>
+
 namespace vidorev::pictures {
 namespace {
 
@@ -200,28 +203,69 @@ TEST_F(Listing, PicturesListFromTheRememberedFileOrElseTheFirst) {
     }
 }
 
-TEST_F(Listing, NothingToListOrAStoppedOrFailedRunLeavesNoHalfListing) {
+TEST_F(Listing, AStoppedFailedOrRefusedRunLeavesTheOldListingAndSaysWhy) {
     ListingRun empty(ListingKind::AllFiles, m_dir.path(), {}, 0);
     EXPECT_FALSE(empty.open());
     EXPECT_TRUE(empty.error().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(kListingName)));
 
     make(QStringLiteral("a.txt"), 3);
-    {
-        QFile old(m_dir.filePath(kListingName));
+    const QString lst = m_dir.filePath(kListingName);
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral("notes.txt"));
+    for (const QString &path : {lst, outside}) {
+        QFile old(path);
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("old listing");
     }
-    ListingRun stopped(ListingKind::AllFiles, m_dir.path(), {"a.txt"}, 0);
-    ASSERT_TRUE(stopped.open());
-    stopped.step();
-    stopped.cancel();
-    EXPECT_EQ(listing(), QByteArray("old listing"));
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 2); // no temporary left
+    enum How { Stop, FullDisk, Link, Nowhere };
+    const struct {
+        How how;
+        const char *said;
+    } cases[] = {{Stop, ""},
+                 {FullDisk, "File too large"},
+                 {Link, "is a symbolic link"},
+                 {Nowhere, "No such file or directory"}};
+    for (const auto &c : cases) {
+        if (c.how == Link) {
+            QFile::remove(lst);
+            ASSERT_TRUE(QFile::link(outside, lst));
+        }
+        ListingRun r(ListingKind::AllFiles,
+                     c.how == Nowhere ? m_dir.filePath("gone") : m_dir.path(), {"a.txt"}, 0);
+        bool done = false;
+        {
+            std::optional<test::FullDisk> full;
+            if (c.how == FullDisk)
+                full.emplace();
+            if (r.open()) {
+                r.step();
+                if (c.how == Stop)
+                    r.cancel();
+                else
+                    done = r.finish();
+            }
+        }
+        EXPECT_FALSE(done) << c.said;
+        EXPECT_TRUE(r.error().contains(QLatin1String(c.said))) << r.error().toStdString();
+        EXPECT_EQ(listing(), QByteArray("old listing")) << c.said;
+        QFile out(outside);
+        EXPECT_TRUE(out.open(QIODevice::ReadOnly) && out.readAll() == "old listing") << c.said;
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << c.said;
+    }
+    EXPECT_TRUE(QFileInfo(lst).isSymLink());
+    QFile::remove(lst);
 
-    ListingRun nowhere(ListingKind::AllFiles, m_dir.filePath("gone"), {"a.txt"}, 0);
-    EXPECT_FALSE(nowhere.open());
-    EXPECT_FALSE(nowhere.error().isEmpty());
+    // Whoever may list the folder may read the listing; no one else, and only its owner writes.
+    for (const auto &[folder, file] : {std::pair{0700, 0600}, {0750, 0640}, {0755, 0644}}) {
+        ::chmod(QFile::encodeName(m_dir.path()).constData(), mode_t(folder));
+        ListingRun r(ListingKind::AllFiles, m_dir.path(), {"a.txt"}, 0);
+        ASSERT_TRUE(run(r)) << r.error().toStdString();
+        struct stat st {};
+        ::stat(QFile::encodeName(lst).constData(), &st);
+        EXPECT_EQ(st.st_mode & 0777, mode_t(file)) << folder;
+        EXPECT_FALSE(QFileInfo(lst).isSymLink());
+    }
 }
 
 } // namespace
