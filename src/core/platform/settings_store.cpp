@@ -41,6 +41,8 @@ Kind kindOf(int code) {
 // came from the disk. SQLite keeps that reason for some failures only; for a failed write the
 // errno the call left (callError, taken at once) is the write's.
 QString sqliteReason(sqlite3 *db, int callError) {
+    if (sqlite3_extended_errcode(db) == SQLITE_BUSY_SNAPSHOT)
+        return QStringLiteral("the settings were changed meanwhile");
     QString why = QString::fromUtf8(sqlite3_errmsg(db));
     const int code = sqlite3_extended_errcode(db) & 0xff;
     int system = sqlite3_system_errno(db);
@@ -323,9 +325,9 @@ std::vector<SettingsStore::Entry> SettingsStore::entries() const {
     return result;
 }
 
-void SettingsStore::beginBatch() {
+void SettingsStore::beginBatch(Batch::Mode mode) {
     if (m_batchDepth++ == 0)
-        m_batchFailed = !exec("BEGIN IMMEDIATE");
+        m_batchFailed = !exec(mode == Batch::Mode::Write ? "BEGIN IMMEDIATE" : "BEGIN DEFERRED");
 }
 
 bool SettingsStore::endBatch() {
@@ -341,9 +343,9 @@ bool SettingsStore::endBatch() {
     return committed;
 }
 
-SettingsStore::Batch::Batch(SettingsStore &store)
+SettingsStore::Batch::Batch(SettingsStore &store, Mode mode)
     : m_store(store) {
-    m_store.beginBatch();
+    m_store.beginBatch(mode);
 }
 
 SettingsStore::Batch::~Batch() {
