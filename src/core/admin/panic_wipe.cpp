@@ -78,7 +78,7 @@ PanicOutcome panicWipe(SettingsStore &store, const QString &adminName, bool lock
     store.save(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, adminName);
     store.save(keys::kAppDiary, keys::kSecAdmin, keys::kLocked, lockedText(locked));
     if (!batch.commit()) {
-        outcome.error = QStringLiteral("nothing was wiped: %1").arg(store.lastError());
+        outcome.error = QStringLiteral("the wipe was refused: %1").arg(store.lastError());
         return outcome;
     }
     outcome.wiped = true;
