@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -15,6 +16,8 @@
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace vidorev {
 namespace {
@@ -137,6 +140,32 @@ TEST_F(FileHookerTest, AScreenReaderOpensFoldersAndChoosesFiles) {
     selectByScreenReader(files(), QStringLiteral("inner.jpg"));
     EXPECT_EQ(chosen.count(), 1);
     EXPECT_EQ(m_picker.path(), native("sub/inner.jpg"));
+}
+TEST_F(FileHookerTest, AFolderThatCannotBeReadIsSaidAndNotOpened) {
+    m_picker.show();
+    QDir(m_dir.path()).mkpath(QStringLiteral("locked"));
+    ::chmod(QFile::encodeName(m_dir.filePath(QStringLiteral("locked"))).constData(), 0);
+    QDir(m_dir.path()).mkpath(QStringLiteral("went"));
+    m_picker.refresh();
+    QDir(m_dir.path()).rmdir(QStringLiteral("went"));
+    const test::ObeyPermissions asAUser;
+    QSignalSpy changed(&m_picker, &FileHooker::folderChanged);
+    auto *message = m_picker.findChild<QLabel *>(QStringLiteral("lblFolderMessage"));
+    for (const char *folder : {"locked", "went"}) {
+        selectByScreenReader(folders(), QLatin1String(folder));
+        EXPECT_TRUE(message->isVisible()) << folder;
+        EXPECT_EQ(message->text(),
+                  QStringLiteral("Cannot read the folder %1: %2")
+                      .arg(native(QLatin1String(folder)),
+                           *folder == 'l' ? "Permission denied" : "No such file or directory"));
+        EXPECT_EQ(m_picker.folder(), QDir::cleanPath(m_dir.path()));
+        EXPECT_EQ(shownFiles().size(), 4);
+        EXPECT_EQ(changed.count(), 0);
+    }
+    selectByScreenReader(folders(), QStringLiteral("sub"));
+    EXPECT_FALSE(message->isVisible());
+    EXPECT_EQ(changed.count(), 1);
+    ::chmod(QFile::encodeName(m_dir.filePath(QStringLiteral("locked"))).constData(), 0700);
 }
 } // namespace
 } // namespace vidorev
