@@ -147,6 +147,7 @@ FileChoice::FileChoice() {
 }
 
 bool FileChoice::setPath(const QString &path) {
+    m_error.clear();
     if (path.trimmed().isEmpty())
         return false;
     const QFileInfo info(inner(path));

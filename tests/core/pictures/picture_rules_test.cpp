@@ -1,6 +1,7 @@
 #include "pictures/files_listing.h"
 #include "pictures/metafile_header.h"
 #include "pictures/picture_facts.h"
+#include "pictures/picture_file.h"
 
 #include "test_env.h"
 
@@ -115,6 +116,64 @@ TEST(Metafiles, KindGoesByTheExactLowerCaseName) {
     EXPECT_EQ(metafileKindOfName(QStringLiteral("logo.wmf")), MetafileKind::Wmf);
     EXPECT_EQ(metafileKindOfName(QStringLiteral("PLAN.EMF")), MetafileKind::None);
     EXPECT_EQ(metafileKindOfName(QStringLiteral("beach.jpg")), MetafileKind::None);
+}
+
+TEST(PictureFiles, HostileFilesAreRefusedUnopenedAndCutPicturesAreCalledDamaged) {
+    QTemporaryDir dir;
+    const auto write = [&dir](const char *name, const QByteArray &bytes) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    };
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.jpg")).constData(), 0600), 0);
+    const struct {
+        QString path;
+        qint64 limit;
+        const char *error; // "" when read
+    } files[] = {
+        {write("a.jpg", "12345"), kMaxPictureBytes, ""},
+        {"/proc/self/status", kMaxPictureBytes, ""}, // says 0 bytes, holds more
+        {dir.filePath("pipe.jpg"), kMaxPictureBytes, "it is not a regular file"}, // no waiting
+        {dir.path(), kMaxPictureBytes, "it is not a regular file"},
+        {dir.filePath("gone.jpg"), kMaxPictureBytes, "it is missing"},
+        {write("big.jpg", QByteArray(3 << 20, 'x')), 2 << 20, "it is larger than 2 MiB"},
+    };
+    for (const auto &c : files) {
+        const PictureFile f = readPictureFile(c.path, c.limit);
+        EXPECT_EQ(f.error, QLatin1String(c.error)) << c.path.toStdString();
+        EXPECT_EQ(f.read, !*c.error);
+        EXPECT_EQ(f.bytes.size(), f.read ? f.size : 0) << c.path.toStdString();
+    }
+    EXPECT_GT(readPictureFile("/proc/self/status").size, 0);
+
+    // Marker by marker: a JPEG's segments, coded data with stuffed bytes and restarts, its end.
+    const QByteArray head = QByteArray::fromHex("ffd8ffe000104a46494600010100000100010000");
+    const QByteArray scan = QByteArray::fromHex("ffda000c03010002110311003f00") +
+                            QByteArray::fromHex("12ff0034ffd056ffffd178");
+    const QByteArray end = QByteArray::fromHex("ffd9");
+    const QByteArray table = QByteArray::fromHex("ffc4000400ff"); // a table between two scans
+    QByteArray bmp = QByteArray::fromHex("424d") + QByteArray(8, 0) +
+                     QByteArray::fromHex("36000000") +
+                     QByteArray::fromHex("28000000020000000200000001001800") + QByteArray(24, 0);
+    bmp += QByteArray(16, '\x7f'); // two rows of two pixels, each row a whole word
+    const struct {
+        QByteArray bytes;
+        bool damaged;
+    } pictures[] = {
+        {head + scan + end, false},
+        {head + scan + end + "trailer added by a camera", false},
+        {head + scan + table + scan + end, false},
+        {head + scan + table + scan, true},
+        {head + scan, true},
+        {head.left(10), true},
+        {bmp, false},
+        {bmp.left(bmp.size() - 1), true},
+        {"not a picture", false},
+    };
+    for (const auto &c : pictures)
+        EXPECT_EQ(pictureDamage(c.bytes), c.damaged ? "the file ends before its picture does" : "")
+            << c.bytes.toHex().constData();
 }
 
 TEST(ListingRules, ARememberedFileOutsideTheListSelectsNothingAndListingStartsAtTheFirst) {
