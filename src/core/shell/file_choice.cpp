@@ -143,7 +143,9 @@ int driveFor(const QString &folder, const QStringList &roots) {
 FileChoice::FileChoice() {
     m_patterns = splitPatterns(m_pattern);
     m_path = QDir::currentPath();
-    openFolder(m_path);
+    // A working folder that cannot be read still leaves the picker somewhere to start from.
+    if (!openFolder(m_path) && openFolder(QDir::rootPath()))
+        m_error.clear();
 }
 
 bool FileChoice::setPath(const QString &path) {

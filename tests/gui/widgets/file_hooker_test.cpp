@@ -143,29 +143,25 @@ TEST_F(FileHookerTest, AScreenReaderOpensFoldersAndChoosesFiles) {
 }
 TEST_F(FileHookerTest, AFolderThatCannotBeReadIsSaidAndNotOpened) {
     m_picker.show();
-    QDir(m_dir.path()).mkpath(QStringLiteral("locked"));
-    ::chmod(QFile::encodeName(m_dir.filePath(QStringLiteral("locked"))).constData(), 0);
-    QDir(m_dir.path()).mkpath(QStringLiteral("went"));
+    const QString locked = m_dir.filePath(QStringLiteral("locked"));
+    QDir().mkpath(locked);
+    ::chmod(QFile::encodeName(locked).constData(), 0);
     m_picker.refresh();
-    QDir(m_dir.path()).rmdir(QStringLiteral("went"));
-    const test::ObeyPermissions asAUser;
     QSignalSpy changed(&m_picker, &FileHooker::folderChanged);
     auto *message = m_picker.findChild<QLabel *>(QStringLiteral("lblFolderMessage"));
-    for (const char *folder : {"locked", "went"}) {
-        selectByScreenReader(folders(), QLatin1String(folder));
-        EXPECT_TRUE(message->isVisible()) << folder;
-        EXPECT_EQ(message->text(),
-                  QStringLiteral("Cannot read the folder %1: %2")
-                      .arg(native(QLatin1String(folder)),
-                           *folder == 'l' ? "Permission denied" : "No such file or directory"));
-        EXPECT_EQ(m_picker.folder(), QDir::cleanPath(m_dir.path()));
-        EXPECT_EQ(shownFiles().size(), 4);
-        EXPECT_EQ(changed.count(), 0);
+    {
+        const test::ObeyPermissions asAUser;
+        selectByScreenReader(folders(), QStringLiteral("locked"));
     }
+    ::chmod(QFile::encodeName(locked).constData(), 0700);
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_EQ(message->text(), QStringLiteral("Cannot read the folder %1: Permission denied")
+                                   .arg(QDir::toNativeSeparators(locked)));
+    EXPECT_EQ(shownFiles().size(), 4); // still the folder that was open
+    EXPECT_EQ(changed.count(), 0);     // so no host remembers the other
     selectByScreenReader(folders(), QStringLiteral("sub"));
     EXPECT_FALSE(message->isVisible());
     EXPECT_EQ(changed.count(), 1);
-    ::chmod(QFile::encodeName(m_dir.filePath(QStringLiteral("locked"))).constData(), 0700);
 }
 } // namespace
 } // namespace vidorev
