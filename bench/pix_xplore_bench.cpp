@@ -40,8 +40,8 @@ void BM_ThumbnailOf24MegapixelJpeg(benchmark::State &state) {
     QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/pix-bench-XXXXXX"));
     const QString path = makePhoto(dir);
     for (auto _ : state) {
-        const pictures::Thumbnail t = pictures::loadThumbnail(path, pmPixXplore::kThumbSide);
-        benchmark::DoNotOptimize(t.image.constBits());
+        const pictures::ShownFile shown = pictures::readShownFile(path, pmPixXplore::kThumbSide);
+        benchmark::DoNotOptimize(shown.thumbnail.image.constBits());
     }
 }
 BENCHMARK(BM_ThumbnailOf24MegapixelJpeg)->Unit(benchmark::kMillisecond);

@@ -1,4 +1,6 @@
-// Settings store: one get, one save, and a save inside a batch (one transaction per action).
+// Settings store: one get, one save, a save inside a batch (one transaction per action), the
+// export of a large section, and saves beside one huge value.
+#include "platform/settings_cli.h"
 #include "platform/settings_store.h"
 
 #include <QTemporaryDir>
@@ -59,6 +61,34 @@ void BM_StoreSaveInBatchOf10(benchmark::State &state) {
     state.SetItemsProcessed(state.iterations() * 10);
 }
 BENCHMARK(BM_StoreSaveInBatchOf10)->Unit(benchmark::kMicrosecond);
+
+// The whole store as JSON, with range(0) values in one section: time grows with the count.
+void BM_StoreExportOneSection(benchmark::State &state) {
+    QTemporaryDir dir;
+    auto store = vidorev::SettingsStore::open(dir.filePath("bench.sqlite"));
+    {
+        vidorev::SettingsStore::Batch batch(*store);
+        for (int i = 0; i < state.range(0); ++i)
+            store->save("PLMDiary", "annSD1", QStringLiteral("Key%1").arg(i), QString::number(i));
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vidorev::exportSettingsJson(*store).size());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_StoreExportOneSection)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Durable saves to the application that also holds one value of 50 MiB.
+void BM_StoreSaveBesideAHugeValue(benchmark::State &state) {
+    Store s;
+    s.store->save("PLMDiary", "annSD1", "Note", QString(50 << 20, u'n'));
+    int i = 0;
+    for (auto _ : state) {
+        s.store->save("PLMDiary", QStringLiteral("user%1TC1").arg(i % 200), "SoFar",
+                      QString::number(i));
+        ++i;
+    }
+}
+BENCHMARK(BM_StoreSaveBesideAHugeValue)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

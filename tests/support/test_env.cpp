@@ -4,6 +4,10 @@
 
 #include <QFile>
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace vidorev::test {
 
 QDateTime referenceTime() {
@@ -22,6 +26,32 @@ FullDisk::FullDisk(rlim_t room) {
 FullDisk::~FullDisk() {
     ::setrlimit(RLIMIT_FSIZE, &m_limit);
     ::sigaction(SIGXFSZ, &m_action, nullptr);
+}
+
+namespace {
+constexpr unsigned kOverrides = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+
+// The thread's capabilities (the first 32), effective set replaced by effective.
+unsigned setEffective(unsigned effective, bool set) {
+    __user_cap_header_struct head{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    ::syscall(SYS_capget, &head, data);
+    const unsigned was = data[0].effective;
+    if (set) {
+        data[0].effective = effective;
+        ::syscall(SYS_capset, &head, data);
+    }
+    return was;
+}
+} // namespace
+
+ObeyPermissions::ObeyPermissions()
+    : m_effective(setEffective(0, false)) {
+    setEffective(m_effective & ~kOverrides, true);
+}
+
+ObeyPermissions::~ObeyPermissions() {
+    setEffective(m_effective, true);
 }
 
 TestEnv::TestEnv()

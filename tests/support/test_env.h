@@ -79,6 +79,20 @@ private:
     struct sigaction m_action {};
 };
 
+// While it lives, the calling thread is held to file permissions even when the tests run as
+// root (its overrides of them are set aside), so a folder of mode 000 cannot be read, as for
+// any user.
+class ObeyPermissions {
+public:
+    ObeyPermissions();
+    ~ObeyPermissions();
+    ObeyPermissions(const ObeyPermissions &) = delete;
+    ObeyPermissions &operator=(const ObeyPermissions &) = delete;
+
+private:
+    unsigned m_effective = 0;
+};
+
 // 2026-12-04 15:45:12 local, a Friday.
 QDateTime referenceTime();
 

@@ -1,6 +1,7 @@
 #include "admin/panic_wipe.h"
 
 #include "admin/admin_rules.h"
+#include "platform/replacing_file.h"
 #include "platform/settings_cli.h"
 #include "platform/settings_keys.h"
 #include "platform/settings_store.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
@@ -49,37 +49,36 @@ QString backupFileName(const QDateTime &now, int attempt) {
 }
 
 PanicOutcome panicWipe(SettingsStore &store, const QString &adminName, bool locked,
-                       const QDateTime &now) {
+                       const QDateTime &now,
+                       const std::function<void(qint64 done, qint64 total)> &progress) {
     PanicOutcome outcome;
     const QString folder = QFileInfo(store.path()).absolutePath();
     const QString path = claimBackupName(folder, now, &outcome.error);
     if (path.isEmpty())
         return outcome;
 
-    QSaveFile file(path);
-    // Unbuffered: a refused write is seen by write(), not lost in a flush commit() ignores.
-    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    if (written) {
-        // The backup holds everything the store does: for its owner's eyes only.
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        const QByteArray json = exportSettingsJson(store);
-        written = file.write(json) == json.size() && file.commit();
-    }
+    // The backup and the wipe see one state of the store: the wipe is refused if it changed.
+    SettingsStore::Batch batch(store, SettingsStore::Batch::Mode::ReadThenWrite);
+    // It holds everything the store does: for its owner's eyes only.
+    ReplacingFile file(path, 0600);
+    const bool written =
+        file.open() &&
+        writeSettingsJson(
+            store, [&file](QByteArrayView bytes) { return file.write(bytes); }, progress) &&
+        file.commit();
     if (!written) {
-        outcome.error = QStringLiteral("the backup %1 could not be written: %2")
-                            .arg(QDir::toNativeSeparators(path), file.errorString());
-        file.cancelWriting();
+        outcome.error = QStringLiteral("the backup could not be written: %1").arg(file.error());
+        file.cancel();
         QFile::remove(path); // our own empty claim, nothing else
         return outcome;
     }
     outcome.backupPath = QDir::toNativeSeparators(path);
 
-    SettingsStore::Batch batch(store);
     store.remove(keys::kAppDiary);
     store.save(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, adminName);
     store.save(keys::kAppDiary, keys::kSecAdmin, keys::kLocked, lockedText(locked));
     if (!batch.commit()) {
-        outcome.error = QStringLiteral("nothing was wiped: %1").arg(store.lastError());
+        outcome.error = QStringLiteral("the wipe was refused: %1").arg(store.lastError());
         return outcome;
     }
     outcome.wiped = true;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QLocale>
-#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +10,10 @@
 #include <memory>
 
 // "Files.lst": a listing of a folder's pictures, or of all its files, written beside them.
+namespace vidorev {
+class ReplacingFile;
+}
+
 namespace vidorev::pictures {
 
 inline const QString kListingName = QStringLiteral("Files.lst");
@@ -47,7 +51,8 @@ struct ListedFile {
 
 // One listing run, a file at a time, so its caller can show progress and stop it. The listing is
 // written to a temporary file that replaces "Files.lst" only when the run finishes: a stopped or
-// failed run leaves the old listing as it was.
+// failed run leaves the old listing as it was. A "Files.lst" that is a symbolic link is refused,
+// never written through; the listing is readable by whoever may list the folder.
 class ListingRun {
 public:
     ListingRun(ListingKind kind, const QString &folder, const QStringList &files, int start,
@@ -76,6 +81,7 @@ public:
 
 private:
     void line(const QString &text);
+    bool flush();
 
     ListingKind m_kind;
     QString m_folder;
@@ -84,7 +90,8 @@ private:
     qsizetype m_next = 0;
     PictureProbe m_probe;
     QLocale m_locale;
-    std::unique_ptr<QSaveFile> m_out;
+    std::unique_ptr<ReplacingFile> m_out;
+    QByteArray m_buffer;
     int m_count = 0;
     qint64 m_bytes = 0;
     QStringList m_unreadable;

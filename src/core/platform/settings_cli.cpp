@@ -47,20 +47,109 @@ bool readLimited(const QString &path, qint64 limit, QByteArray *data, QString *e
 }
 } // namespace
 
-QByteArray exportSettingsJson(const SettingsStore &store) {
-    QJsonObject apps;
-    for (const SettingsStore::Entry &e : store.entries()) {
-        QJsonObject app = apps.value(e.application).toObject();
-        QJsonObject section = app.value(e.section).toObject();
-        section.insert(e.key, e.value);
-        app.insert(e.section, section);
-        apps.insert(e.application, app);
+namespace {
+
+// A JSON string as Qt's own writer spells it: quotes, backslashes and control characters
+// escaped, everything else as UTF-8.
+void appendJsonString(QByteArray &out, const QString &text) {
+    static const char hex[] = "0123456789abcdef";
+    out += '"';
+    for (const char c : text.toUtf8()) {
+        const auto u = static_cast<unsigned char>(c);
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (u < 0x20) {
+                out += "\\u00";
+                out += hex[u >> 4];
+                out += hex[u & 0xf];
+            } else {
+                out += c;
+            }
+        }
     }
-    QJsonObject root;
-    root.insert(QStringLiteral("format"), kFormat);
-    root.insert(QStringLiteral("version"), kExportVersion);
-    root.insert(QStringLiteral("settings"), apps);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    out += '"';
+}
+
+bool sameName(const QString &a, const QString &b) {
+    return a == b || a.toCaseFolded() == b.toCaseFolded();
+}
+
+constexpr qsizetype kExportChunk = qsizetype(1) << 20;
+
+} // namespace
+
+// Written as it goes from the store's ordered values, one object per section closed when the
+// next begins: building nested JSON objects instead copies a section for each value added.
+bool writeSettingsJson(const SettingsStore &store, const ExportSink &sink,
+                       const ExportProgress &progress) {
+    const std::vector<SettingsStore::Entry> entries = store.entries();
+    const auto total = qint64(entries.size());
+    QByteArray out = "{\n    \"format\": ";
+    appendJsonString(out, kFormat);
+    out += ",\n    \"settings\": {";
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const SettingsStore::Entry &e = entries[i];
+        const SettingsStore::Entry *prior = i > 0 ? &entries[i - 1] : nullptr;
+        const bool newApp = !prior || !sameName(prior->application, e.application);
+        const bool newSection = newApp || !sameName(prior->section, e.section);
+        if (prior)
+            out += newApp ? "\n            }\n        }," : (newSection ? "\n            }," : ",");
+        if (newApp) {
+            out += "\n        ";
+            appendJsonString(out, e.application);
+            out += ": {";
+        }
+        if (newSection) {
+            out += "\n            ";
+            appendJsonString(out, e.section);
+            out += ": {";
+        }
+        out += "\n                ";
+        appendJsonString(out, e.key);
+        out += ": ";
+        appendJsonString(out, e.value);
+        if (out.size() >= kExportChunk) {
+            if (!sink(out))
+                return false;
+            out.clear();
+        }
+        if (progress)
+            progress(qint64(i) + 1, total);
+    }
+    if (!entries.empty())
+        out += "\n            }\n        }\n    ";
+    out += "},\n    \"version\": " + QByteArray::number(kExportVersion) + "\n}\n";
+    return sink(out);
+}
+
+QByteArray exportSettingsJson(const SettingsStore &store) {
+    QByteArray json;
+    writeSettingsJson(store, [&json](QByteArrayView bytes) {
+        json.append(bytes);
+        return true;
+    });
+    return json;
 }
 
 bool importSettingsJson(SettingsStore &store, const QByteArray &json, QString *error) {

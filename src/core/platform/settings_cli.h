@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 class QTextStream;
 
@@ -13,6 +16,12 @@ class SettingsStore;
 // The whole store as JSON: {"format": "vidorev-settings", "version": 1,
 // "settings": {app: {section: {key: value}}}}, keeping each name's stored spelling.
 QByteArray exportSettingsJson(const SettingsStore &store);
+// The same export handed to sink a piece at a time, in time that grows with the number of
+// values; progress(done, total) counts values. Returns false as soon as sink does.
+using ExportSink = std::function<bool(QByteArrayView bytes)>;
+using ExportProgress = std::function<void(qint64 done, qint64 total)>;
+bool writeSettingsJson(const SettingsStore &store, const ExportSink &sink,
+                       const ExportProgress &progress = {});
 // Writes every value of such an export in one transaction. Returns false (and a message) when
 // the text is not an export, is of a newer version, or the store refused it; then nothing is
 // written.

@@ -44,6 +44,8 @@ Kind kindOf(int code) {
 // came from the disk. SQLite keeps that reason for some failures only; for a failed write the
 // errno the call left (callError, taken at once) is the write's.
 QString sqliteReason(sqlite3 *db, int callError) {
+    if (sqlite3_extended_errcode(db) == SQLITE_BUSY_SNAPSHOT)
+        return QStringLiteral("the settings were changed meanwhile");
     QString why = QString::fromUtf8(sqlite3_errmsg(db));
     const int code = sqlite3_extended_errcode(db) & 0xff;
     int system = sqlite3_system_errno(db);
@@ -101,6 +103,23 @@ int scalarInt(sqlite3 *db, const char *sql, bool *ok) {
     return value;
 }
 
+// Values live in a table of their own rows; the names' unique index, which every lookup walks,
+// holds only the names. (Kept in a key tree of their own, a value of many megabytes would be
+// read whole by each lookup that compares against it.)
+const char *const kCreateTable =
+    "CREATE TABLE IF NOT EXISTS setting ("
+    " app_fold TEXT NOT NULL, section_fold TEXT NOT NULL, key_fold TEXT NOT NULL,"
+    " app TEXT NOT NULL, section TEXT NOT NULL, key TEXT NOT NULL, value TEXT NOT NULL,"
+    " UNIQUE (app_fold, section_fold, key_fold))";
+
+// Whether the store still has the first layout, values inside the key tree (WITHOUT ROWID).
+bool hasKeyedRows(sqlite3 *db, bool *ok) {
+    return scalarInt(db,
+                     "SELECT count(*) FROM sqlite_master WHERE type='table' AND name='setting'"
+                     " AND sql LIKE '%WITHOUT ROWID%'",
+                     ok) > 0;
+}
+
 QString columnText(sqlite3_stmt *stmt, int column) {
     const auto *text = static_cast<const char *>(sqlite3_column_blob(stmt, column));
     return QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
@@ -111,12 +130,7 @@ bool execOn(sqlite3 *db, const char *sql) {
 }
 
 bool createSchema(sqlite3 *db) {
-    return execOn(db, "BEGIN IMMEDIATE") &&
-           execOn(db, "CREATE TABLE IF NOT EXISTS setting ("
-                      " app_fold TEXT NOT NULL, section_fold TEXT NOT NULL,"
-                      " key_fold TEXT NOT NULL, app TEXT NOT NULL, section TEXT NOT NULL,"
-                      " key TEXT NOT NULL, value TEXT NOT NULL,"
-                      " PRIMARY KEY (app_fold, section_fold, key_fold)) WITHOUT ROWID") &&
+    return execOn(db, "BEGIN IMMEDIATE") && execOn(db, kCreateTable) &&
            execOn(db, "PRAGMA user_version = 1") && execOn(db, "COMMIT");
 }
 
@@ -219,6 +233,19 @@ std::unique_ptr<SettingsStore> SettingsStore::openStore(const QString &path, int
     // WAL lets a second process read while one writes; FULL makes every commit durable.
     if (!store->exec("PRAGMA journal_mode=WAL") || !store->exec("PRAGMA synchronous=FULL"))
         failSqlite(path, store->m_db);
+    if (hasKeyedRows(store->m_db, &ok) || !ok) {
+        // The first layout kept each value inside the key tree that every lookup walks, so
+        // one huge value slowed every write near it; its rows move to the present layout.
+        const bool moved = ok && store->exec("BEGIN IMMEDIATE") &&
+                           (!hasKeyedRows(store->m_db, &ok) ||
+                            (store->exec("ALTER TABLE setting RENAME TO setting_keyed") &&
+                             store->exec(kCreateTable) &&
+                             store->exec("INSERT INTO setting SELECT * FROM setting_keyed") &&
+                             store->exec("DROP TABLE setting_keyed"))) &&
+                           ok && store->exec("COMMIT");
+        if (!moved)
+            failSqlite(path, store->m_db);
+    }
     ::chmod(QFile::encodeName(path).constData(), 0600);
     store->prepareStatements();
     return store;
@@ -351,9 +378,9 @@ std::vector<SettingsStore::Entry> SettingsStore::entries() const {
     return result;
 }
 
-void SettingsStore::beginBatch() {
+void SettingsStore::beginBatch(Batch::Mode mode) {
     if (m_batchDepth++ == 0)
-        m_batchFailed = !exec("BEGIN IMMEDIATE");
+        m_batchFailed = !exec(mode == Batch::Mode::Write ? "BEGIN IMMEDIATE" : "BEGIN DEFERRED");
 }
 
 bool SettingsStore::endBatch() {
@@ -369,9 +396,9 @@ bool SettingsStore::endBatch() {
     return committed;
 }
 
-SettingsStore::Batch::Batch(SettingsStore &store)
+SettingsStore::Batch::Batch(SettingsStore &store, Mode mode)
     : m_store(store) {
-    m_store.beginBatch();
+    m_store.beginBatch(mode);
 }
 
 SettingsStore::Batch::~Batch() {

@@ -84,7 +84,11 @@ public:
     // batch fails, later writes are refused and the outermost end rolls everything back.
     class Batch {
     public:
-        explicit Batch(SettingsStore &store);
+        // ReadThenWrite: what the batch reads is the store as it stood at its first read, and
+        // its first write fails (keeping nothing) when another connection changed the store
+        // since; it never waits for, nor holds up, another writer while it reads.
+        enum class Mode { Write, ReadThenWrite };
+        explicit Batch(SettingsStore &store, Mode mode = Mode::Write);
         // Ends the batch without commit(): commits unless something failed.
         ~Batch();
         Batch(const Batch &) = delete;
@@ -112,7 +116,7 @@ private:
     void prepareStatements();
     bool exec(const char *sql);
     bool step(sqlite3_stmt *stmt, const std::vector<QString> &args);
-    void beginBatch();
+    void beginBatch(Batch::Mode mode);
     bool endBatch();
 
     QString m_path;

@@ -1,11 +1,15 @@
 #include "shell/file_choice.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStorageInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
 
 namespace vidorev::shell {
 
@@ -19,6 +23,16 @@ QString inner(const QString &path) {
 
 bool isRoot(const QString &folder) {
     return QDir(folder).isRoot();
+}
+
+// Why folder cannot be listed, in the system's words; empty when it can. (QDir lists an
+// unreadable folder as an empty one.)
+QString listingProblem(const QString &folder) {
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (dir == nullptr)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    ::closedir(dir);
+    return QString();
 }
 
 } // namespace
@@ -129,10 +143,13 @@ int driveFor(const QString &folder, const QStringList &roots) {
 FileChoice::FileChoice() {
     m_patterns = splitPatterns(m_pattern);
     m_path = QDir::currentPath();
-    openFolder(m_path);
+    // A working folder that cannot be read still leaves the picker somewhere to start from.
+    if (!openFolder(m_path) && openFolder(QDir::rootPath()))
+        m_error.clear();
 }
 
 bool FileChoice::setPath(const QString &path) {
+    m_error.clear();
     if (path.trimmed().isEmpty())
         return false;
     const QFileInfo info(inner(path));
@@ -163,13 +180,21 @@ void FileChoice::setPattern(const QString &pattern) {
 }
 
 bool FileChoice::openFolder(const QString &folder) {
-    const QFileInfo info(inner(folder));
-    if (!info.isDir())
+    const QString full = inner(QFileInfo(inner(folder)).absoluteFilePath());
+    if (!readable(full))
         return false;
-    m_folder = inner(info.absoluteFilePath());
+    m_folder = full;
     m_index = -1;
     list();
     return true;
+}
+
+bool FileChoice::readable(const QString &folder) {
+    const QString why = listingProblem(folder);
+    m_error = why.isEmpty() ? QString()
+                            : QStringLiteral("Cannot read the folder %1: %2")
+                                  .arg(QDir::toNativeSeparators(folder), why);
+    return why.isEmpty();
 }
 
 int FileChoice::openFolderRow() const {
@@ -203,6 +228,8 @@ void FileChoice::refresh() {
         }
         m_folder = inner(up.absolutePath());
     }
+    // A folder that became unreadable is shown empty, and says so.
+    readable(m_folder);
     list();
     m_index = selected.isEmpty() ? -1 : int(m_files.indexOf(selected));
 }

@@ -62,8 +62,13 @@ public:
     void setPattern(const QString &pattern);
     QString pattern() const { return m_pattern; }
 
-    // Lists folder (existing) without choosing a file; false when it is not a folder.
+    // Lists folder without choosing a file. False, leaving everything as it was, when it cannot
+    // be read (not a folder, gone, no permission): error() says why.
     bool openFolder(const QString &folder);
+    // Why the last folder asked for cannot be read, with the system's reason ("Cannot read the
+    // folder /srv/x: Permission denied"); empty when it was read. A path that does not exist,
+    // given to setPath, changes nothing and says nothing.
+    QString error() const { return m_error; }
     QString folder() const { return m_folder; }
     // The folders from the root down to the open one, then the open folder's sub-folders.
     const QList<FolderEntry> &folders() const { return m_folders; }
@@ -83,6 +88,7 @@ public:
     void refresh();
 
 private:
+    bool readable(const QString &folder);
     void list();
 
     QString m_path;
@@ -92,6 +98,7 @@ private:
     QList<FolderEntry> m_folders;
     QStringList m_files;
     int m_index = -1;
+    QString m_error;
 };
 
 } // namespace vidorev::shell

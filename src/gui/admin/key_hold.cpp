@@ -12,6 +12,7 @@
 #include "platform/settings_keys.h"
 #include "todo/link_list.h"
 #include "todo/list_spider.h"
+#include "widgets/background_run.h"
 #include "widgets/controls.h"
 
 #include <QCheckBox>
@@ -20,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -217,8 +219,11 @@ QGroupBox *KeyHold::buildMainFrame() {
         showOnly(m_sounds);
     });
     connect(panic, &QPushButton::clicked, this, [this] {
-        m_doIt->setEnabled(true);
-        m_panicMessage->hide();
+        // While a wipe runs its frame only shows how far it got.
+        if (!panicRunning()) {
+            m_doIt->setEnabled(true);
+            m_panicMessage->hide();
+        }
         showOnly(m_panicFrame);
     });
     connect(m_userList, &LinkList::userRemoved, this, [this] { say({}); });
@@ -255,22 +260,35 @@ QGroupBox *KeyHold::buildPanicFrame() {
     bold.setBold(true);
     title->setFont(bold);
     m_doIt = controls::button(QStringLiteral("cmdDeleteUsers"), QStringLiteral("Do It !"));
-    QPushButton *cancel =
-        controls::button(QStringLiteral("cmdCancelPanic"), QStringLiteral("Cancel"));
+    m_cancelPanic = controls::button(QStringLiteral("cmdCancelPanic"), QStringLiteral("Cancel"));
     m_panicMessage = messageLine();
     m_panicMessage->setObjectName(QStringLiteral("lblBackup"));
+    m_panicProgress = new QProgressBar;
+    m_panicProgress->setObjectName(QStringLiteral("prgBackup"));
+    m_panicProgress->setAccessibleName(QStringLiteral("Backup progress"));
+    m_panicProgress->setFormat(QStringLiteral("Backing up: %v of %m settings"));
+    m_panicProgress->hide();
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_doIt);
-    buttons->addWidget(cancel);
+    buttons->addWidget(m_cancelPanic);
     buttons->addStretch();
     auto *layout = new QVBoxLayout(frame);
     layout->addWidget(title);
     layout->addWidget(wrapped(kPanicText));
+    layout->addWidget(m_panicProgress);
     layout->addWidget(m_panicMessage);
     layout->addLayout(buttons);
 
+    m_panicRun = new widgets::BackgroundRun(this);
+    connect(m_panicRun, &widgets::BackgroundRun::progress, this, [this](qint64 done, qint64 total) {
+        // The bar counts in int; a store of billions of values is shown in thousands.
+        const int scale = total > 1000000000 ? 1000 : 1;
+        m_panicProgress->setRange(0, int(total / scale));
+        m_panicProgress->setValue(int(done / scale));
+    });
+    connect(m_panicRun, &widgets::BackgroundRun::finished, this, &KeyHold::panicEnded);
     connect(m_doIt, &QPushButton::clicked, this, &KeyHold::panic);
-    connect(cancel, &QPushButton::clicked, this, [this] {
+    connect(m_cancelPanic, &QPushButton::clicked, this, [this] {
         // After a wipe the first frame shows what is left.
         if (m_wiped)
             setUser(m_user);
@@ -302,7 +320,7 @@ void KeyHold::setUser(const QString &user) {
     m_locked->setChecked(options.locked);
     m_loading = false;
     say({});
-    showOnly(m_frame1);
+    showOnly(panicRunning() ? static_cast<QWidget *>(m_panicFrame) : m_frame1);
 }
 
 void KeyHold::addPage(QWidget *page) {
@@ -322,6 +340,10 @@ QString KeyHold::message() const {
 
 QString KeyHold::panicMessage() const {
     return m_panicMessage->text();
+}
+
+bool KeyHold::panicRunning() const {
+    return m_panicRun->isRunning();
 }
 
 void KeyHold::say(const QString &text) {
@@ -345,18 +367,50 @@ void KeyHold::ok() {
 }
 
 void KeyHold::panic() {
-    const admin::PanicOutcome outcome = admin::panicWipe(
-        m_services.store, m_adminName->text(), m_locked->isChecked(), m_services.clock.now());
+    if (panicRunning())
+        return;
+    // The backup of a large store takes a while: it runs on a thread of its own, with a store
+    // connection of its own, while the window goes on. Leaving the frame could race the wipe.
+    m_doIt->setEnabled(false);
+    m_cancelPanic->setEnabled(false);
+    m_panicMessage->hide();
+    m_panicProgress->setRange(0, 0);
+    m_panicProgress->show();
+    const QString storePath = m_services.store.path();
+    const QString adminName = m_adminName->text();
+    const bool locked = m_locked->isChecked();
+    const QDateTime now = m_services.clock.now();
+    auto outcome = std::make_shared<admin::PanicOutcome>();
+    m_panicOutcome = outcome;
+    m_panicRun->start([=](const widgets::BackgroundRun::Progress &progress) {
+        try {
+            const auto store = SettingsStore::open(storePath);
+            *outcome = admin::panicWipe(*store, adminName, locked, now, progress);
+        } catch (const StoreError &e) {
+            outcome->error = QString::fromStdString(e.what());
+        }
+        return outcome->error;
+    });
+}
+
+void KeyHold::panicEnded() {
+    const admin::PanicOutcome outcome = *m_panicOutcome;
+    m_panicProgress->hide();
+    m_cancelPanic->setEnabled(true);
     // The frame stays, so the backup's name can be read and noted before going on.
     if (outcome.wiped) {
         m_wiped = true;
-        m_doIt->setEnabled(false);
         m_panicMessage->setText(
             QStringLiteral("Every setting was removed. A copy of them is in %1; "
                            "\"vidorev settings import\" with that file puts them back.")
                 .arg(outcome.backupPath));
     } else {
-        m_panicMessage->setText(QStringLiteral("Nothing was removed: %1").arg(outcome.error));
+        m_doIt->setEnabled(true);
+        m_panicMessage->setText(
+            QStringLiteral("Nothing was removed: %1").arg(outcome.error) +
+            (outcome.backupPath.isEmpty()
+                 ? QString()
+                 : QStringLiteral(" (the backup %1 is kept)").arg(outcome.backupPath)));
     }
     m_panicMessage->show();
 }

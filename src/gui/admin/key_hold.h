@@ -4,12 +4,14 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 
 namespace vidorev {
@@ -21,6 +23,13 @@ class LinkList;
 class MergeFrame;
 class PerCentBox;
 class SoundListFrame;
+
+namespace admin {
+struct PanicOutcome;
+}
+namespace widgets {
+class BackgroundRun;
+}
 
 // "Admin", the administrator's Options panel: one frame at a time. The first keeps the
 // administrator's name, the lock, the tax rate, the time zone and the company name and edits the
@@ -51,6 +60,8 @@ public:
     // What the panel last said on its first frame or its recovery frame ("" when nothing).
     QString message() const;
     QString panicMessage() const;
+    // The backup and wipe run on a thread of their own; true until their end is shown.
+    bool panicRunning() const;
 
 signals:
     void menuRequest();
@@ -61,6 +72,7 @@ private:
     QGroupBox *buildPanicFrame();
     void ok();
     void panic();
+    void panicEnded();
     void say(const QString &text);
 
     Services m_services;
@@ -85,7 +97,11 @@ private:
     LinkList *m_userList = nullptr;   // UserList
     QLabel *m_message = nullptr;
     QPushButton *m_doIt = nullptr; // cmdDeleteUsers
+    QPushButton *m_cancelPanic = nullptr;
     QLabel *m_panicMessage = nullptr;
+    QProgressBar *m_panicProgress = nullptr;
+    widgets::BackgroundRun *m_panicRun = nullptr;
+    std::shared_ptr<admin::PanicOutcome> m_panicOutcome;
     bool m_wiped = false;
 };
 

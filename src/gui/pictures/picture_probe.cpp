@@ -2,6 +2,7 @@
 
 #include "pictures/picture_facts.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLinearGradient>
@@ -19,6 +20,10 @@ PictureSize failed(const QString &why) {
 struct OrientedReader {
     explicit OrientedReader(const QString &path)
         : reader(path) {
+        reader.setAutoTransform(true);
+    }
+    explicit OrientedReader(QIODevice *device)
+        : reader(device) {
         reader.setAutoTransform(true);
     }
     // The stored size and the size as shown.
@@ -64,22 +69,21 @@ PictureSize probePicture(const QString &path) {
     return PictureSize{true, shown.width(), shown.height(), QString()};
 }
 
-Thumbnail loadThumbnail(const QString &path, int side) {
+Thumbnail decodeThumbnail(const QByteArray &bytes, const QString &name, int side) {
     Thumbnail t;
-    const QString name = QFileInfo(path).fileName().toLower();
-    t.metafile = metafileKindOfName(name);
+    t.metafile = metafileKindOfName(name.toLower());
     if (t.metafile != MetafileKind::None) {
-        t.size = probePicture(path);
+        const MetafileSize m = metafileSize(bytes);
+        t.size = m.ok ? PictureSize{true, m.width, m.height, QString()} : failed(m.error);
         if (t.size.ok)
             t.image = metafileStandIn(t.metafile,
                                       thumbnailSize(QSize(t.size.width, t.size.height), side));
         return t;
     }
-    if (!QFileInfo(path).isFile()) {
-        t.size = failed(QStringLiteral("the file is missing"));
-        return t;
-    }
-    OrientedReader r(path);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    OrientedReader r(&buffer);
     const QSize stored = r.stored();
     const QSize shown = r.shown();
     if (!stored.isValid()) {
@@ -95,9 +99,47 @@ Thumbnail loadThumbnail(const QString &path, int side) {
     return t;
 }
 
-QImage loadPicture(const QString &path) {
-    OrientedReader r(path);
-    return r.reader.read();
+ShownFile readShownFile(const QString &path, int side) {
+    ShownFile shown;
+    shown.path = path;
+    shown.file = readPictureFile(path);
+    if (!shown.file.read) {
+        shown.thumbnail.size = failed(shown.file.error);
+        return shown;
+    }
+    shown.damage = pictureDamage(shown.file.bytes);
+    if (shown.damage.isEmpty())
+        shown.thumbnail = decodeThumbnail(shown.file.bytes, QFileInfo(path).fileName(), side);
+    shown.file.bytes.clear();
+    return shown;
+}
+
+ClipboardPicture readForClipboard(const QString &path, int standInSide) {
+    ClipboardPicture copy;
+    const QString name = QFileInfo(path).fileName();
+    const PictureFile file = readPictureFile(path);
+    if (!file.read) {
+        copy.error = QStringLiteral("Cannot read %1: %2").arg(name, file.error);
+        return copy;
+    }
+    copy.kind = metafileKindOfName(name);
+    if (copy.kind != MetafileKind::None) {
+        copy.metafile = file.bytes;
+        return copy;
+    }
+    if (pictureDamage(file.bytes).isEmpty()) {
+        QBuffer buffer;
+        buffer.setData(file.bytes);
+        buffer.open(QIODevice::ReadOnly);
+        OrientedReader r(&buffer);
+        copy.image = r.reader.read();
+        // A metafile named in capitals goes as a bitmap: what is shown for it.
+        if (copy.image.isNull() && metafileKindOfName(name.toLower()) != MetafileKind::None)
+            copy.image = decodeThumbnail(file.bytes, name, standInSide).image;
+    }
+    if (copy.image.isNull())
+        copy.error = QStringLiteral("Cannot read %1 as a picture.").arg(name);
+    return copy;
 }
 
 QImage startingPicture() {

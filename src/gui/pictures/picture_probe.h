@@ -2,6 +2,7 @@
 
 #include "pictures/files_listing.h"
 #include "pictures/metafile_header.h"
+#include "pictures/picture_file.h"
 
 #include <QImage>
 #include <QString>
@@ -18,12 +19,33 @@ struct Thumbnail {
     PictureSize size;
     MetafileKind metafile = MetafileKind::None;
 };
-// The picture decoded straight to its thumbnail, longer side side pixels. A metafile, which
-// cannot be drawn here, gets a drawn stand-in that says so.
-Thumbnail loadThumbnail(const QString &path, int side);
+// The picture in bytes (the whole of the file named name) decoded straight to its thumbnail,
+// longer side side pixels. A metafile, which cannot be drawn here, gets a drawn stand-in that
+// says so.
+Thumbnail decodeThumbnail(const QByteArray &bytes, const QString &name, int side);
 
-// The whole picture, for the clipboard; empty when it cannot be read.
-QImage loadPicture(const QString &path);
+// What the explorer shows of a file: its facts, its thumbnail, and why it cannot be shown.
+struct ShownFile {
+    QString path;
+    PictureFile file; // its bytes are dropped once decoded
+    Thumbnail thumbnail;
+    QString damage; // why the picture is damaged; empty when no damage is seen
+};
+// Reads path and decodes its thumbnail. Takes as long as the read: run it off the window's
+// thread.
+ShownFile readShownFile(const QString &path, int side);
+
+// What "Copy" puts on the clipboard: a metafile's own bytes (kind not None), or a picture.
+struct ClipboardPicture {
+    MetafileKind kind = MetafileKind::None;
+    QByteArray metafile;
+    QImage image;
+    QString error; // why there is nothing to copy
+};
+// The picture at path for the clipboard, read off the window's thread. A metafile goes under
+// its own type only when its name says ".wmf" or ".emf" in lower case; one named otherwise goes
+// as the stand-in shown for it, standInSide pixels long.
+ClipboardPicture readForClipboard(const QString &path, int standInSide);
 
 // The picture the explorer holds before any file is chosen: 640 x 480, drawn here.
 QImage startingPicture();

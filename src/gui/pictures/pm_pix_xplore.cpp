@@ -9,6 +9,7 @@
 #include "shell/file_choice.h"
 #include "widgets/controls.h"
 #include "widgets/file_hooker.h"
+#include "widgets/latest_run.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,7 +28,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -35,8 +35,10 @@ namespace vidorev {
 
 namespace {
 
-// A listing gives the window back this often, so it stays responsive and can be stopped.
-constexpr int kListingSliceMs = 20;
+// How often a listing shows how far it got.
+constexpr int kProgressEveryMs = 50;
+
+using widgets::LatestRun;
 
 QLineEdit *readout(const QString &name, const QString &tip, const QString &label) {
     auto *box = new QLineEdit;
@@ -54,7 +56,11 @@ pmPixXplore::pmPixXplore(Services services, QWidget *parent)
     : QWidget(parent)
     , m_services(services)
     , m_starting(pictures::startingPicture())
-    , m_pump(new QTimer(this)) {
+    , m_showReader(pictures::readShownFile)
+    , m_probe(pictures::probePicture)
+    , m_reads(new LatestRun(this))
+    , m_copies(new LatestRun(this))
+    , m_listings(new LatestRun(this)) {
     m_picker = new FileHooker;
     m_picker->setObjectName(QStringLiteral("FileHooker1"));
     m_picker->findChild<QComboBox *>(QStringLiteral("Drive1"))
@@ -161,13 +167,11 @@ pmPixXplore::pmPixXplore(Services services, QWidget *parent)
     // The busy box tells; it is not for the user to set, by any way in.
     connect(m_active, &QCheckBox::toggled, this, [this](bool on) {
         if (!m_settingBusy && on != m_busy)
-            setBusy(m_busy);
+            setBusy();
     });
-    connect(m_pump, &QTimer::timeout, this, &pmPixXplore::listSome);
-    m_pump->setInterval(0);
 
     m_picker->setPattern(pictures::kBrowsePattern);
-    showNumbers(QString(), m_starting.width(), m_starting.height(), true);
+    showNumbers({}, m_starting.width(), m_starting.height(), true);
     showThumbnail(m_starting.scaled(
         pictures::thumbnailSize(m_starting.size(), kThumbSide * devicePixelRatio()),
         Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
@@ -179,11 +183,12 @@ void pmPixXplore::setHost(const QString &host) {
     m_host = host;
     if (listing())
         return;
-    setBusy(true);
     m_loading = true;
     const pictures::PixPlace place = pictures::readPlace(m_services.store, host);
     m_picker->setPattern(pictures::kBrowsePattern);
     m_picker->setPath(place.folder);
+    // A remembered folder that cannot be read any more is said, here, once the drive is open.
+    const QString unreadable = m_picker->folderError();
     if (QDir::cleanPath(QDir::fromNativeSeparators(place.folder)) != m_picker->folder() &&
         !place.drive.isEmpty())
         m_picker->setPath(place.drive);
@@ -191,7 +196,16 @@ void pmPixXplore::setHost(const QString &host) {
     if (file >= 0)
         m_picker->setPath(shell::joinFolderAndName(m_picker->folder(), m_picker->files()[file]));
     m_loading = false;
-    setBusy(false);
+    say(unreadable);
+}
+
+bool pmPixXplore::reading() const {
+    return m_reads->isRunning() || m_copies->isRunning();
+}
+
+void pmPixXplore::setReaders(ShowReader show, pictures::PictureProbe probe) {
+    m_showReader = std::move(show);
+    m_probe = std::move(probe);
 }
 
 void pmPixXplore::folderChanged() {
@@ -210,33 +224,49 @@ void pmPixXplore::folderChanged() {
 void pmPixXplore::fileChosen() {
     if (listing() || m_loading)
         return;
-    setBusy(true);
     say(QString());
     showFile(m_picker->path());
     stored(pictures::saveFile(m_services.store, m_host, m_picker->fileIndex()));
-    setBusy(false);
 }
 
 void pmPixXplore::showFile(const QString &path) {
-    const QFileInfo info(path);
     controls::showText(m_name, QDir::toNativeSeparators(path));
     m_heldPath = path;
-    const pictures::Thumbnail t =
-        pictures::loadThumbnail(path, int(kThumbSide * devicePixelRatio()));
-    showThumbnail(t.image);
-    showNumbers(path, t.size.width, t.size.height, t.size.ok);
-    if (!info.isFile())
-        say(info.fileName() + QStringLiteral(" is missing."));
-    else if (!t.size.ok)
-        say(QStringLiteral("Cannot read %1 as a picture: %2").arg(info.fileName(), t.size.error));
+    // Until the file is read, nothing of the one before stands beside its name.
+    showThumbnail(QImage());
+    showNumbers({}, 0, 0, false);
+    // Read and decoded off the window's thread: a file may take long or never answer. A newer
+    // choice supersedes this one, whose result is then dropped.
+    const int side = int(kThumbSide * devicePixelRatio());
+    m_reads->start([this, reader = m_showReader, path, side](const LatestRun::Handle &) {
+        const pictures::ShownFile shown = reader(path, side);
+        return LatestRun::Done([this, shown] { fileRead(shown); });
+    });
+    setBusy();
 }
 
-void pmPixXplore::showNumbers(const QString &path, int width, int height, bool known) {
-    const QFileInfo info(path);
-    const bool file = !path.isEmpty() && info.isFile();
-    controls::showText(m_size, file ? pictures::groupThousands(info.size()) : QString());
-    controls::showText(m_date,
-                       file ? pictures::generalDateTime(pictures::fileCreated(info)) : QString());
+void pmPixXplore::fileRead(const pictures::ShownFile &shown) {
+    const QString name = QFileInfo(shown.path).fileName();
+    const pictures::Thumbnail &t = shown.thumbnail;
+    const bool whole = t.size.ok && shown.damage.isEmpty();
+    pictures::ListedFile facts;
+    facts.present = shown.file.regular;
+    facts.size = shown.file.size;
+    facts.created = shown.file.created;
+    showThumbnail(whole ? t.image : QImage());
+    showNumbers(facts, t.size.width, t.size.height, whole);
+    if (!shown.file.present)
+        say(name + QStringLiteral(" is missing."));
+    else if (!shown.damage.isEmpty())
+        say(QStringLiteral("%1 is damaged: %2.").arg(name, shown.damage));
+    else if (!t.size.ok)
+        say(QStringLiteral("Cannot read %1 as a picture: %2").arg(name, t.size.error));
+    setBusy();
+}
+
+void pmPixXplore::showNumbers(const pictures::ListedFile &file, int width, int height, bool known) {
+    controls::showText(m_size, file.present ? pictures::groupThousands(file.size) : QString());
+    controls::showText(m_date, file.present ? pictures::generalDateTime(file.created) : QString());
     controls::showText(m_width, known ? QString::number(width) : QString());
     controls::showText(m_height, known ? QString::number(height) : QString());
     controls::showText(m_pixels, known ? pictures::megapixelText(width, height) : QString());
@@ -254,35 +284,26 @@ void pmPixXplore::showThumbnail(const QImage &image) {
 
 void pmPixXplore::copy() {
     say(QString());
-    QClipboard *clipboard = QGuiApplication::clipboard();
     if (m_heldPath.isEmpty()) {
-        clipboard->setImage(m_starting);
+        QGuiApplication::clipboard()->setImage(m_starting);
         return;
     }
-    const QString name = QFileInfo(m_heldPath).fileName();
-    const pictures::MetafileKind kind = pictures::metafileKindOfName(name);
-    if (kind != pictures::MetafileKind::None) {
-        QFile file(m_heldPath);
-        if (!file.open(QIODevice::ReadOnly)) {
-            say(QStringLiteral("Cannot read %1: %2").arg(name, file.errorString()));
-            return;
-        }
-        auto *data = new QMimeData;
-        data->setData(pictures::metafileMimeType(kind), file.readAll());
-        clipboard->setMimeData(data);
-        return;
-    }
-    QImage image = pictures::loadPicture(m_heldPath);
-    // A metafile named in capitals goes as a bitmap: what is shown for it.
-    if (image.isNull()) {
-        const pictures::Thumbnail t = pictures::loadThumbnail(m_heldPath, kThumbSide);
-        image = t.metafile != pictures::MetafileKind::None ? t.image : QImage();
-    }
-    if (image.isNull()) {
-        say(QStringLiteral("Cannot read %1 as a picture.").arg(name));
-        return;
-    }
-    clipboard->setImage(image);
+    m_copies->start([this, path = m_heldPath](const LatestRun::Handle &) {
+        const pictures::ClipboardPicture picture = pictures::readForClipboard(path, kThumbSide);
+        return LatestRun::Done([this, picture] {
+            setBusy();
+            if (!picture.error.isEmpty()) {
+                say(picture.error);
+            } else if (picture.kind != pictures::MetafileKind::None) {
+                auto *data = new QMimeData;
+                data->setData(pictures::metafileMimeType(picture.kind), picture.metafile);
+                QGuiApplication::clipboard()->setMimeData(data);
+            } else {
+                QGuiApplication::clipboard()->setImage(picture.image);
+            }
+        });
+    });
+    setBusy();
 }
 
 void pmPixXplore::startListing(pictures::ListingKind kind) {
@@ -294,68 +315,71 @@ void pmPixXplore::startListing(pictures::ListingKind kind) {
     m_picker->setPattern(pictures ? pictures::kPictureListPattern : pictures::kAllFilesPattern);
     const int start =
         pictures ? m_services.store.getInt(m_host, keys::kSecPictures, keys::kFile, -1) : 0;
-    m_run = std::make_unique<pictures::ListingRun>(kind, m_picker->folder(), m_picker->files(),
-                                                   start, pictures::probePicture);
+    auto run = std::make_shared<pictures::ListingRun>(kind, m_picker->folder(), m_picker->files(),
+                                                      start, m_probe);
     m_loading = false;
-    if (!m_run->open()) {
-        if (!m_run->error().isEmpty())
-            say(QStringLiteral("Files.lst not written: %1").arg(m_run->error()));
-        m_run.reset();
+    if (run->atEnd()) // nothing to list: nothing is written
         return;
-    }
+    // The listing reads every file of the folder: on a thread of its own, which Stop drops.
+    m_reads->stop();
+    m_listing = true;
     setListingControls(true);
-    setBusy(true);
-    m_pump->start();
+    setBusy();
+    m_listings->start([this, run](const LatestRun::Handle &handle) -> LatestRun::Done {
+        if (!run->open())
+            return [this, error = run->error()] { endListing(false, error, {}, 0); };
+        QElapsedTimer shown;
+        shown.start();
+        while (!run->atEnd()) {
+            if (handle.stopped())
+                return {}; // the run's end drops what it wrote
+            const pictures::ListedFile file = run->step();
+            if (shown.elapsed() >= kProgressEveryMs) {
+                shown.restart();
+                handle.post([this, file, at = run->position(), of = run->length()] {
+                    listed(file, at, of);
+                });
+            }
+        }
+        if (!handle.claimEnd())
+            return {};
+        const bool ok = run->finish();
+        return [this, ok, error = run->error(), unreadable = run->unreadable(),
+                count = run->fileCount()] { endListing(ok, error, unreadable, count); };
+    });
 }
 
-void pmPixXplore::listSome() {
-    QElapsedTimer slice;
-    slice.start();
-    pictures::ListedFile last;
-    while (m_run && !m_run->atEnd() && slice.elapsed() < kListingSliceMs)
-        last = m_run->step();
-    if (!m_run)
-        return;
-    if (!last.name.isEmpty()) {
-        controls::showText(m_name, last.path);
-        showNumbers(last.path, last.picture.width, last.picture.height, last.picture.ok);
-    }
-    if (m_run->atEnd()) {
-        endListing();
-        return;
-    }
+void pmPixXplore::listed(const pictures::ListedFile &file, int position, int length) {
+    controls::showText(m_name, file.path);
+    showNumbers(file, file.picture.width, file.picture.height, file.picture.ok);
     say(QStringLiteral("Listing %1 of %2 files...")
-            .arg(pictures::groupThousands(m_run->position()),
-                 pictures::groupThousands(m_run->length())));
+            .arg(pictures::groupThousands(position), pictures::groupThousands(length)));
 }
 
-void pmPixXplore::endListing() {
-    m_pump->stop();
-    const bool ok = m_run->finish();
-    const QStringList unreadable = m_run->unreadable();
+void pmPixXplore::endListing(bool ok, const QString &error, const QStringList &unreadable,
+                             int count) {
     if (!ok)
-        say(QStringLiteral("Files.lst not written: %1").arg(m_run->error()));
+        say(QStringLiteral("Files.lst not written: %1").arg(error));
     else if (!unreadable.isEmpty())
         say(QStringLiteral("Files.lst written; not read as pictures: %1")
                 .arg(unreadable.join(QStringLiteral(", "))));
     else
-        say(QStringLiteral("Files.lst written: %1 files.").arg(m_run->fileCount()));
-    m_run.reset();
+        say(QStringLiteral("Files.lst written: %1 files.").arg(count));
+    m_listing = false;
     m_loading = true;
     m_picker->refresh();
     m_loading = false;
     setListingControls(false);
-    setBusy(false);
+    setBusy();
 }
 
 void pmPixXplore::stopListing() {
-    if (!listing())
+    // Once the listing is being put in place it ends as written, and says so.
+    if (!listing() || !m_listings->stop())
         return;
-    m_pump->stop();
-    m_run->cancel();
-    m_run.reset();
+    m_listing = false;
     setListingControls(false);
-    setBusy(false);
+    setBusy();
     say(QStringLiteral("Listing stopped; Files.lst left as it was."));
 }
 
@@ -368,13 +392,11 @@ void pmPixXplore::setListingControls(bool on) {
         m_stop->setFocus();
 }
 
-void pmPixXplore::setBusy(bool busy) {
-    m_busy = busy;
+void pmPixXplore::setBusy() {
+    m_busy = m_listing || reading();
     m_settingBusy = true;
-    m_active->setChecked(busy);
+    m_active->setChecked(m_busy);
     m_settingBusy = false;
-    if (isVisible())
-        m_active->repaint();
 }
 
 void pmPixXplore::say(const QString &message) {

@@ -1,22 +1,26 @@
 #pragma once
 
 #include "pictures/files_listing.h"
+#include "pictures/picture_probe.h"
 #include "platform/services.h"
 
 #include <QImage>
 #include <QWidget>
 
-#include <memory>
+#include <functional>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimer;
 
 namespace vidorev {
 
 class FileHooker;
+
+namespace widgets {
+class LatestRun;
+}
 
 // The picture-file thumbnail browser: pick a drive, a folder and a picture; see its thumbnail,
 // name, size, creation date, width, height and megapixels; copy it; list the folder's pictures,
@@ -34,21 +38,28 @@ public:
     // The thumbnail box's side, in pixels.
     static constexpr int kThumbSide = 161;
 
-    bool listing() const { return m_run != nullptr; }
+    bool listing() const { return m_listing; }
     // Stops a running listing; the old "Files.lst", if any, stays.
     void stopListing();
+    // A chosen file is being read (off the window's thread; a newer choice supersedes it).
+    bool reading() const;
+
+    // How files are read, off the window's thread: tests put slow or blocked readers here.
+    using ShowReader = std::function<pictures::ShownFile(const QString &path, int side)>;
+    void setReaders(ShowReader show, pictures::PictureProbe probe);
 
 private:
     void folderChanged();
     void fileChosen();
     void showFile(const QString &path);
-    void showNumbers(const QString &path, int width, int height, bool known);
+    void fileRead(const pictures::ShownFile &shown);
+    void showNumbers(const pictures::ListedFile &file, int width, int height, bool known);
     void showThumbnail(const QImage &image);
     void copy();
     void startListing(pictures::ListingKind kind);
-    void listSome();
-    void endListing();
-    void setBusy(bool busy);
+    void listed(const pictures::ListedFile &file, int position, int length);
+    void endListing(bool ok, const QString &error, const QStringList &unreadable, int count);
+    void setBusy();
     void setListingControls(bool listing);
     void say(const QString &message);
     void stored(bool ok);
@@ -56,13 +67,17 @@ private:
     Services m_services;
     QString m_host;
     bool m_loading = false;
+    bool m_listing = false;
     bool m_busy = false;
     bool m_settingBusy = false;
     // The picture held: a file, or the starting picture while heldPath is empty.
     QString m_heldPath;
     QImage m_starting;
-    std::unique_ptr<pictures::ListingRun> m_run;
-    QTimer *m_pump = nullptr;
+    ShowReader m_showReader;
+    pictures::PictureProbe m_probe;
+    widgets::LatestRun *m_reads = nullptr;
+    widgets::LatestRun *m_copies = nullptr;
+    widgets::LatestRun *m_listings = nullptr;
 
     FileHooker *m_picker = nullptr;
     QLabel *m_thumb = nullptr; // pbxMain

@@ -38,7 +38,8 @@ FileHooker::FileHooker(QWidget *parent)
     : QWidget(parent)
     , m_drives(new QComboBox(this))
     , m_folders(new FolderTree(this))
-    , m_files(new QListWidget(this)) {
+    , m_files(new QListWidget(this))
+    , m_message(new QLabel(this)) {
     m_drives->setObjectName(QStringLiteral("Drive1"));
     m_drives->setToolTip(tr("The drive whose folders are listed"));
     // A long mount point must not widen the picker past its host's room.
@@ -72,6 +73,12 @@ FileHooker::FileHooker(QWidget *parent)
     grid->addWidget(m_folders, 3, 0);
     grid->addWidget(labelFor(m_files, tr("File"), this), 0, 1);
     grid->addWidget(m_files, 1, 1, 3, 1);
+    m_message->setObjectName(QStringLiteral("lblFolderMessage"));
+    m_message->setWordWrap(true);
+    m_message->setStyleSheet(QStringLiteral("color: #a00000"));
+    m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_message->hide();
+    grid->addWidget(m_message, 4, 0, 1, 2);
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
@@ -126,6 +133,7 @@ void FileHooker::setPath(const QString &path) {
         showDrives();
         showLists();
     }
+    showError();
     m_loading = false;
 }
 
@@ -137,6 +145,7 @@ void FileHooker::setPattern(const QString &pattern) {
     m_loading = true;
     m_choice.setPattern(pattern);
     showLists();
+    showError();
     m_loading = false;
 }
 
@@ -165,6 +174,7 @@ void FileHooker::refresh() {
     m_choice.refresh();
     showDrives();
     showLists();
+    showError();
     m_loading = false;
 }
 
@@ -179,6 +189,21 @@ const QStringList &FileHooker::files() const {
 }
 int FileHooker::fileIndex() const {
     return m_choice.index();
+}
+QString FileHooker::folderError() const {
+    return m_choice.error();
+}
+
+QStringList FileHooker::driveRoots() const {
+    QStringList roots;
+    for (int i = 0; i < m_drives->count(); ++i)
+        roots << m_drives->itemData(i).toString();
+    return roots;
+}
+
+void FileHooker::showError() {
+    m_message->setText(m_choice.error());
+    m_message->setVisible(!m_choice.error().isEmpty());
 }
 
 void FileHooker::move(shell::FileMove move) {
@@ -247,6 +272,9 @@ void FileHooker::driveChosen(int row) {
     const bool opened = m_choice.openFolder(m_drives->itemData(row).toString());
     if (opened)
         showLists();
+    else // the list goes back to the drive that is still open
+        m_drives->setCurrentIndex(shell::driveFor(m_choice.folder(), driveRoots()));
+    showError();
     m_loading = false;
     if (opened)
         emit folderChanged();
@@ -257,17 +285,12 @@ void FileHooker::folderOpened(int row) {
         return;
     const QString before = m_choice.folder();
     m_loading = true;
-    if (m_choice.openFolder(m_choice.folders().value(row).path)) {
-        showLists();
+    // Opened or not, the lists show the folder that is open.
+    if (m_choice.openFolder(m_choice.folders().value(row).path))
         // Stepping through folders can cross onto another volume.
-        const int drive = shell::driveFor(m_choice.folder(), [this] {
-            QStringList roots;
-            for (int i = 0; i < m_drives->count(); ++i)
-                roots << m_drives->itemData(i).toString();
-            return roots;
-        }());
-        m_drives->setCurrentIndex(drive);
-    }
+        m_drives->setCurrentIndex(shell::driveFor(m_choice.folder(), driveRoots()));
+    showLists();
+    showError();
     m_loading = false;
     if (m_choice.folder() != before)
         emit folderChanged();

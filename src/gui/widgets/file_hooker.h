@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QTreeWidget;
 
@@ -46,6 +47,9 @@ public:
     QString drive() const;
     const QStringList &files() const;
     int fileIndex() const;
+    // Why the last folder asked for could not be read ("" when it was); the picker shows it
+    // under its lists and stays where it was, so the folder is neither shown empty nor opened.
+    QString folderError() const;
 
 signals:
     void fileChosen();
@@ -63,11 +67,14 @@ private:
     void driveChosen(int row);
     void folderOpened(int row);
     void fileSelected(int row);
+    void showError();
+    QStringList driveRoots() const;
 
     shell::FileChoice m_choice;
     QComboBox *m_drives;
     QTreeWidget *m_folders;
     QListWidget *m_files;
+    QLabel *m_message;
     // Set while the picker fills its own lists, so their change handlers do not cascade.
     bool m_loading = false;
 };

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <sys/stat.h>
 
 namespace vidorev {
@@ -130,7 +132,7 @@ protected:
         before = s.entries();
     }
     QStringList backups() const {
-        return QDir(env.dir()).entryList({"settings-backup-*"}, QDir::Files);
+        return QDir(env.dir()).entryList({"settings-backup-*"}, QDir::Files | QDir::NoSymLinks);
     }
 
     TestEnv env;
@@ -174,16 +176,54 @@ TEST_F(PanicWipe, ARestartKeepsTheSurvivorsAndTheBackupBringsTheRestBack) {
     EXPECT_TRUE(sameEntries(env.store().entries(), before));
 }
 
-TEST_F(PanicWipe, NothingIsWipedWhenTheBackupCannotBeWritten) {
-    admin::PanicOutcome wipe;
-    {
-        test::FullDisk full;
-        wipe = admin::panicWipe(env.store(), "boss", true, now);
+TEST_F(PanicWipe, NothingIsWipedUnlessTheBackupHoldsWhatIsWiped) {
+    const QString outside = env.filePath("outside.txt");
+    QFile(outside).open(QIODevice::WriteOnly);
+    // A link where the backup would go is passed over, never written through.
+    ASSERT_TRUE(QFile::link(outside, env.filePath(admin::backupFileName(now))));
+    enum How { FullDisk, NoRoomForAll, ChangedMeanwhile, Linked };
+    const struct {
+        How how;
+        const char *said; // "" when the wipe goes through
+    } cases[] = {{FullDisk, "File too large"},
+                 {NoRoomForAll, "File too large"},
+                 {ChangedMeanwhile, "the settings were changed meanwhile"},
+                 {Linked, ""}};
+    for (const auto &c : cases) {
+        // The wipe runs on a connection of its own, as the panel runs it.
+        const auto own = SettingsStore::open(env.store().path());
+        qint64 lastDone = 0;
+        const auto progress = [&](qint64 done, qint64 total) {
+            if (c.how == ChangedMeanwhile && done == 1)
+                env.store().save(keys::kAppDiary, "ann", keys::kStack, ":annTC1");
+            lastDone = done == total ? done : lastDone;
+        };
+        admin::PanicOutcome wipe;
+        {
+            std::optional<test::FullDisk> full;
+            if (c.how == FullDisk || c.how == NoRoomForAll)
+                full.emplace(c.how == FullDisk ? 0 : 100);
+            wipe = admin::panicWipe(*own, "boss", true, now, progress);
+        }
+        EXPECT_EQ(wipe.wiped, !*c.said) << c.said;
+        EXPECT_TRUE(wipe.error.contains(QLatin1String(c.said))) << wipe.error.toStdString();
+        if (c.how == ChangedMeanwhile) {
+            EXPECT_EQ(env.store().get(keys::kAppDiary, "ann", keys::kStack), ":annTC1");
+            env.store().remove(keys::kAppDiary, "ann", keys::kStack);
+        }
+        if (*c.said) {
+            EXPECT_TRUE(sameEntries(env.store().entries(), before)) << c.said;
+            // The backup of a refused wipe stays; a failed backup leaves nothing.
+            EXPECT_EQ(backups().size(), c.how == ChangedMeanwhile ? 1 : 0) << c.said;
+            QDir(env.dir()).remove(backups().value(0, "none"));
+        } else {
+            EXPECT_EQ(lastDone, qint64(before.size()));
+            EXPECT_EQ(wipe.backupPath, env.filePath("settings-backup-2026-12-06T223000-2.json"));
+            EXPECT_EQ(modeOf(wipe.backupPath), 0600);
+        }
+        EXPECT_EQ(QDir(env.dir()).entryList({".settings-backup-*"}, QDir::Hidden), QStringList());
     }
-    EXPECT_FALSE(wipe.wiped);
-    EXPECT_FALSE(wipe.error.isEmpty());
-    EXPECT_TRUE(sameEntries(env.store().entries(), before));
-    EXPECT_TRUE(backups().isEmpty()) << backups().join(' ').toStdString();
+    EXPECT_EQ(contents(outside), QByteArray());
 }
 
 TEST(NewDiaryFile, MadeOnlyWhereNothingIsAndOnlyForItsOwner) {

@@ -1,6 +1,7 @@
 #include "pictures/files_listing.h"
 #include "pictures/metafile_header.h"
 #include "pictures/picture_facts.h"
+#include "pictures/picture_file.h"
 
 #include "test_env.h"
 
@@ -11,6 +12,9 @@
 #include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <sys/stat.h>
 
 namespace vidorev::pictures {
 namespace {
@@ -114,6 +118,64 @@ TEST(Metafiles, KindGoesByTheExactLowerCaseName) {
     EXPECT_EQ(metafileKindOfName(QStringLiteral("beach.jpg")), MetafileKind::None);
 }
 
+TEST(PictureFiles, HostileFilesAreRefusedUnopenedAndCutPicturesAreCalledDamaged) {
+    QTemporaryDir dir;
+    const auto write = [&dir](const char *name, const QByteArray &bytes) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    };
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.jpg")).constData(), 0600), 0);
+    const struct {
+        QString path;
+        qint64 limit;
+        const char *error; // "" when read
+    } files[] = {
+        {write("a.jpg", "12345"), kMaxPictureBytes, ""},
+        {"/proc/self/status", kMaxPictureBytes, ""}, // says 0 bytes, holds more
+        {dir.filePath("pipe.jpg"), kMaxPictureBytes, "it is not a regular file"}, // no waiting
+        {dir.path(), kMaxPictureBytes, "it is not a regular file"},
+        {dir.filePath("gone.jpg"), kMaxPictureBytes, "it is missing"},
+        {write("big.jpg", QByteArray(3 << 20, 'x')), 2 << 20, "it is larger than 2 MiB"},
+    };
+    for (const auto &c : files) {
+        const PictureFile f = readPictureFile(c.path, c.limit);
+        EXPECT_EQ(f.error, QLatin1String(c.error)) << c.path.toStdString();
+        EXPECT_EQ(f.read, !*c.error);
+        EXPECT_EQ(f.bytes.size(), f.read ? f.size : 0) << c.path.toStdString();
+    }
+    EXPECT_GT(readPictureFile("/proc/self/status").size, 0);
+
+    // Marker by marker: a JPEG's segments, coded data with stuffed bytes and restarts, its end.
+    const QByteArray head = QByteArray::fromHex("ffd8ffe000104a46494600010100000100010000");
+    const QByteArray scan = QByteArray::fromHex("ffda000c03010002110311003f00") +
+                            QByteArray::fromHex("12ff0034ffd056ffffd178");
+    const QByteArray end = QByteArray::fromHex("ffd9");
+    const QByteArray table = QByteArray::fromHex("ffc4000400ff"); // a table between two scans
+    QByteArray bmp = QByteArray::fromHex("424d") + QByteArray(8, 0) +
+                     QByteArray::fromHex("36000000") +
+                     QByteArray::fromHex("28000000020000000200000001001800") + QByteArray(24, 0);
+    bmp += QByteArray(16, '\x7f'); // two rows of two pixels, each row a whole word
+    const struct {
+        QByteArray bytes;
+        bool damaged;
+    } pictures[] = {
+        {head + scan + end, false},
+        {head + scan + end + "trailer added by a camera", false},
+        {head + scan + table + scan + end, false},
+        {head + scan + table + scan, true},
+        {head + scan, true},
+        {head.left(10), true},
+        {bmp, false},
+        {bmp.left(bmp.size() - 1), true},
+        {"not a picture", false},
+    };
+    for (const auto &c : pictures)
+        EXPECT_EQ(pictureDamage(c.bytes), c.damaged ? "the file ends before its picture does" : "")
+            << c.bytes.toHex().constData();
+}
+
 TEST(ListingRules, ARememberedFileOutsideTheListSelectsNothingAndListingStartsAtTheFirst) {
     const struct {
         int remembered, count, selected, start;
@@ -200,28 +262,69 @@ TEST_F(Listing, PicturesListFromTheRememberedFileOrElseTheFirst) {
     }
 }
 
-TEST_F(Listing, NothingToListOrAStoppedOrFailedRunLeavesNoHalfListing) {
+TEST_F(Listing, AStoppedFailedOrRefusedRunLeavesTheOldListingAndSaysWhy) {
     ListingRun empty(ListingKind::AllFiles, m_dir.path(), {}, 0);
     EXPECT_FALSE(empty.open());
     EXPECT_TRUE(empty.error().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(kListingName)));
 
     make(QStringLiteral("a.txt"), 3);
-    {
-        QFile old(m_dir.filePath(kListingName));
+    const QString lst = m_dir.filePath(kListingName);
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral("notes.txt"));
+    for (const QString &path : {lst, outside}) {
+        QFile old(path);
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("old listing");
     }
-    ListingRun stopped(ListingKind::AllFiles, m_dir.path(), {"a.txt"}, 0);
-    ASSERT_TRUE(stopped.open());
-    stopped.step();
-    stopped.cancel();
-    EXPECT_EQ(listing(), QByteArray("old listing"));
-    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 2); // no temporary left
+    enum How { Stop, FullDisk, Link, Nowhere };
+    const struct {
+        How how;
+        const char *said;
+    } cases[] = {{Stop, ""},
+                 {FullDisk, "File too large"},
+                 {Link, "is a symbolic link"},
+                 {Nowhere, "No such file or directory"}};
+    for (const auto &c : cases) {
+        if (c.how == Link) {
+            QFile::remove(lst);
+            ASSERT_TRUE(QFile::link(outside, lst));
+        }
+        ListingRun r(ListingKind::AllFiles,
+                     c.how == Nowhere ? m_dir.filePath("gone") : m_dir.path(), {"a.txt"}, 0);
+        bool done = false;
+        {
+            std::optional<test::FullDisk> full;
+            if (c.how == FullDisk)
+                full.emplace();
+            if (r.open()) {
+                r.step();
+                if (c.how == Stop)
+                    r.cancel();
+                else
+                    done = r.finish();
+            }
+        }
+        EXPECT_FALSE(done) << c.said;
+        EXPECT_TRUE(r.error().contains(QLatin1String(c.said))) << r.error().toStdString();
+        EXPECT_EQ(listing(), QByteArray("old listing")) << c.said;
+        QFile out(outside);
+        EXPECT_TRUE(out.open(QIODevice::ReadOnly) && out.readAll() == "old listing") << c.said;
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2) << c.said;
+    }
+    EXPECT_TRUE(QFileInfo(lst).isSymLink());
+    QFile::remove(lst);
 
-    ListingRun nowhere(ListingKind::AllFiles, m_dir.filePath("gone"), {"a.txt"}, 0);
-    EXPECT_FALSE(nowhere.open());
-    EXPECT_FALSE(nowhere.error().isEmpty());
+    // Whoever may list the folder may read the listing; no one else, and only its owner writes.
+    for (const auto &[folder, file] : {std::pair{0700, 0600}, {0750, 0640}, {0755, 0644}}) {
+        ::chmod(QFile::encodeName(m_dir.path()).constData(), mode_t(folder));
+        ListingRun r(ListingKind::AllFiles, m_dir.path(), {"a.txt"}, 0);
+        ASSERT_TRUE(run(r)) << r.error().toStdString();
+        struct stat st {};
+        ::stat(QFile::encodeName(lst).constData(), &st);
+        EXPECT_EQ(st.st_mode & 0777, mode_t(file)) << folder;
+        EXPECT_FALSE(QFileInfo(lst).isSymLink());
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "platform/settings_store.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -254,6 +255,70 @@ TEST_F(StoreTest, ExportThenImportIntoAnEmptyStoreReproducesEveryValue) {
     EXPECT_FALSE(vidorev::importSettingsJson(
         *copy, R"({"format":"vidorev-settings","settings":{"A":{"S":{"k":"v","n":3}}}})", &error));
     EXPECT_EQ(copy->get("A", "S", "k", "none"), "none");
+}
+
+// Seconds f takes at best of three runs (run 0, 1, 2): times are compared as ratios, so a
+// loaded machine slows both sides alike.
+template <typename F> double fastest(F &&f) {
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        f(run);
+        best = std::min(best, clock.nsecsElapsed() / 1e9);
+    }
+    return best;
+}
+
+TEST_F(StoreTest, TimeGrowsWithTheValuesNotWithTheirSquareNorWithAHugeValue) {
+    const auto saves = [](SettingsStore &store) {
+        return fastest([&store](int run) {
+            SettingsStore::Batch batch(store);
+            for (int i = 0; i < 400; ++i)
+                store.save("PLMDiary", QStringLiteral("u%1TC1").arg(i), "SoFar",
+                           QString::number(run * 1000 + i));
+            EXPECT_TRUE(batch.commit());
+        });
+    };
+    const double plain = saves(*SettingsStore::open(m_dir.filePath("plain.sqlite")));
+
+    // A store of the first layout, which kept values in the key tree, with one 30 MiB value.
+    sqlite3 *old = nullptr;
+    ASSERT_EQ(sqlite3_open(path().toUtf8().constData(), &old), SQLITE_OK);
+    const std::string huge(30 << 20, 'n');
+    const std::string fill =
+        "PRAGMA user_version = 1; CREATE TABLE setting (app_fold TEXT NOT NULL, section_fold TEXT"
+        " NOT NULL, key_fold TEXT NOT NULL, app TEXT NOT NULL, section TEXT NOT NULL, key TEXT"
+        " NOT NULL, value TEXT NOT NULL, PRIMARY KEY (app_fold, section_fold, key_fold)) WITHOUT"
+        " ROWID; INSERT INTO setting VALUES ('plmdiary', 'annsd1', 'note', 'PLMDiary', 'annSD1',"
+        " 'Note', '" +
+        huge + "')";
+    ASSERT_EQ(sqlite3_exec(old, fill.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(old);
+    auto store = open();
+    EXPECT_EQ(store->get("plmdiary", "ANNSD1", "note").size(), qsizetype(huge.size()));
+    const double besideHuge = saves(*store);
+    EXPECT_LT(besideHuge, 5 * plain + 0.05)
+        << "400 saves beside a huge value, " << plain << " s without it";
+    store->remove("PLMDiary", "annSD1");
+
+    // Four times the values take about four times as long, not sixteen.
+    QByteArray json;
+    double times[2] = {};
+    for (const int count : {25000, 100000}) {
+        {
+            SettingsStore::Batch batch(*store);
+            for (int i = 0; i < count; ++i)
+                store->save("PLMDiary", "annSD2", QStringLiteral("Key%1").arg(i),
+                            QString::number(i));
+        }
+        times[count > 25000] = fastest([&](int) { json = vidorev::exportSettingsJson(*store); });
+    }
+    EXPECT_LT(times[1], 8 * times[0]) << "export of 100,000 and 25,000 values in one section";
+    const QJsonObject section =
+        QJsonDocument::fromJson(json)["settings"]["PLMDiary"]["annSD2"].toObject();
+    EXPECT_EQ(section.size(), 100000);
+    EXPECT_EQ(section["Key99999"].toString(), "99999");
 }
 
 TEST_F(StoreTest, CommandLineVerbsAndUsageErrors) {

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace vidorev::shell {
 namespace {
 
@@ -135,14 +137,42 @@ TEST_F(FileChoiceTest, PathOpensItsFolderAndSelectsTheFile) {
     EXPECT_EQ(list.last().depth, list[list.size() - 2].depth + 1);
 }
 
-TEST_F(FileChoiceTest, AMissingPathLeavesEverythingAsItWas) {
+TEST_F(FileChoiceTest, AMissingPathOrAFolderThatCannotBeReadLeavesEverythingAsItWas) {
     m_choice.choose(0);
     const QString before = m_choice.path();
     for (const QString &bad : {m_dir.filePath(QStringLiteral("gone.2do")), QString(), QString(" ")})
         EXPECT_FALSE(m_choice.setPath(bad)) << bad.toStdString();
-    EXPECT_EQ(m_choice.path(), before);
-    EXPECT_EQ(m_choice.folder(), folder());
-    EXPECT_EQ(m_choice.index(), 0);
+    EXPECT_TRUE(m_choice.error().isEmpty()); // a preset that is not there says nothing
+
+    // What a folder list can offer and then not open: a locked folder, one that went away,
+    // and a name that is no folder. Each says why, with the system's reason.
+    QDir(m_dir.path()).mkpath(QStringLiteral("locked/inner"));
+    ::chmod(QFile::encodeName(folder(QStringLiteral("locked"))).constData(), 0);
+    const test::ObeyPermissions asAUser;
+    const struct {
+        const char *folder;
+        const char *reason;
+    } cases[] = {{"locked", "Permission denied"},
+                 {"went", "No such file or directory"},
+                 {"c.txt", "Not a directory"}};
+    for (const auto &c : cases) {
+        const QString path = folder(QLatin1String(c.folder));
+        EXPECT_FALSE(m_choice.openFolder(path)) << c.folder;
+        EXPECT_EQ(m_choice.error(), QStringLiteral("Cannot read the folder %1: %2")
+                                        .arg(QDir::toNativeSeparators(path), c.reason));
+        EXPECT_FALSE(m_choice.setPath(path + QStringLiteral("/inner"))) << c.folder;
+        EXPECT_EQ(m_choice.path(), before);
+        EXPECT_EQ(m_choice.folder(), folder());
+        EXPECT_EQ(m_choice.index(), 0);
+    }
+    // The open folder locked since: shown empty, and saying so.
+    ASSERT_TRUE(m_choice.openFolder(folder(QStringLiteral("sub"))));
+    EXPECT_TRUE(m_choice.error().isEmpty());
+    ::chmod(QFile::encodeName(folder(QStringLiteral("sub"))).constData(), 0);
+    m_choice.refresh();
+    EXPECT_TRUE(m_choice.error().endsWith(QStringLiteral(": Permission denied")));
+    ::chmod(QFile::encodeName(folder(QStringLiteral("sub"))).constData(), 0700);
+    ::chmod(QFile::encodeName(folder(QStringLiteral("locked"))).constData(), 0700);
 }
 
 TEST_F(FileChoiceTest, PatternAndRefreshKeepTheSelectedFile) {

@@ -265,6 +265,18 @@ TEST_F(KeyHoldTest, PanicShowsItsBackupAndKeepsTheAdministrator) {
     click(panel.mainFrame(), "cmdPanic");
     QWidget *frame = child(&panel, "fraPanic");
     click(frame, "cmdDeleteUsers");
+    // The backup runs off the window's thread: meanwhile the frame shows how far it got, and
+    // neither button can start a second wipe or leave the frame.
+    EXPECT_TRUE(panel.panicRunning());
+    EXPECT_TRUE(child(frame, "prgBackup")->isVisible());
+    for (const char *button : {"cmdDeleteUsers", "cmdCancelPanic"})
+        EXPECT_FALSE(child(frame, button)->isEnabled()) << button;
+    panel.setUser("boss"); // the host shows the panel again
+    EXPECT_TRUE(frame->isVisible());
+    for (int i = 0; i < 500 && panel.panicRunning(); ++i)
+        QTest::qWait(10);
+    ASSERT_FALSE(panel.panicRunning());
+    EXPECT_TRUE(child(frame, "cmdCancelPanic")->isEnabled());
     const QString shown = child<QLabel>(frame, "lblBackup")->text();
     const QStringList backups = QDir(env.dir()).entryList({"settings-backup-*.json"});
     ASSERT_EQ(backups.size(), 1);

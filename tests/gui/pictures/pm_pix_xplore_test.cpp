@@ -1,10 +1,13 @@
 #include "pictures/pm_pix_xplore.h"
 
 #include "pictures/files_listing.h"
+#include "pictures/picture_probe.h"
 #include "platform/settings_keys.h"
 #include "test_env.h"
+#include "widgets/file_hooker.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
@@ -21,6 +24,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <future>
+#include <sys/stat.h>
 
 namespace vidorev {
 namespace {
@@ -76,10 +81,21 @@ protected:
             texts << find<QLineEdit>(name)->text();
         return texts;
     }
-    void pick(const QString &name) {
-        const auto items = files()->findItems(name, Qt::MatchExactly);
+    // Chooses a file as a user does; pick() waits for it to be read, choose() does not.
+    void choose(const QString &name, pmPixXplore &panel) {
+        auto *list = panel.findChild<QListWidget *>(QStringLiteral("File1"));
+        const auto items = list->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << name.toStdString();
-        files()->setCurrentItem(items.first());
+        list->setCurrentItem(items.first());
+    }
+    void pick(const QString &name) {
+        choose(name, m_panel);
+        settle();
+    }
+    void settle() {
+        for (int i = 0; i < 500 && m_panel.reading(); ++i)
+            QTest::qWait(5);
+        ASSERT_FALSE(m_panel.reading());
     }
     QString message() { return find<QLabel>("lblStatus")->text(); }
     void waitForListing() {
@@ -101,6 +117,17 @@ TEST_F(PixXploreTest, BrowsingShowsPicturesOfAnyCaseWithTheirNumbers) {
               QStringList({"broken.jpeg", "IMG_0001.JPG", "PLAN.EMF", "plan.emf", "tall.png"}));
     EXPECT_EQ(shown(), QStringList({"640", "480", "0.29"})); // the starting picture
 
+    // Pictures cut short, as by a copy that stopped: the decoders would fill in the rest.
+    for (const char *format : {"JPG", "BMP"}) {
+        QImage image(500, 400, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QBuffer whole;
+        whole.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(image.save(&whole, format));
+        write((QByteArray("cut.") + QByteArray(format).toLower()).constData(),
+              whole.data().left(whole.data().size() * 4 / 10));
+    }
+    m_panel.setHost(keys::kAppDiary);
     const struct {
         const char *name;
         QStringList numbers;
@@ -111,6 +138,8 @@ TEST_F(PixXploreTest, BrowsingShowsPicturesOfAnyCaseWithTheirNumbers) {
         {"tall.png", {"200", "300", "0.06"}, {107, 161}, ""},
         {"PLAN.EMF", {"640", "480", "0.29"}, {161, 121}, ""},
         {"broken.jpeg", {"", "", ""}, {0, 0}, "Cannot read broken.jpeg as a picture"},
+        {"cut.jpg", {"", "", ""}, {0, 0}, "cut.jpg is damaged: the file ends before"},
+        {"cut.bmp", {"", "", ""}, {0, 0}, "cut.bmp is damaged: the file ends before"},
     };
     for (const auto &c : cases) {
         pick(QString::fromLatin1(c.name));
@@ -132,11 +161,13 @@ TEST_F(PixXploreTest, BrowsingShowsPicturesOfAnyCaseWithTheirNumbers) {
 TEST_F(PixXploreTest, CopyPutsAMetafileUnderItsTypeOnlyWhenNamedInLowerCase) {
     pick(QStringLiteral("plan.emf"));
     find<QPushButton>("cmdCopy")->click();
+    settle();
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     EXPECT_EQ(data->data(QStringLiteral("image/x-emf")), emfFrame640x480());
 
     pick(QStringLiteral("PLAN.EMF"));
     find<QPushButton>("cmdCopy")->click();
+    settle();
     data = QGuiApplication::clipboard()->mimeData();
     EXPECT_TRUE(data->hasImage());
     EXPECT_FALSE(data->hasFormat(QStringLiteral("image/x-emf")));
@@ -168,9 +199,23 @@ TEST_F(PixXploreTest, ListingsWriteFilesLstAndAStoppedOneLeavesTheOld) {
                                  " bytes\r\n"))
         << listing.constData();
 
-    find<QPushButton>("cmdListAll")->click();
+    // A listing whose read never ends: Stop does not wait for it, and keeps the old listing.
+    std::promise<void> gate;
+    const std::shared_future<void> opened = gate.get_future().share();
+    m_panel.setReaders(pictures::readShownFile, [opened](const QString &path) {
+        opened.wait();
+        return pictures::probePicture(path);
+    });
+    find<QPushButton>("cmdList")->click();
+    EXPECT_TRUE(m_panel.listing());
     m_panel.stopListing();
+    EXPECT_FALSE(m_panel.listing());
     EXPECT_EQ(message(), QStringLiteral("Listing stopped; Files.lst left as it was."));
+    gate.set_value();
+    for (int i = 0; i < 200 && !QDir(m_pics).entryList({".Files.lst*"}, QDir::Hidden).isEmpty();
+         ++i)
+        QTest::qWait(5);
+    EXPECT_TRUE(QDir(m_pics).entryList({".Files.lst*"}, QDir::Hidden).isEmpty());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), listing);
     f.close();
@@ -201,6 +246,49 @@ TEST_F(PixXploreTest, AnEmptyFolderOrAnUnwritableOneListsNothingAndBrowsingGoesO
         << message().toStdString();
     pick(QStringLiteral("notes.txt"));
     EXPECT_EQ(find<QLineEdit>("txtFileSize")->text(), QStringLiteral("5"));
+}
+
+TEST_F(PixXploreTest, AReadThatNeverEndsHoldsUpNeitherTheWindowNorANewerChoice) {
+    std::promise<void> gate;
+    const std::shared_future<void> opened = gate.get_future().share();
+    const auto slowPhoto = [opened](const QString &path, int side) {
+        if (path.endsWith(QStringLiteral("IMG_0001.JPG")))
+            opened.wait();
+        return pictures::readShownFile(path, side);
+    };
+    m_panel.setReaders(slowPhoto, pictures::probePicture);
+    choose(QStringLiteral("IMG_0001.JPG"), m_panel);
+    EXPECT_TRUE(m_panel.reading());
+    EXPECT_TRUE(find<QCheckBox>("cbxActive")->isChecked());
+    EXPECT_EQ(shown(), QStringList({"", "", ""})); // nothing of the picture before
+    pick(QStringLiteral("tall.png"));
+    EXPECT_EQ(shown(), QStringList({"200", "300", "0.06"}));
+    EXPECT_FALSE(find<QCheckBox>("cbxActive")->isChecked());
+    {
+        // A panel that goes while its read hangs does not wait for it either.
+        pmPixXplore other(m_env.services());
+        other.setReaders(slowPhoto, pictures::probePicture);
+        other.setHost(keys::kAppDiary);
+        choose(QStringLiteral("IMG_0001.JPG"), other);
+    }
+    gate.set_value();
+    QTest::qWait(50);
+    EXPECT_EQ(shown(), QStringList({"200", "300", "0.06"})); // the older read came too late
+}
+
+TEST_F(PixXploreTest, ARememberedFolderThatCannotBeReadIsSaidAtStart) {
+    const QString locked = m_env.filePath(QStringLiteral("locked"));
+    QDir().mkpath(locked);
+    ::chmod(QFile::encodeName(locked).constData(), 0);
+    save(keys::kFolder, locked);
+    {
+        const test::ObeyPermissions asAUser;
+        m_panel.setHost(keys::kAppDiary);
+    }
+    ::chmod(QFile::encodeName(locked).constData(), 0700);
+    EXPECT_EQ(message(), QStringLiteral("Cannot read the folder %1: Permission denied")
+                             .arg(QDir::toNativeSeparators(locked)));
+    EXPECT_NE(m_panel.findChild<FileHooker *>()->folder(), locked);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -15,6 +16,8 @@
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace vidorev {
 namespace {
@@ -137,6 +140,28 @@ TEST_F(FileHookerTest, AScreenReaderOpensFoldersAndChoosesFiles) {
     selectByScreenReader(files(), QStringLiteral("inner.jpg"));
     EXPECT_EQ(chosen.count(), 1);
     EXPECT_EQ(m_picker.path(), native("sub/inner.jpg"));
+}
+TEST_F(FileHookerTest, AFolderThatCannotBeReadIsSaidAndNotOpened) {
+    m_picker.show();
+    const QString locked = m_dir.filePath(QStringLiteral("locked"));
+    QDir().mkpath(locked);
+    ::chmod(QFile::encodeName(locked).constData(), 0);
+    m_picker.refresh();
+    QSignalSpy changed(&m_picker, &FileHooker::folderChanged);
+    auto *message = m_picker.findChild<QLabel *>(QStringLiteral("lblFolderMessage"));
+    {
+        const test::ObeyPermissions asAUser;
+        selectByScreenReader(folders(), QStringLiteral("locked"));
+    }
+    ::chmod(QFile::encodeName(locked).constData(), 0700);
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_EQ(message->text(), QStringLiteral("Cannot read the folder %1: Permission denied")
+                                   .arg(QDir::toNativeSeparators(locked)));
+    EXPECT_EQ(shownFiles().size(), 4); // still the folder that was open
+    EXPECT_EQ(changed.count(), 0);     // so no host remembers the other
+    selectByScreenReader(folders(), QStringLiteral("sub"));
+    EXPECT_FALSE(message->isVisible());
+    EXPECT_EQ(changed.count(), 1);
 }
 } // namespace
 } // namespace vidorev
