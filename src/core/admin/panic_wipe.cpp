@@ -1,7 +1,7 @@
 #include "admin/panic_wipe.h"
 
 #include "admin/admin_rules.h"
-#include "platform/replacing_file.h"
+#include "platform/file_output.h"
 #include "platform/settings_cli.h"
 #include "platform/settings_keys.h"
 #include "platform/settings_store.h"
@@ -60,9 +60,9 @@ PanicOutcome panicWipe(SettingsStore &store, const QString &adminName, bool lock
     // The backup and the wipe see one state of the store: the wipe is refused if it changed.
     SettingsStore::Batch batch(store, SettingsStore::Batch::Mode::ReadThenWrite);
     // It holds everything the store does: for its owner's eyes only.
-    ReplacingFile file(path, 0600);
+    files::ReplaceFile file;
     const bool written =
-        file.open() &&
+        file.open(path, 0600) &&
         writeSettingsJson(
             store, [&file](QByteArrayView bytes) { return file.write(bytes); }, progress) &&
         file.commit();

@@ -1,7 +1,7 @@
 #include "pictures/files_listing.h"
 
 #include "pictures/picture_facts.h"
-#include "platform/replacing_file.h"
+#include "platform/file_output.h"
 #include "shell/file_choice.h"
 
 #include <QDir>
@@ -58,9 +58,9 @@ bool ListingRun::open() {
     m_error.clear();
     if (atEnd())
         return false;
-    m_out = std::make_unique<ReplacingFile>(listingPath(), listingMode(m_folder));
+    m_out = std::make_unique<files::ReplaceFile>();
     m_buffer.clear();
-    if (!m_out->open()) {
+    if (!m_out->open(listingPath(), listingMode(m_folder))) {
         m_error = m_out->error();
         m_out.reset();
         return false;

@@ -11,8 +11,10 @@
 
 // "Files.lst": a listing of a folder's pictures, or of all its files, written beside them.
 namespace vidorev {
-class ReplacingFile;
+namespace files {
+class ReplaceFile;
 }
+} // namespace vidorev
 
 namespace vidorev::pictures {
 
@@ -90,7 +92,7 @@ private:
     qsizetype m_next = 0;
     PictureProbe m_probe;
     QLocale m_locale;
-    std::unique_ptr<ReplacingFile> m_out;
+    std::unique_ptr<files::ReplaceFile> m_out;
     QByteArray m_buffer;
     int m_count = 0;
     qint64 m_bytes = 0;
