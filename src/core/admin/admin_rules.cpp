@@ -1,5 +1,6 @@
 #include "admin/admin_rules.h"
 
+#include "alarms/time_zones.h"
 #include "platform/settings_keys.h"
 #include "platform/settings_store.h"
 #include "platform/text_forms.h"
@@ -130,13 +131,13 @@ QString specialSoundName(SpecialSound which) {
     return which == SpecialSound::Alert ? QStringLiteral("Alert!") : QStringLiteral("Job Done");
 }
 
-AdminOptions loadOptions(const SettingsStore &store) {
+AdminOptions loadOptions(const SettingsStore &store, const QDateTime &now) {
     AdminOptions o;
     o.adminName = store.get(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, kBlank);
     o.taxPct =
         store.getDouble(keys::kAppClock, keys::kSecCash, keys::kTaxPct, keys::kDefaultTaxPct);
     o.timeZone = store.get(keys::kAppClock, keys::kSecLocal, keys::kTZone,
-                           text::number(keys::kDefaultTimeZone, QLocale::c()));
+                           text::number(alarms::systemZone(now), QLocale::c()));
     o.locked = deskLocked(store);
     return o;
 }

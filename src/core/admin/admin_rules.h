@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QLocale>
 #include <QString>
 
@@ -58,7 +59,8 @@ struct AdminOptions {
     QString timeZone;
     bool locked = false;
 };
-AdminOptions loadOptions(const SettingsStore &store);
+// now: for the time zone's default, the system's standard offset at that moment.
+AdminOptions loadOptions(const SettingsStore &store, const QDateTime &now);
 bool saveOptions(SettingsStore &store, const AdminOptions &options);
 
 // A number as the administrator types it: in the desk's locale ("7,5" where the comma is the

@@ -3,11 +3,13 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
+#include <QTimeZone>
 
 #include <array>
 
-// The time-zone board's arithmetic. Zones are whole hours counted positive west of Greenwich
-// (zone 5 is New York, zone -1 Rome); no daylight saving anywhere.
+// The time-zone board. Zones are numbered in hours positive west of Greenwich (zone 5 is New
+// York, zone -1 Rome); the number chooses the windows, and each window shows the real time of
+// its city under the system's time-zone rules, summer time included.
 namespace vidorev::alarms {
 
 // The window label of zone z: a large city of that zone, or "Zone " + z.
@@ -20,13 +22,17 @@ double wrapZone(double zone);
 // 1 west, 1 east... as zone numbers, wrapped.
 std::array<double, 6> boardZones(double localZone);
 
-// Date-times here are wall-clock readings with no zone of their own, so that adding hours
-// never meets a daylight-saving gap; they are marked Qt::UTC only for that reason.
-QDateTime wallClock(const QDateTime &local);
-// Greenwich time of a local reading in the given zone (zone 8 at 10:00 gives 18:00).
-QDateTime greenwichTime(const QDateTime &local, double localZone);
-// The reading in a zone at a Greenwich time; a fractional zone moves by its minutes.
-QDateTime zoneTime(const QDateTime &greenwich, double zone);
+// A wall-clock reading as a date-time with no zone of its own (marked Qt::UTC only for that),
+// so formatting it never meets another zone's rules.
+QDateTime wallClock(const QDateTime &at);
+// The rules of a zone's window: its city's own, where the system knows them, else the plain
+// offset of the zone number.
+QTimeZone zoneRules(double zone);
+// The wall-clock reading in a zone's window at the instant at.
+QDateTime readingIn(const QDateTime &at, double zone);
+// The zone number of the system's standard (winter) offset at now: the board's zone when none
+// is stored.
+double systemZone(const QDateTime &now);
 
 // The platform's general date-time text ("7/1/2026 8:30:00 PM"): the locale's short date with
 // a four-digit year, then its long time of day.

@@ -87,7 +87,6 @@ inline const QString kSilentWave = QStringLiteral("[None]");
 inline const QString kDefaultDays = QStringLiteral("SMTWTFSeeh");
 inline const QString kEmptyHolidays = QStringLiteral(";");
 inline constexpr int kDefaultSoundCount = 9;
-inline constexpr double kDefaultTimeZone = 8;
 inline constexpr double kDefaultTaxPct = 0.0775; // 7.75 %
 
 // User-list head.

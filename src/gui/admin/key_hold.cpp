@@ -308,7 +308,7 @@ void KeyHold::setUser(const QString &user) {
     m_userList->setHostIdent(keys::kAppDiary);
     m_userList->setFunctionSet(user);
     m_billing->setUser(user);
-    const admin::AdminOptions options = admin::loadOptions(m_services.store);
+    const admin::AdminOptions options = admin::loadOptions(m_services.store, m_services.clock.now());
     m_adminName->setText(options.adminName);
     m_holidays->setList(m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kHolidays,
                                              keys::kEmptyHolidays));

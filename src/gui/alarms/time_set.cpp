@@ -54,7 +54,8 @@ TimeSet::TimeSet(QWidget *parent)
                        "time zones east of your local zone, each labelled with the name of a "
                        "large city in that zone, chosen arbitrarily. The weekday is shown too, "
                        "since a call abroad may fall on another day. The local zone is set on "
-                       "the administrator's Options screen; no daylight saving is applied."));
+                       "the administrator's Options screen. Each window shows the real time in "
+                       "its city, summer time included, as the system's time-zone rules give it."));
     auto *ok = controls::fillHelpFrame(m_frame2, helpText);
     m_frame2->hide();
 
@@ -70,10 +71,11 @@ TimeSet::TimeSet(QWidget *parent)
 }
 
 void TimeSet::setTime(const QDateTime &local) {
-    const QString shown = alarms::zoneWindowText(alarms::wallClock(local));
+    // The local box is the system's own time; each window the same instant in its city.
+    const QString shown = alarms::zoneWindowText(alarms::wallClock(local.toLocalTime()));
     if (m_local->text() != shown)
         controls::showText(m_local, shown);
-    m_greenwich = alarms::greenwichTime(local, m_zone);
+    m_greenwich = local.toUTC();
     for (TimeWindow *window : m_windows)
         window->setGMTime(m_greenwich);
 }

@@ -36,7 +36,7 @@ void TimeWindow::setTimeZone(double zone) {
 }
 
 void TimeWindow::setGMTime(const QDateTime &greenwich) {
-    const QString shown = alarms::zoneWindowText(alarms::zoneTime(greenwich, m_zone));
+    const QString shown = alarms::zoneWindowText(alarms::readingIn(greenwich, m_zone));
     if (m_text->text() != shown)
         controls::showText(m_text, shown);
 }

@@ -8,6 +8,7 @@
 #include "alarms/holiday_strip.h"
 #include "alarms/time_lert.h"
 #include "alarms/time_set.h"
+#include "alarms/time_zones.h"
 #include "calc/tv_calc.h"
 #include "clocks/ded_uzedova.h"
 #include "clocks/running_stack.h"
@@ -237,8 +238,9 @@ void MainWindow::wire() {
     });
     connect(m_timeZone, &QPushButton::clicked, this, [this] {
         showTool(m_timeSet, kModeTool);
-        m_timeSet->setTimeZone(m_services.store.getDouble(keys::kAppClock, keys::kSecLocal,
-                                                          keys::kTZone, keys::kDefaultTimeZone));
+        m_timeSet->setTimeZone(
+            m_services.store.getDouble(keys::kAppClock, keys::kSecLocal, keys::kTZone,
+                                       alarms::systemZone(m_services.clock.now())));
         m_timeSet->setTime(m_services.clock.now());
     });
     connect(m_scratchPad, &QPushButton::clicked, this, [this] { showTool(m_scratch, kModeTool); });

@@ -125,7 +125,7 @@ protected:
         admin::saveSoundSelection(s, 3, {"Bell", "/sounds/bell.wav"});
         s.save(keys::kAppDiary, keys::alarmSection(3), keys::kOn, "1");
         env.makeDiary("ann", "ann-diary.log");
-        admin::AdminOptions clock = admin::loadOptions(s);
+        admin::AdminOptions clock = admin::loadOptions(s, env.clock().now());
         clock.taxPct = 0.05;
         clock.timeZone = "5";
         admin::saveOptions(s, clock);

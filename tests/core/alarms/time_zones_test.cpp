@@ -1,4 +1,5 @@
 #include "alarms/time_zones.h"
+#include "local_zone.h"
 
 #include <gtest/gtest.h>
 
@@ -19,15 +20,31 @@ TEST(ZoneBoard, WindowsAlternateWestAndEastOutwardWrappingAcrossTheDateLine) {
     EXPECT_EQ(zoneLabel(3.5), QStringLiteral("Zone 3.5"));
 }
 
-TEST(ZoneTimes, GreenwichArithmeticCarriesOverMidnight) {
-    const QDateTime greenwich = greenwichTime(QDateTime(QDate(2026, 6, 30), QTime(23, 30)), 10);
-    EXPECT_EQ(greenwich, QDateTime(QDate(2026, 7, 1), QTime(9, 30), Qt::UTC));
-    EXPECT_EQ(zoneTime(greenwich, -11), QDateTime(QDate(2026, 7, 1), QTime(20, 30), Qt::UTC));
-    EXPECT_EQ(greenwichTime(QDateTime(QDate(2026, 7, 1), QTime(0, 30)), -10),
-              QDateTime(QDate(2026, 6, 30), QTime(14, 30), Qt::UTC));
-    // A fractional zone moves by its minutes.
-    EXPECT_EQ(zoneTime(greenwich, -5.5).time(), QTime(15, 0));
-    EXPECT_EQ(zoneTime(greenwich, 3.5).time(), QTime(6, 0));
+TEST(ZoneTimes, EachCityShowsItsRealTimeSummerIncluded) {
+    const auto utc = [](int month, int hour) {
+        return QDateTime(QDate(2026, month, 6), QTime(hour, 44), Qt::UTC);
+    };
+    const struct {
+        QDateTime at;
+        double zone;
+        QDateTime shown;
+    } cases[] = {
+        {utc(7, 0), 5, QDateTime(QDate(2026, 7, 5), QTime(20, 44), Qt::UTC)},   // New York, EDT
+        {utc(1, 0), 5, QDateTime(QDate(2026, 1, 5), QTime(19, 44), Qt::UTC)},   // and EST
+        {utc(7, 12), -1, QDateTime(QDate(2026, 7, 6), QTime(14, 44), Qt::UTC)}, // Rome, CEST
+        {utc(7, 12), -5, QDateTime(QDate(2026, 7, 6), QTime(18, 14), Qt::UTC)}, // New Delhi
+        {utc(7, 12), -4, QDateTime(QDate(2026, 7, 6), QTime(16, 44), Qt::UTC)}, // no city
+        {utc(7, 12), 3.5, QDateTime(QDate(2026, 7, 6), QTime(9, 14), Qt::UTC)},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(readingIn(c.at, c.zone), c.shown)
+            << c.zone << " " << c.at.toString().toStdString();
+    // The same instant, whatever zone it is given in.
+    EXPECT_EQ(readingIn(utc(7, 0).toTimeZone(QTimeZone("Asia/Tokyo")), 5), cases[0].shown);
+    // Unset, the board centres on the system's standard offset, not on its summer one.
+    test::LocalZone newYork("America/New_York");
+    EXPECT_EQ(systemZone(utc(7, 0)), 5);
+    EXPECT_EQ(systemZone(utc(1, 0)), 5);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "alarms/time_set.h"
 #include "alarms/time_window.h"
 #include "diary/diary_writer.h"
+#include "local_zone.h"
 #include "platform/settings_keys.h"
 #include "shell/main_window.h"
 #include "test_env.h"
@@ -118,10 +119,11 @@ TEST_F(AlarmPanels, HolidayStripMarksTodayAndTheWeeksListedDaysInTheirColours) {
 }
 
 TEST_F(AlarmPanels, TimeZonesFollowTheClockTickAndTheStoredLocalZone) {
+    test::LocalZone losAngeles("America/Los_Angeles");
     set(kMonday, QTime(10, 0, 5));
     bank->tick();
     EXPECT_EQ(text("ClockCal"), QStringLiteral("10:00:05 AM 12-22-2025"));
-    click("cmdTimeZone"); // no "TZone" stored: zone 8
+    click("cmdTimeZone"); // no "TZone" stored: the system's standard offset, zone 8
     EXPECT_EQ(board->window(1)->label(), QStringLiteral("New York (Zone 5)"));
     EXPECT_EQ(board->window(6)->label(), QStringLiteral("Juneau (Zone 9)"));
     env.clock().advanceSeconds(1);
@@ -130,12 +132,14 @@ TEST_F(AlarmPanels, TimeZonesFollowTheClockTickAndTheStoredLocalZone) {
     click("Command2", board); // help, until the next zone write
     EXPECT_TRUE(find("Frame1", board)->isHidden());
 
+    // Honolulu's 23:30 is 09:30 Greenwich time, 21:30 on Wake Island (zone -11, window 2).
+    test::LocalZone honolulu("Pacific/Honolulu");
     env.store().save(keys::kAppClock, keys::kSecLocal, keys::kTZone, QStringLiteral("10"));
     set(QDate(2026, 6, 30), QTime(23, 30));
     click("cmdMainMenu");
     click("cmdTimeZone");
     EXPECT_FALSE(find("Frame1", board)->isHidden());
-    EXPECT_EQ(board->window(2)->text(), QStringLiteral("Wed 7/1/2026 8:30:00 PM"));
+    EXPECT_EQ(board->window(2)->text(), QStringLiteral("Wed 7/1/2026 9:30:00 PM"));
     EXPECT_EQ(text("Text1", board), QStringLiteral("Tue 6/30/2026 11:30:00 PM"));
     board->setTimeZone(11);
     EXPECT_EQ(board->window(2)->label(), QStringLiteral("Canberra (Zone -10)"));
