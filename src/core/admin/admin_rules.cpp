@@ -1,10 +1,12 @@
 #include "admin/admin_rules.h"
 
 #include "alarms/time_zones.h"
+#include "diary_log/report_file.h"
 #include "platform/settings_keys.h"
 #include "platform/settings_store.h"
 #include "platform/text_forms.h"
 
+#include <QDir>
 #include <QLocale>
 
 #include <cmath>
@@ -36,6 +38,16 @@ QString specialKey(SpecialSound which) {
 
 bool isAdministrator(const QString &user, const QString &adminName) {
     return !user.trimmed().isEmpty() && user == adminName;
+}
+
+bool makesOwnDiary(const QString &user, const QString &adminName) {
+    return user.trimmed().size() >= 2 &&
+           (adminName == keys::kNoAdminName || adminName == keys::kDefaultAdminName ||
+            adminName.trimmed().isEmpty());
+}
+
+QString firstDiaryPath(const QString &documents, const QString &user) {
+    return QDir(documents).filePath(diary::safeFileName(user) + QStringLiteral("-diary.log"));
 }
 
 QString adminNameProblem(const QString &name) {

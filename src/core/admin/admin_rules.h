@@ -17,6 +17,11 @@ namespace vidorev::admin {
 // Whether user is the desk's administrator (the name stored as "KeyHold"). An empty (or blank)
 // user box is nobody, whatever is stored.
 bool isAdministrator(const QString &user, const QString &adminName);
+// On a desk with no administrator named yet, a user makes and chooses their own Diary, so a new
+// desk can be started from the window.
+bool makesOwnDiary(const QString &user, const QString &adminName);
+// Where a user's first Diary goes by default: NAME-diary.log in the documents folder.
+QString firstDiaryPath(const QString &documents, const QString &user);
 // Why a name cannot be the administrator's ("" when it can): it must be at least two
 // characters, as the user list and "New Diary" take no shorter name.
 QString adminNameProblem(const QString &name);

@@ -17,6 +17,11 @@ AboutPage::AboutPage(QWidget *parent)
     QFont bold = m_version->font();
     bold.setBold(true);
     m_version->setFont(bold);
+    auto *begin = new QLabel(QStringLiteral(
+        "To begin: 1. type your name in the User box of the main menu. 2. Press \"New Diary\", "
+        "then \"Make New File\" and \"File OK\" to make your Diary. 3. Press \"JobTrack\", "
+        "type a job's name and code, and press \"Start\"."));
+    begin->setObjectName(QStringLiteral("lblBegin"));
     auto *toDo = new QLabel(QStringLiteral(
         "The ToDo list now also tracks time spent on tasks.  To set a jobcode to a task list, use "
         "the edit text box on the ToDo List Utilities screen, available from the main menu."));
@@ -28,7 +33,7 @@ AboutPage::AboutPage(QWidget *parent)
     diary->setObjectName(QStringLiteral("Label2"));
     auto *layout = new QVBoxLayout(frame);
     layout->addWidget(m_version);
-    for (QLabel *label : {toDo, diary}) {
+    for (QLabel *label : {begin, toDo, diary}) {
         label->setWordWrap(true);
         // A screen reader reaches the texts by keyboard, one after the other.
         label->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);

@@ -2,6 +2,7 @@
 
 #include "admin/admin_rules.h"
 #include "admin/diary_create.h"
+#include "platform/file_output.h"
 #include "platform/settings_keys.h"
 #include "shell/window_rules.h"
 #include "todo/list_spider.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace vidorev {
@@ -125,10 +127,12 @@ void AdminHat::setUser(const QString &user) {
     m_locked = m_services.store.get(keys::kAppDiary, keys::kSecAdmin, keys::kLocked, keys::kNo);
 
     const bool admin = administrator();
-    for (QWidget *w : {static_cast<QWidget *>(m_users), static_cast<QWidget *>(m_makeNew),
-                       static_cast<QWidget *>(m_fileOk), static_cast<QWidget *>(m_userLabel)})
+    const bool own = !admin && admin::makesOwnDiary(m_user, m_adminName);
+    for (QWidget *w : {static_cast<QWidget *>(m_users), static_cast<QWidget *>(m_userLabel)})
         w->setVisible(admin);
-    m_fileName->setReadOnly(!admin);
+    for (QWidget *w : {static_cast<QWidget *>(m_makeNew), static_cast<QWidget *>(m_fileOk)})
+        w->setVisible(admin || own);
+    m_fileName->setReadOnly(!admin && !own);
     say({});
 
     if (selectedUser().isEmpty()) {
@@ -136,6 +140,14 @@ void AdminHat::setUser(const QString &user) {
         return;
     }
     showDiaryOf(QString());
+    // A newcomer on a desk without an administrator is offered a Diary of their own.
+    if (own && m_path.isEmpty()) {
+        controls::showText(m_fileName, admin::firstDiaryPath(QStandardPaths::writableLocation(
+                                                                 QStandardPaths::DocumentsLocation),
+                                                             m_user));
+        say(QStringLiteral("No administrator is named yet: \"Make New File\" makes this file, "
+                           "then \"File OK\" makes it your Diary."));
+    }
 }
 
 QString AdminHat::selectedUser() const {
@@ -204,8 +216,12 @@ void AdminHat::ok() {
     emit menuRequest();
 }
 
+bool AdminHat::mayChooseFiles() const {
+    return administrator() || admin::makesOwnDiary(m_user, m_adminName);
+}
+
 void AdminHat::fileOk() {
-    if (!administrator())
+    if (!mayChooseFiles())
         return;
     const QString path = typedPath();
     const admin::DiaryCheck check = admin::checkDiaryPath(path);
@@ -224,9 +240,15 @@ void AdminHat::fileOk() {
 }
 
 void AdminHat::makeNewFile() {
-    if (!administrator())
+    if (!mayChooseFiles())
         return;
     const QString path = typedPath();
+    // The documents folder of a new account may not be there yet.
+    if (QString why; !QFileInfo(QFileInfo(path).path()).exists() &&
+                     !files::makeFolder(QFileInfo(path).path(), &why)) {
+        say(QStringLiteral("Not made: %1").arg(why));
+        return;
+    }
     const admin::CreateResult made = admin::createEmptyDiary(path);
     switch (made.outcome) {
     case admin::CreateOutcome::Created:

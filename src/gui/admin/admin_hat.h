@@ -35,6 +35,8 @@ signals:
 
 private:
     bool administrator() const;
+    // The administrator, or anyone on a desk that has none yet, makes and chooses Diary files.
+    bool mayChooseFiles() const;
     void showDiaryOf(const QString &defaultPath);
     void say(const QString &text);
     QString typedPath() const;

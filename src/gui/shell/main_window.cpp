@@ -116,6 +116,7 @@ void MainWindow::buildMenuPage() {
     m_userBox = new QLineEdit;
     m_userBox->setObjectName(QStringLiteral("txtUserId"));
     m_userBox->setAccessibleName(QStringLiteral("User"));
+    m_userBox->setPlaceholderText(QStringLiteral("Type your name to begin"));
     userLabel->setBuddy(m_userBox);
     auto *timeLabel = new QLabel(QStringLiteral("Time:"));
     m_clockCal = new QLineEdit;

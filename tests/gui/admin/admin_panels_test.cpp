@@ -338,8 +338,7 @@ protected:
     DiaryWriter writer{env.store(), "PLM0D1S0K5", "1.0.0"};
 };
 
-TEST_F(DeskTest, AFreshDeskLetsAUserChooseADiaryButNotAdminister) {
-    QFile(env.filePath("ann-diary.log")).open(QIODevice::WriteOnly);
+TEST_F(DeskTest, AFreshDeskLetsAUserMakeTheirDiaryButNotAdminister) {
     auto w = start("ann");
     QWidget *menu = child(w.get(), "MainMenu");
     EXPECT_FALSE(child<QPushButton>(menu, "cmdAdmin")->isEnabled());
@@ -348,7 +347,16 @@ TEST_F(DeskTest, AFreshDeskLetsAUserChooseADiaryButNotAdminister) {
     click(menu, "Command1");
     auto *hat = child<AdminHat>(w.get(), "AdminHat1");
     ASSERT_TRUE(hat->isVisible());
-    pick(child<FileHooker>(hat, "FileHooker1"), env.filePath("ann-diary.log"));
+    // No administrator yet: the user makes their own Diary, offered in the documents folder.
+    auto *name = child(hat, "Frame1")->findChild<QLineEdit *>("Text1", Qt::FindDirectChildrenOnly);
+    EXPECT_TRUE(name->text().endsWith(QDir::toNativeSeparators("/ann-diary.log")));
+    EXPECT_FALSE(name->isReadOnly());
+    const QString diary = QDir::toNativeSeparators(env.filePath("ann-diary.log"));
+    name->setText(diary);
+    click(hat, "Command3"); // Make New File
+    EXPECT_EQ(QFileInfo(diary).permissions() &
+                  ~(QFile::ReadUser | QFile::WriteUser | QFile::ReadOwner | QFile::WriteOwner),
+              QFile::Permissions());
     click(hat, "Command1");
     EXPECT_TRUE(menu->isVisible());
     EXPECT_TRUE(child<QPushButton>(menu, "Command4")->isEnabled()); // AddEvent: a Diary
