@@ -36,9 +36,10 @@ protected:
         window->show();
         window->handleFirstActivation();
         bank = find<TimeLert>("TimeLert1");
-        board = find<TimeSet>("TimeSet1");
         strip = find<HolidayStrip>("HolidayStrip1");
     }
+    // The time-zone board is built when first shown.
+    TimeSet *board() { return find<TimeSet>("TimeSet1"); }
     template <typename T = QWidget> T *find(const char *name, QWidget *in = nullptr) {
         return (in ? in : window.get())->findChild<T *>(QString::fromLatin1(name));
     }
@@ -60,7 +61,6 @@ protected:
     DiaryWriter writer{env.store(), QStringLiteral("PLM0D1S0K5"), QStringLiteral("1.0.0")};
     std::unique_ptr<MainWindow> window;
     TimeLert *bank = nullptr;
-    TimeSet *board = nullptr;
     HolidayStrip *strip = nullptr;
 };
 
@@ -77,7 +77,7 @@ TEST_F(AlarmPanels, StartUpRunsTheClockAndEveryPanelDrawsWithNamedFocusableContr
         if (!shots.isEmpty())
             picture.save(QStringLiteral("%1/%2.png").arg(shots).arg(QLatin1String(button)));
     }
-    for (QWidget *panel : QList<QWidget *>{bank, board, strip}) {
+    for (QWidget *panel : QList<QWidget *>{bank, board(), strip}) {
         for (QWidget *w : panel->findChildren<QWidget *>()) {
             if (!qobject_cast<QAbstractButton *>(w) && !qobject_cast<QLineEdit *>(w) &&
                 !qobject_cast<QAbstractSlider *>(w))
@@ -122,23 +122,23 @@ TEST_F(AlarmPanels, TimeZonesFollowTheClockTickAndTheStoredLocalZone) {
     bank->tick();
     EXPECT_EQ(text("ClockCal"), QStringLiteral("10:00:05 AM 12-22-2025"));
     click("cmdTimeZone"); // no "TZone" stored: zone 8
-    EXPECT_EQ(board->window(1)->label(), QStringLiteral("New York (Zone 5)"));
-    EXPECT_EQ(board->window(6)->label(), QStringLiteral("Juneau (Zone 9)"));
+    EXPECT_EQ(board()->window(1)->label(), QStringLiteral("New York (Zone 5)"));
+    EXPECT_EQ(board()->window(6)->label(), QStringLiteral("Juneau (Zone 9)"));
     env.clock().advanceSeconds(1);
     bank->tick();
-    EXPECT_EQ(board->window(1)->text(), QStringLiteral("Mon 12/22/2025 1:00:06 PM"));
-    click("Command2", board); // help, until the next zone write
-    EXPECT_TRUE(find("Frame1", board)->isHidden());
+    EXPECT_EQ(board()->window(1)->text(), QStringLiteral("Mon 12/22/2025 1:00:06 PM"));
+    click("Command2", board()); // help, until the next zone write
+    EXPECT_TRUE(find("Frame1", board())->isHidden());
 
     env.store().save(keys::kAppClock, keys::kSecLocal, keys::kTZone, QStringLiteral("10"));
     set(QDate(2026, 6, 30), QTime(23, 30));
     click("cmdMainMenu");
     click("cmdTimeZone");
-    EXPECT_FALSE(find("Frame1", board)->isHidden());
-    EXPECT_EQ(board->window(2)->text(), QStringLiteral("Wed 7/1/2026 8:30:00 PM"));
-    EXPECT_EQ(text("Text1", board), QStringLiteral("Tue 6/30/2026 11:30:00 PM"));
-    board->setTimeZone(11);
-    EXPECT_EQ(board->window(2)->label(), QStringLiteral("Canberra (Zone -10)"));
+    EXPECT_FALSE(find("Frame1", board())->isHidden());
+    EXPECT_EQ(board()->window(2)->text(), QStringLiteral("Wed 7/1/2026 8:30:00 PM"));
+    EXPECT_EQ(text("Text1", board()), QStringLiteral("Tue 6/30/2026 11:30:00 PM"));
+    board()->setTimeZone(11);
+    EXPECT_EQ(board()->window(2)->label(), QStringLiteral("Canberra (Zone -10)"));
 }
 
 TEST_F(AlarmPanels, RingShowsPingAndTheDailyResetRefreshesRowsAndStrip) {
