@@ -236,7 +236,11 @@ int main(int argc, char **argv) {
     }
 
     vidorev::SystemClock clock;
-    vidorev::WaveSoundPlayer sound;
+    vidorev::WaveSoundPlayer sound(
+        vidorev::WaveSoundPlayer::modulePathFrom(QCoreApplication::applicationDirPath()));
+    QObject::connect(&sound, &vidorev::WaveSoundPlayer::lost, &sound, [](const QString &reason) {
+        std::fprintf(stderr, "vidorev: no sound: %s\n", qPrintable(reason));
+    });
     vidorev::DesktopNotifier notifier;
     // A desk without notifications works as before; say so once, for whoever reads the log.
     QObject::connect(

@@ -17,7 +17,7 @@ info=$(dpkg-deb -I "$deb")
 echo "$info"
 field() { sed -n "s/^ $1: //p" <<<"$info"; }
 depends=$(field Depends)
-for lib in libqt6widgets6 libqt6dbus6 libsqlite3-0 libc6; do
+for lib in libqt6widgets6 libqt6dbus6 libqt6multimedia6 libsqlite3-0 libc6; do
     grep -q "\b$lib\b" <<<"$depends" || { echo "FAIL: Depends lacks $lib"; exit 1; }
 done
 [ -n "$(field Maintainer)" ] && [ -n "$(field Section)" ] && [ -n "$(field Description)" ] ||

@@ -35,6 +35,14 @@ for size in 16 24 32 48 64 128 256; do
     [ "$w x $h" = "$size x $size" ] || { echo "FAIL: $png is $w x $h"; exit 1; }
 done
 
+# Sound is a module loaded at the first one, installed where the program looks for it; the
+# program itself does not load the audio libraries at start.
+[ -n "$(find "$prefix" -name 'libvidorev_wave.so' -path '*/vidorev/*')" ] ||
+    { echo "FAIL: the wave-playback module is not installed"; exit 1; }
+if readelf -d "$prefix/bin/vidorev" | grep -q 'libQt6Multimedia'; then
+    echo "FAIL: the program links Qt Multimedia itself"; exit 1
+fi
+
 out=$("$prefix/bin/vidorev" --version)
 [ "$out" = "Vidorev $version" ] || { echo "FAIL: --version printed '$out'"; exit 1; }
 echo "installed, validated and ran: $out"

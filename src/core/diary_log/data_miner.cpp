@@ -101,10 +101,10 @@ JobCollector &DataMiner::choose(QByteArrayView tag, QByteArrayView task) {
 }
 
 void DataMiner::take(QByteArrayView line) {
-    const ParsedLine p = parseLine(line);
-    // To-do notes and the upgrade line are not billing.
-    if (p.tag == QByteArrayView("DoList") || p.tag == QByteArrayView("Vidorev"))
+    // To-do notes and the upgrade line are not billing, and are passed over unparsed.
+    if (tagIs(line, QByteArrayView("DoList")) || tagIs(line, QByteArrayView("Vidorev")))
         return;
+    const ParsedLine p = parseLine(line);
     ++m_taken;
     if (p.badFigure)
         m_reader.noteBad(badFigureWhy(p));

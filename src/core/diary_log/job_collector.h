@@ -68,7 +68,17 @@ public:
     void setRecordReady(std::function<void()> ready) { m_recordReady = std::move(ready); }
 
 private:
+    // How the locale writes numbers, read when the output is set: the table's amounts are
+    // written in it.
+    struct NumberForm {
+        static NumberForm current();
+        bool plain = false; // ASCII digits and "-"; until read, amounts go the long way
+        QByteArray point;
+    };
+
     static void assign(QByteArray &to, QByteArrayView from);
+    // The cash box as cash() shows it, valid until the next call.
+    QByteArrayView cashText();
     void empty();
     void write(QByteArrayView row) const;
 
@@ -87,6 +97,8 @@ private:
     RowSink m_sink;
     std::function<void()> m_recordReady;
     QByteArray m_row; // reused for every row written
+    QByteArray m_cashText;
+    NumberForm m_form;
 };
 
 } // namespace vidorev::diary

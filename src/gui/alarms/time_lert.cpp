@@ -30,6 +30,33 @@ TimeLert::TimeLert(Services services, QWidget *parent)
     : QWidget(parent)
     , m_services(services)
     , m_bank(services) {
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, &TimeLert::tick);
+
+    connect(&m_bank, &AlarmBank::alarmPing, this, &TimeLert::alarmPing);
+    connect(&m_bank, &AlarmBank::alarmRang, this, &TimeLert::alarmRang);
+    connect(&m_bank, &AlarmBank::alarmsReset, this, [this] {
+        showRows();
+        emit alarmsReset();
+    });
+}
+
+void TimeLert::setVisible(bool visible) {
+    if (visible)
+        buildControls();
+    QWidget::setVisible(visible);
+}
+
+DownTime *TimeLert::row(int n) {
+    buildControls();
+    return m_rows[std::size_t(n - 1)];
+}
+
+void TimeLert::buildControls() {
+    if (m_frame1 != nullptr)
+        return;
     m_frame1 = controls::frame(QStringLiteral("Frame1"), QStringLiteral("Alert Timers"), this);
     m_adminFrame =
         new QGroupBox(QStringLiteral(" Administrator's Aditional timers (9 - 14) "), m_frame1);
@@ -113,22 +140,13 @@ TimeLert::TimeLert(Services services, QWidget *parent)
     layout->addWidget(m_frame2);
     layout->addStretch();
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    m_timer->setInterval(1000);
-    connect(m_timer, &QTimer::timeout, this, &TimeLert::tick);
-
     connect(m_adminButton, &QPushButton::clicked, this,
             [this] { m_adminFrame->setVisible(m_adminFrame->isHidden()); });
     connect(help, &QPushButton::clicked, this, [this] { showHelp(true); });
     connect(ok, &QPushButton::clicked, this, [this] { showHelp(false); });
 
-    connect(&m_bank, &AlarmBank::alarmPing, this, &TimeLert::alarmPing);
-    connect(&m_bank, &AlarmBank::alarmRang, this, &TimeLert::alarmRang);
-    connect(&m_bank, &AlarmBank::alarmsReset, this, [this] {
-        showRows();
-        emit alarmsReset();
-    });
+    m_adminButton->setVisible(m_superUser);
+    showRows();
 }
 
 void TimeLert::setClockRun(bool) {
@@ -144,12 +162,10 @@ void TimeLert::setUser(const QString &user) {
     showHelp(false);
 }
 
-bool TimeLert::superUser() const {
-    return !m_adminButton->isHidden();
-}
-
 void TimeLert::setSuperUser(bool superUser) {
-    m_adminButton->setVisible(superUser);
+    m_superUser = superUser;
+    if (m_adminButton != nullptr)
+        m_adminButton->setVisible(superUser);
 }
 
 void TimeLert::tick() {
@@ -167,6 +183,8 @@ void TimeLert::tick() {
 }
 
 void TimeLert::showRows() {
+    if (m_frame1 == nullptr)
+        return; // drawn from the bank when first shown
     showNotice(QString());
     controls::showText(m_timeNow, text::diaryTime(m_services.clock.now().time()));
     m_canReset->showArmed(m_bank.reset().armed());
@@ -182,6 +200,8 @@ void TimeLert::showNotice(const QString &text) {
 }
 
 void TimeLert::showHelp(bool help) {
+    if (m_frame1 == nullptr)
+        return;
     m_frame2->setVisible(help);
     m_frame1->setVisible(!help);
 }

@@ -19,7 +19,8 @@ class CanReset;
 class DownTime;
 
 // The alarm bank's panel: fourteen alarm rows (9 - 14 in the administrator's frame), the time
-// read-out, the one-second clock and the daily reset's label.
+// read-out, the one-second clock and the daily reset's label. The clock and the bank run from
+// the start, shown or not; the rows and frames are built when the panel is first shown.
 class TimeLert : public QWidget {
     Q_OBJECT
 public:
@@ -34,14 +35,17 @@ public:
     void setUser(const QString &user);
     QString userName() const { return m_userName; }
 
-    bool superUser() const;
+    bool superUser() const { return m_superUser; }
     void setSuperUser(bool superUser);
 
     // One clock step, as the timer runs it once a second.
     void tick();
 
     AlarmBank &bank() { return m_bank; }
-    DownTime *row(int n) const { return m_rows[std::size_t(n - 1)]; }
+    // Builds the rows if the panel was never shown.
+    DownTime *row(int n);
+
+    void setVisible(bool visible) override;
 
 signals:
     void alarmPing();          // an alarm came due with no wave file configured
@@ -50,6 +54,7 @@ signals:
     void alarmsReset();        // the daily reset ran and the alarms are reloaded
 
 private:
+    void buildControls();
     void showRows();
     void showHelp(bool help);
     // The frame's message line; empty hides it.
@@ -59,6 +64,7 @@ private:
     AlarmBank m_bank;
     QString m_userName;
     bool m_clockRun = false;
+    bool m_superUser = false;
 
     std::vector<DownTime *> m_rows;
     QGroupBox *m_frame1 = nullptr;

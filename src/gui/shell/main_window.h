@@ -1,10 +1,11 @@
 #pragma once
 
 #include "platform/services.h"
+#include "shell/page_routes.h"
 
 #include <QWidget>
 
-#include <vector>
+#include <memory>
 
 class QGroupBox;
 class QHBoxLayout;
@@ -14,26 +15,12 @@ class QPushButton;
 
 namespace vidorev {
 
-class AboutPage;
-class AdminHat;
-class DedUzedova;
-class KeyHold;
-class DoList;
-class DoLoadSave;
 class DiaryWriter;
-class EventAdd;
 class HolidayStrip;
-class NotePad;
-class ReadLog;
-class HoursChart;
-class ScratchPad;
-class TVCalc;
-class TimeLert;
-class TimeSet;
-class pmPixXplore;
 
-// The one top-level window: hot buttons, tool buttons, the user box and the hosted panels.
-// It routes between panels and applies the shell's rules; every panel does its own work.
+// The one top-level window: hot buttons, tool buttons, the user box and the pages they open.
+// It keeps the mode and the button row by the shell's rules; which page a button opens, and the
+// relays between pages, are its routing table (PageRoutes). Every panel does its own work.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -50,31 +37,27 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    // Construction, in order: controls, panels, connections, start-up state.
+    // The routing table opens pages through the window's own steps.
+    friend class PageRoutes;
+
+    // Construction, in order: controls, pages, connections, start-up state.
     QHBoxLayout *buildHotRow();
     void buildMenuPage();
-    void buildPanels();
     void wire();
     void start();
 
     QPushButton *makeButton(const QString &name, const QString &caption, const QString &tip);
-    QWidget *addPanel(QWidget *panel);
 
-    // Routing.
     void hideAll();
     void showMainMenu();
+    void showTool(QWidget *page, int mode);
     void refresh();
     void refreshStatusFlag();
     void refreshAdmin();
     void refreshNewDiary();
     void userChanged();
-    void goToRunningJob();
     void allAlarms();
     void toggleStayOnTop();
-    void showTool(QWidget *panel, int mode);
-    void memoPosted();
-    void archiveNotes();
-    void annotateFrom(QWidget *panel);
     void clockTick();
 
     Services m_services;
@@ -117,26 +100,8 @@ private:
     QLineEdit *m_clockCal = nullptr;
     QLabel *m_alert = nullptr;
     QGroupBox *m_frame2 = nullptr;
-    NotePad *m_frame4 = nullptr;
-    ScratchPad *m_scratch = nullptr;
-    QWidget *m_panelArea = nullptr;
-    std::vector<QWidget *> m_panels;
-
-    // Hosted panels.
-    EventAdd *m_eventAdd = nullptr;
-    DoList *m_doList = nullptr;
-    DedUzedova *m_jobTracker = nullptr;
-    TimeLert *m_alarmBank = nullptr;
-    ReadLog *m_readLogPanel = nullptr;
-    HoursChart *m_hoursChart = nullptr;
-    AdminHat *m_adminHat = nullptr;
-    KeyHold *m_keyHold = nullptr;
-    AboutPage *m_aboutPage = nullptr;
-    TimeSet *m_timeSet = nullptr;
-    DoLoadSave *m_doLoadSave = nullptr;
-    pmPixXplore *m_pictures = nullptr;
-    TVCalc *m_calc = nullptr;
     HolidayStrip *m_holidayStrip = nullptr;
+    std::unique_ptr<PageRoutes> m_pages; // after the controls it connects
 };
 
 } // namespace vidorev

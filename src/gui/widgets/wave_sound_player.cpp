@@ -1,27 +1,35 @@
 #include "widgets/wave_sound_player.h"
 
+#include <QDir>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 
 namespace vidorev {
+
+WaveSoundPlayer::WaveSoundPlayer(QString modulePath, QObject *parent)
+    : QObject(parent)
+    , m_modulePath(std::move(modulePath)) {}
+
+QString WaveSoundPlayer::modulePathFrom(const QString &programFolder) {
+    // The module's folder relative to the program's is the same in the build and install trees.
+    return QDir(programFolder)
+        .filePath(QStringLiteral(VIDOREV_MODULE_DIR "/" VIDOREV_WAVE_MODULE_FILE));
+}
 
 void WaveSoundPlayer::play(const QString &wavePath) {
     if (!QFileInfo(wavePath).isFile())
         return;
-    auto *effect = new QSoundEffect(this);
-    const auto finishWhenDone = [effect]() {
-        if (effect->status() == QSoundEffect::Error ||
-            (effect->status() == QSoundEffect::Ready && !effect->isPlaying()))
-            effect->deleteLater();
-    };
-    connect(effect, &QSoundEffect::statusChanged, effect, [effect, finishWhenDone]() {
-        if (effect->status() == QSoundEffect::Ready)
-            effect->play();
-        finishWhenDone();
-    });
-    connect(effect, &QSoundEffect::playingChanged, effect, finishWhenDone);
-    effect->setSource(QUrl::fromLocalFile(wavePath));
+    if (!m_tried) {
+        m_tried = true;
+        QLibrary module(m_modulePath);
+        m_play = reinterpret_cast<PlayWaveFunction>(module.resolve(kPlayWaveSymbol));
+        if (m_play == nullptr) {
+            m_error = module.errorString();
+            emit lost(m_error);
+        }
+    }
+    if (m_play != nullptr)
+        m_play(this, wavePath);
 }
 
 } // namespace vidorev

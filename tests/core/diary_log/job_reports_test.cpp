@@ -1,5 +1,6 @@
 #include "diary_log/data_miner.h"
 #include "diary_log/job_reports.h"
+#include "platform/text_forms.h"
 #include "test_env.h"
 
 #include <QDir>
@@ -188,6 +189,40 @@ TEST_F(Reports, MinerWritesMemoRowsThenJobRows) {
               joined({"722\tFix printer\t\t\t\t\t toner",
                       "722\tFix printer\t 3:00:00 PM 12-04-2026\t 3:40:00 PM \t12.5\t40000\t ",
                       "722\tFix printer\t 3:00:00 PM 12-04-2026\t 3:40:00 PM \t0\t40000\t "}));
+}
+
+// The table's cash column is the general number form of the job's sum, in the locale's digits
+// and decimal point, for amounts around the switch to an exponent and exact halves too.
+TEST_F(Reports, MinerWritesEachJobsCashInTheGeneralNumberForm) {
+    // Jobs between "|", each job's amounts between blanks.
+    const QByteArray jobs = "12.50|0.1 0.2|-5.5 0.25|0.0001|0.00001|99999999999999.984|1e15|5000|"
+                            "123456789012345|1000000 0.05|542917629686988.5|11209042848032.25|"
+                            "-0.000123456789012345678";
+    for (const QLocale &locale :
+         {QLocale(QLocale::English), QLocale(QLocale::German), QLocale(QLocale::Arabic)}) {
+        QLocale::setDefault(locale);
+        QList<QByteArray> lines;
+        QList<QByteArray> expected;
+        for (const QByteArray &amounts : jobs.split('|')) {
+            double sum = 0;
+            lines << start("9");
+            for (const QByteArray &amount : amounts.split(' ')) {
+                lines << "[9] {$" + amount + "$} [Memo ]<Fix printer> m @ 3:10:00 PM";
+                sum += amount.toDouble();
+            }
+            lines << stop("9", 1);
+            expected << vidorev::text::number(sum).toUtf8();
+        }
+        writeDiary(lines);
+        DataMiner miner;
+        ASSERT_TRUE(miner.open("ann", diary).ok && miner.runRest().ok && miner.finish().ok);
+        QList<QByteArray> cash;
+        for (const QByteArray &row : read(file("ann.tab")).split('\n'))
+            if (row.count('\t') == 6 && !row.contains("\t\t\t\t\t"))
+                cash << row.split('\t')[4];
+        EXPECT_EQ(cash, expected) << qPrintable(locale.name());
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 TEST_F(Reports, MinerSharesTheLastCollectorBetweenOverflowingJobs) {

@@ -37,9 +37,10 @@ protected:
         window->show();
         window->handleFirstActivation();
         bank = find<TimeLert>("TimeLert1");
-        board = find<TimeSet>("TimeSet1");
         strip = find<HolidayStrip>("HolidayStrip1");
     }
+    // The time-zone board is built when first shown.
+    TimeSet *board() { return find<TimeSet>("TimeSet1"); }
     template <typename T = QWidget> T *find(const char *name, QWidget *in = nullptr) {
         return (in ? in : window.get())->findChild<T *>(QString::fromLatin1(name));
     }
@@ -61,7 +62,6 @@ protected:
     DiaryWriter writer{env.store(), QStringLiteral("PLM0D1S0K5"), QStringLiteral("1.0.0")};
     std::unique_ptr<MainWindow> window;
     TimeLert *bank = nullptr;
-    TimeSet *board = nullptr;
     HolidayStrip *strip = nullptr;
 };
 
@@ -78,7 +78,7 @@ TEST_F(AlarmPanels, StartUpRunsTheClockAndEveryPanelDrawsWithNamedFocusableContr
         if (!shots.isEmpty())
             picture.save(QStringLiteral("%1/%2.png").arg(shots).arg(QLatin1String(button)));
     }
-    for (QWidget *panel : QList<QWidget *>{bank, board, strip}) {
+    for (QWidget *panel : QList<QWidget *>{bank, board(), strip}) {
         for (QWidget *w : panel->findChildren<QWidget *>()) {
             if (!qobject_cast<QAbstractButton *>(w) && !qobject_cast<QLineEdit *>(w) &&
                 !qobject_cast<QAbstractSlider *>(w))
@@ -124,13 +124,13 @@ TEST_F(AlarmPanels, TimeZonesFollowTheClockTickAndTheStoredLocalZone) {
     bank->tick();
     EXPECT_EQ(text("ClockCal"), QStringLiteral("10:00:05 AM 12-22-2025"));
     click("cmdTimeZone"); // no "TZone" stored: the system's standard offset, zone 8
-    EXPECT_EQ(board->window(1)->label(), QStringLiteral("New York (Zone 5)"));
-    EXPECT_EQ(board->window(6)->label(), QStringLiteral("Juneau (Zone 9)"));
+    EXPECT_EQ(board()->window(1)->label(), QStringLiteral("New York (Zone 5)"));
+    EXPECT_EQ(board()->window(6)->label(), QStringLiteral("Juneau (Zone 9)"));
     env.clock().advanceSeconds(1);
     bank->tick();
-    EXPECT_EQ(board->window(1)->text(), QStringLiteral("Mon 12/22/2025 1:00:06 PM"));
-    click("Command2", board); // help, until the next zone write
-    EXPECT_TRUE(find("Frame1", board)->isHidden());
+    EXPECT_EQ(board()->window(1)->text(), QStringLiteral("Mon 12/22/2025 1:00:06 PM"));
+    click("Command2", board()); // help, until the next zone write
+    EXPECT_TRUE(find("Frame1", board())->isHidden());
 
     // Honolulu's 23:30 is 09:30 Greenwich time, 21:30 on Wake Island (zone -11, window 2).
     test::LocalZone honolulu("Pacific/Honolulu");
@@ -138,11 +138,11 @@ TEST_F(AlarmPanels, TimeZonesFollowTheClockTickAndTheStoredLocalZone) {
     set(QDate(2026, 6, 30), QTime(23, 30));
     click("cmdMainMenu");
     click("cmdTimeZone");
-    EXPECT_FALSE(find("Frame1", board)->isHidden());
-    EXPECT_EQ(board->window(2)->text(), QStringLiteral("Wed 7/1/2026 9:30:00 PM"));
-    EXPECT_EQ(text("Text1", board), QStringLiteral("Tue 6/30/2026 11:30:00 PM"));
-    board->setTimeZone(11);
-    EXPECT_EQ(board->window(2)->label(), QStringLiteral("Canberra (Zone -10)"));
+    EXPECT_FALSE(find("Frame1", board())->isHidden());
+    EXPECT_EQ(board()->window(2)->text(), QStringLiteral("Wed 7/1/2026 9:30:00 PM"));
+    EXPECT_EQ(text("Text1", board()), QStringLiteral("Tue 6/30/2026 11:30:00 PM"));
+    board()->setTimeZone(11);
+    EXPECT_EQ(board()->window(2)->label(), QStringLiteral("Canberra (Zone -10)"));
 }
 
 TEST_F(AlarmPanels, RingShowsPingAndTheDailyResetRefreshesRowsAndStrip) {

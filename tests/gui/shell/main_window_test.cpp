@@ -221,6 +221,36 @@ TEST_F(MainWindowTest, PagesThatTurnEveryHotButtonOffStillLeadBackToTheMenu) {
     }
 }
 
+// Start-up builds the menu and the alarm bank's clock only; a page is built when first shown and
+// the same page, with what was typed into it, shows again later.
+TEST_F(MainWindowTest, PagesAreBuiltWhenFirstShownAndKept) {
+    env.makeDiary("ann", "ann-diary.log");
+    auto w = start("/Uann");
+    EXPECT_NE(w->findChild<QWidget *>("TimeLert1"), nullptr);
+    // In an order where each button is on offer after the page before it. The alarm bank runs
+    // from the start; its rows are built when it is first shown.
+    const struct {
+        const char *button, *page;
+    } pages[] = {{"cmdCalculator", "TVCalc1"},  {"cmdHotJobTrack", "DedUzedova1"},
+                 {"cmdDoList", "DoList1"},      {"cmdHotNotes", "Frame4"},
+                 {"Command4", "EventAdd1"},     {"Command2", "ReadLog1"},
+                 {"cmdTimeZone", "TimeSet1"},   {"Command17", "pmPixXplore1"},
+                 {"cmd2DoLS", "DoLoadSave1"},   {"Command7", "AboutPage1"},
+                 {"cmdShowPdox", "frmScratch"}, {"cmdSetAlarms", "DownTime1"}};
+    for (const auto &[tool, name] : pages) {
+        EXPECT_EQ(w->findChild<QWidget *>(name), nullptr) << name;
+        button(w.get(), tool)->click();
+        QWidget *page = w->findChild<QWidget *>(name);
+        ASSERT_TRUE(page && page->isVisible()) << name;
+        page->setProperty("seen", true);
+    }
+    for (const auto &[tool, name] : pages) {
+        button(w.get(), tool)->click();
+        QWidget *page = w->findChild<QWidget *>(name);
+        EXPECT_TRUE(page->isVisible() && page->property("seen").toBool()) << name;
+    }
+}
+
 TEST_F(MainWindowTest, StayOnTopToggles) {
     auto w = start("");
     QPushButton *b = button(w.get(), "cmdStayTop");

@@ -131,7 +131,7 @@ TEST_F(ScreenReader, MessagesAreReadByTheirText) {
     QWidget *alert = find("Alert");
     EXPECT_EQ(ax(alert)->text(QAccessible::Name), QStringLiteral(" "));
     press(find("cmdHotJobTrack"));
-    EXPECT_EQ(ax(find("Label8"))->text(QAccessible::Name), QStringLiteral("ann"));
+    EXPECT_EQ(ax(findShowing("Label8"))->text(QAccessible::Name), QStringLiteral("ann"));
 }
 
 // On every page the window hosts, every control a user can reach by keyboard has a name of its

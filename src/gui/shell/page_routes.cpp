@@ -1,0 +1,353 @@
+#include "shell/page_routes.h"
+
+#include "admin/about_page.h"
+#include "admin/admin_hat.h"
+#include "admin/key_hold.h"
+#include "alarms/alarm_notice.h"
+#include "alarms/holiday_strip.h"
+#include "alarms/time_lert.h"
+#include "alarms/time_set.h"
+#include "alarms/time_zones.h"
+#include "calc/tv_calc.h"
+#include "clocks/ded_uzedova.h"
+#include "diary/diary_file.h"
+#include "diary/event_add.h"
+#include "diary_log/hours_chart.h"
+#include "diary_log/read_log.h"
+#include "notes/note_pad.h"
+#include "notes/scratch_pad.h"
+#include "pictures/pm_pix_xplore.h"
+#include "platform/settings_keys.h"
+#include "platform/version.h"
+#include "shell/main_window.h"
+#include "shell/note_sheets.h"
+#include "shell/window_rules.h"
+#include "todo/do_list.h"
+#include "todo/do_load_save.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vidorev {
+
+using namespace shell;
+
+PageRoutes::PageRoutes(MainWindow &window, Services services, DiaryWriter &writer,
+                       QVBoxLayout *area)
+    : m_window(window)
+    , m_services(services)
+    , m_writer(writer)
+    , m_area(area) {
+    buildAlarmBank();
+}
+
+template <typename Page> Page *PageRoutes::add(Page *page, const char *name) {
+    if (name != nullptr)
+        page->setObjectName(QLatin1String(name));
+    page->hide();
+    m_area->insertWidget(m_area->count() - 1, page);
+    m_built.push_back(page);
+    return page;
+}
+
+void PageRoutes::hideAll() {
+    for (QWidget *page : m_built)
+        page->hide();
+}
+
+void PageRoutes::clockTick(const QDateTime &now) {
+    if (m_timeZones != nullptr && m_timeZones->isVisible())
+        m_timeZones->setTime(now);
+}
+
+// --- the buttons ---------------------------------------------------------------------------
+
+void PageRoutes::connectButtons() {
+    MainWindow &w = m_window;
+    const auto route = [this](QPushButton *button, auto open) {
+        connect(button, &QPushButton::clicked, this, open);
+    };
+    route(w.m_hotJobTrack, [this, &w] {
+        jobTracker().setUser(w.user());
+        w.showTool(&jobTracker(), kModeJobTrack);
+    });
+    route(w.m_hotNotes, [this, &w] {
+        notes().setUser(w.user());
+        w.showTool(&notes(), kModeNotes);
+    });
+    route(w.m_doListButton, [this, &w] {
+        doList().setUser(w.user());
+        w.showTool(&doList(), kModeToDo);
+    });
+    route(w.m_statusFlag, [this] { goToRunningJob(); });
+    route(w.m_pixExplore, [this, &w] {
+        w.showTool(&pictures(), kModeTool);
+        pictures().setHost(keys::kAppDiary);
+    });
+    route(w.m_toDoUtils, [this, &w] {
+        doLoadSave().setUser(w.user());
+        doLoadSave().setInit(true);
+        w.showTool(&doLoadSave(), kModeTool);
+    });
+    route(w.m_admin, [this, &w] {
+        keyHold().setUser(w.user());
+        w.showTool(&keyHold(), kModePanel);
+    });
+    route(w.m_timeZone, [this, &w] {
+        w.showTool(&timeZones(), kModeTool);
+        timeZones().setTimeZone(
+            m_services.store.getDouble(keys::kAppClock, keys::kSecLocal, keys::kTZone,
+                                       alarms::systemZone(m_services.clock.now())));
+        timeZones().setTime(m_services.clock.now());
+    });
+    route(w.m_scratchPad, [this, &w] { w.showTool(&scratchPad(), kModeTool); });
+    route(w.m_help, [this, &w] {
+        aboutPage().setVerData(Version::current().full());
+        w.showTool(&aboutPage(), kModeTool);
+    });
+    route(w.m_setAlarms, [this, &w] {
+        w.showTool(m_alarmBank, kModeTool);
+        m_alarmBank->setSuperUser(w.m_admin->isEnabled());
+        m_alarmBank->setClockRun(w.m_clockRun);
+        w.m_alert->setText(QStringLiteral(" "));
+    });
+    route(w.m_readLog, [this, &w] {
+        readLog().setUser(w.user());
+        w.showTool(&readLog(), kModePanel);
+    });
+    route(w.m_addEvent, [this, &w] {
+        eventAdd().setUser(w.user());
+        w.m_savedMode = w.m_mode;
+        w.showTool(&eventAdd(), kModePanel);
+    });
+    route(w.m_calculator, [this, &w] {
+        calculator().setInitMe(true);
+        w.showTool(&calculator(), kModeTool);
+    });
+    route(w.m_newDiary, [this, &w] {
+        if (!newDiaryActs(w.user()))
+            return;
+        // Shown first: a panel with no user to offer sends the window straight back to the menu.
+        w.showTool(&adminHat(), kModePanel);
+        adminHat().setUser(w.user());
+    });
+}
+
+void PageRoutes::goToRunningJob() {
+    MainWindow &w = m_window;
+    const QString chain = m_services.store.get(keys::kAppDiary, w.user(), keys::kStack, QString());
+    switch (runningTarget(w.user(), chain)) {
+    case RunningTarget::None:
+        return;
+    case RunningTarget::JobClock:
+        jobTracker().setUser(w.user());
+        w.showTool(&jobTracker(), kModeJobTrack);
+        return;
+    case RunningTarget::ToDoTask:
+        doList().setUser(w.user());
+        w.showTool(&doList(), kModeToDo);
+        doList().showHot();
+        return;
+    }
+}
+
+// --- the pages and their relays ------------------------------------------------------------
+
+void PageRoutes::buildAlarmBank() {
+    MainWindow &w = m_window;
+    m_alarmBank = add(new TimeLert(m_services), "TimeLert1");
+    connect(m_alarmBank, &TimeLert::clockTick, &w, &MainWindow::clockTick);
+    connect(m_alarmBank, &TimeLert::alarmPing, this,
+            [&w] { w.m_alert->setText(QStringLiteral("Ping!")); });
+    // Minimised or behind other windows, the desk still asks to be looked at, and the desktop
+    // says which alarm it was.
+    connect(m_alarmBank, &TimeLert::alarmRang, this, [this, &w](int alarm) {
+        QApplication::alert(&w);
+        if (alarmNeedsNotice(w.isActiveWindow())) {
+            const AlarmNotice notice = alarmNotice(alarm, m_alarmBank->bank().alarm(alarm));
+            m_services.notifier.notify(notice.summary, notice.body);
+        }
+    });
+    connect(m_alarmBank, &TimeLert::alarmsReset, w.m_holidayStrip, &HolidayStrip::setDisplay);
+}
+
+EventAdd &PageRoutes::eventAdd() {
+    if (m_eventAdd != nullptr)
+        return *m_eventAdd;
+    m_eventAdd = add(new EventAdd(m_services, m_writer), "EventAdd1");
+    connect(m_eventAdd, &EventAdd::eventClosed, &m_window, &MainWindow::showMainMenu);
+    connect(m_eventAdd, &EventAdd::memoPosted, this, &PageRoutes::memoPosted);
+    return *m_eventAdd;
+}
+
+DoList &PageRoutes::doList() {
+    if (m_doList != nullptr)
+        return *m_doList;
+    m_doList = add(new DoList(m_services), "DoList1");
+    connect(m_doList, &DoList::memoReady, this, [this] {
+        eventAdd().setUser(m_window.user());
+        eventAdd().setAuxId(QStringLiteral("DoList"));
+        eventAdd().setAuxString(m_doList->memo());
+        // A task record that missed the Diary is said where the user is looking.
+        if (!eventAdd().message().isEmpty())
+            m_doList->showNotice(eventAdd().message());
+    });
+    connect(m_doList, &DoList::annotateRequest, this, [this] { annotateFrom(m_doList); });
+    connect(m_doList, &DoList::timingChanged, &m_window, &MainWindow::refreshStatusFlag);
+    return *m_doList;
+}
+
+DedUzedova &PageRoutes::jobTracker() {
+    if (m_jobTracker != nullptr)
+        return *m_jobTracker;
+    m_jobTracker = add(new DedUzedova(m_services), "DedUzedova1");
+    connect(m_jobTracker, &DedUzedova::annotateRequest, this,
+            [this] { annotateFrom(m_jobTracker); });
+    connect(m_jobTracker, &DedUzedova::timingChanged, &m_window, &MainWindow::refreshStatusFlag);
+    return *m_jobTracker;
+}
+
+ReadLog &PageRoutes::readLog() {
+    if (m_readLog != nullptr)
+        return *m_readLog;
+    m_readLog = add(new ReadLog(m_services), "ReadLog1");
+    connect(m_readLog, &ReadLog::menuRequest, &m_window, &MainWindow::showMainMenu);
+    connect(m_readLog, &ReadLog::chartRequest, this, [this] {
+        hoursChart().showDiary(m_services.store.get(keys::kAppDiary, m_window.user(),
+                                                    keys::kFileKey, keys::kNoDiaryPath),
+                               m_services.clock.now().date());
+        m_window.showTool(&hoursChart(), kModePanel);
+    });
+    return *m_readLog;
+}
+
+HoursChart &PageRoutes::hoursChart() {
+    if (m_hoursChart != nullptr)
+        return *m_hoursChart;
+    m_hoursChart = add(new HoursChart, "HoursChart1");
+    connect(m_hoursChart, &HoursChart::menuRequest, this,
+            [this] { m_window.showTool(&readLog(), kModePanel); });
+    return *m_hoursChart;
+}
+
+AdminHat &PageRoutes::adminHat() {
+    if (m_adminHat != nullptr)
+        return *m_adminHat;
+    m_adminHat = add(new AdminHat(m_services), "AdminHat1");
+    connect(m_adminHat, &AdminHat::menuRequest, this, [this] {
+        m_window.showMainMenu();
+        m_window.userChanged(); // the user's Diary may have changed
+    });
+    return *m_adminHat;
+}
+
+KeyHold &PageRoutes::keyHold() {
+    if (m_keyHold != nullptr)
+        return *m_keyHold;
+    m_keyHold = add(new KeyHold(m_services), "KeyHold1");
+    connect(m_keyHold, &KeyHold::menuRequest, &m_window, &MainWindow::showMainMenu);
+    return *m_keyHold;
+}
+
+AboutPage &PageRoutes::aboutPage() {
+    if (m_aboutPage == nullptr)
+        m_aboutPage = add(new AboutPage, "AboutPage1");
+    return *m_aboutPage;
+}
+
+TimeSet &PageRoutes::timeZones() {
+    if (m_timeZones == nullptr)
+        m_timeZones = add(new TimeSet, "TimeSet1");
+    return *m_timeZones;
+}
+
+DoLoadSave &PageRoutes::doLoadSave() {
+    if (m_doLoadSave == nullptr)
+        m_doLoadSave = add(new DoLoadSave(m_services), "DoLoadSave1");
+    return *m_doLoadSave;
+}
+
+pmPixXplore &PageRoutes::pictures() {
+    if (m_pictures == nullptr)
+        m_pictures = add(new pmPixXplore(m_services), "pmPixXplore1");
+    return *m_pictures;
+}
+
+TVCalc &PageRoutes::calculator() {
+    if (m_calc != nullptr)
+        return *m_calc;
+    m_calc = add(new TVCalc(m_services), "TVCalc1");
+    // A calculator memo lands in the current user's Diary, and only when there is one.
+    connect(m_calc, &TVCalc::memoReady, this, [this] {
+        const QString user = m_window.user();
+        const QString path =
+            m_services.store.get(keys::kAppDiary, user, keys::kFileKey, keys::kNoDiaryPath);
+        if (user.isEmpty() || !diary::diaryAvailable(path))
+            return;
+        eventAdd().setUser(user);
+        eventAdd().setAuxId(QStringLiteral("Calc"));
+        eventAdd().setAuxString(m_calc->memo());
+    });
+    return *m_calc;
+}
+
+NotePad &PageRoutes::notes() {
+    if (m_notes != nullptr)
+        return *m_notes;
+    m_notes = add(new NotePad(m_services)); // named Frame4 by itself
+    connect(m_notes, &NotePad::archiveRequest, this, &PageRoutes::archiveNotes);
+    return *m_notes;
+}
+
+ScratchPad &PageRoutes::scratchPad() {
+    if (m_scratch == nullptr)
+        m_scratch = add(new ScratchPad); // named frmScratch by itself
+    return *m_scratch;
+}
+
+void PageRoutes::memoPosted() {
+    MainWindow &w = m_window;
+    // Both clocks' pages read the stack again; one not built yet reads it when first shown.
+    if (m_jobTracker != nullptr)
+        m_jobTracker->setUser(w.user());
+    if (m_doList != nullptr)
+        m_doList->setUser(w.user());
+    m_eventAdd->hide();
+    if (w.m_savedMode == kModeJobTrack)
+        w.showTool(&jobTracker(), kModeJobTrack);
+    else if (w.m_savedMode == kModeToDo)
+        w.showTool(&doList(), kModeToDo);
+    else
+        w.showMainMenu();
+    w.m_mode = w.m_savedMode;
+    w.refresh();
+}
+
+void PageRoutes::annotateFrom(QWidget *page) {
+    MainWindow &w = m_window;
+    eventAdd().setUser(w.user());
+    eventAdd().show();
+    eventAdd().setFocus();
+    page->hide();
+    w.m_savedMode = w.m_mode;
+    w.m_mode = kModePanel;
+    w.refresh();
+}
+
+void PageRoutes::archiveNotes() {
+    eventAdd().setUser(m_window.user());
+    QString refusal;
+    for (const ArchivedNote &note : notesToArchive(m_window.user(), m_notes->texts())) {
+        eventAdd().setAuxId(note.tag);
+        eventAdd().setAuxString(note.text);
+        // The Diary's refusal is said on the pad; later sheets would meet the same refusal.
+        refusal = eventAdd().message();
+        if (!refusal.isEmpty())
+            break;
+    }
+    m_notes->showNotice(refusal);
+}
+
+} // namespace vidorev
