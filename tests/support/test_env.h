@@ -7,6 +7,7 @@
 #include "platform/sound_player.h"
 
 #include <QDateTime>
+#include <QRandomGenerator>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -48,6 +49,11 @@ public:
     // Creates an empty Diary in the folder and points the user's "FileKey" at it.
     QString makeDiary(const QString &user, const QString &name = QStringLiteral("diary.log"));
     QStringList diaryLines(const QString &path) const;
+    // A value of the Diary application's store, and its write.
+    QString get(const QString &section, const QString &key, const QString &dflt = {}) const;
+    void put(const QString &section, const QString &key, const QString &value);
+    // Every value the store holds, one text each, to compare before and after an action.
+    QStringList snapshot() const;
 
     SettingsStore &store() { return *m_store; }
     FixedClock &clock() { return m_clock; }
@@ -81,5 +87,14 @@ private:
 
 // 2026-12-04 15:45:12 local, a Friday.
 QDateTime referenceTime();
+
+// A file's whole contents, or "<missing>"; and a file written anew, its path returned.
+QByteArray fileBytes(const QString &path);
+QString writeFile(const QString &path, const QByteArray &bytes);
+
+// Diary-like bytes for fuzzing readers: up to 150 lines of records' pieces in any order (stamps
+// that read and that do not, invalid UTF-8, a CR inside a line), LF or CR LF, the last line
+// perhaps without an end.
+QByteArray randomDiary(QRandomGenerator &rng);
 
 } // namespace vidorev::test
