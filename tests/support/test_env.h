@@ -85,6 +85,12 @@ private:
     struct sigaction m_action {};
 };
 
+// What f returns when run on a full disk (only files past room bytes fail).
+template <typename F> auto onFullDisk(F f, rlim_t room = 0) {
+    FullDisk full(room);
+    return f();
+}
+
 // 2026-12-04 15:45:12 local, a Friday.
 QDateTime referenceTime();
 
