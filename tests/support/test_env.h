@@ -1,15 +1,23 @@
 #pragma once
 
+// What every test of the system's rules uses: the store and its keys, the services, files and
+// folders, and GoogleTest.
 #include "platform/clock.h"
 #include "platform/notifier.h"
 #include "platform/services.h"
+#include "platform/settings_keys.h"
 #include "platform/settings_store.h"
 #include "platform/sound_player.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <csignal>
 #include <memory>

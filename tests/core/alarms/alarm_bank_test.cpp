@@ -2,14 +2,9 @@
 #include "alarms/alarm_notice.h"
 #include "alarms/alarm_schedule.h"
 #include "alarms/all_alarms.h"
-#include "platform/settings_keys.h"
 #include "test_env.h"
 
-#include <QFile>
-
 #include <functional>
-
-#include <gtest/gtest.h>
 
 namespace vidorev::test {
 namespace {

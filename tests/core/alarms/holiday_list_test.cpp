@@ -1,6 +1,6 @@
 #include "alarms/holiday_list.h"
 
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 namespace vidorev::alarms {
 namespace {

@@ -1,7 +1,7 @@
 #include "calc/binary_logic.h"
 #include "calc/readouts.h"
 
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 #include <array>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "calc/calc_host_rules.h"
 #include "calc/keypad_layout.h"
 
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 #include <tuple>
 

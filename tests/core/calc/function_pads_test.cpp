@@ -1,7 +1,5 @@
 #include "calc/function_pads.h"
-#include "test_env.h" // readable QString failures
-
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 #include <cmath>
 
@@ -23,6 +21,7 @@ TEST(FunctionPads, ResultsGuardsAndFaults) {
     const std::pair<PadStep, const char *> cases[] = {
         // The constants are the pads' own fifteen-digit ones.
         {monoFunction(MonoKey::Pi, 7), "=3.14159265359"},
+        {monoFunction(MonoKey::E, 7), "=2.71828182846"},
         {monoFunction(MonoKey::Invert, 0), "=0"}, // stays 0 but is still announced
         {monoFunction(MonoKey::Log, 1000), "=3"},
         {monoFunction(MonoKey::NatLog, 2.71828182845905), "=1"},
@@ -49,6 +48,7 @@ TEST(FunctionPads, ResultsGuardsAndFaults) {
         {trigFunction(TrigKey::ArcSin, 1.5), "!1.5"},
         {trigFunction(TrigKey::RadToDeg, 1e307), "^1e+307"},
         {hypFunction(HypKey::ArcTanh, 1), "!1"},
+        {hypFunction(HypKey::ArcCosh, 0.5), "!0.5"},
         {hypFunction(HypKey::ArcSech, 2), "!2"}};
     for (const auto &[step, expected] : cases)
         EXPECT_EQ(show(step), expected);

@@ -1,8 +1,6 @@
 #include "calc/paren_engine.h"
 
-#include <QStringList>
-
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 #include <cmath>
 #include <limits>

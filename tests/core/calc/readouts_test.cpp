@@ -1,7 +1,5 @@
 #include "calc/readouts.h"
-#include "test_env.h" // readable QString failures
-
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 #include <limits>
 #include <tuple>

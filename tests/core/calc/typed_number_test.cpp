@@ -1,7 +1,5 @@
 #include "calc/typed_number.h"
-#include "test_env.h" // readable QString failures
-
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 using namespace vidorev::calc;
 

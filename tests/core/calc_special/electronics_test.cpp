@@ -1,7 +1,5 @@
 #include "calc_special/electronics.h"
-#include "test_env.h" // readable QString failures
-
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 #include <cmath>
 
@@ -160,7 +158,10 @@ TEST(Electronics, OpAmpStagesLimitsAndFaults) {
         {{"1", "0.5", "1000", "", "1000", "", "9000"}, "2 0.5 0.25 00"},
         // An inverted AC output swings as far as a positive one and is cut the same way.
         {{"1", "2", "", "1000", "1000", "", "10000"}, "1 -10 -15 01"},
-        {{"1", "1", "", "", "1000", "1000", "1000"}, "0 1 2 00"}, // no path for the signal
+        {{"1", "", "1000", "", "1000", "1000", ""}, "2 15 0 10"},
+        // No path for the signal, or no way back to the inverting input.
+        {{"1", "1", "", "", "1000", "1000", "1000"}, "0 1 2 00"},
+        {{"1", "1", "1000", "", "1000", "", ""}, "0 1 2 00"},
         // Divisions by zero: no input resistor, a divider summing to zero, an inverting input
         // tied to ground, a differential stage with no inverting resistor.
         {{"1", "0.5", "", "0", "1000", "", "9000"}, "1 /0 /0 00"},

@@ -1,7 +1,5 @@
 #include "calc_special/loan_terms.h"
-#include "test_env.h" // readable QString failures
-
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 namespace vidorev::special {
 namespace {

@@ -1,7 +1,5 @@
 #include "calc_special/money_text.h"
-#include "test_env.h" // readable QString failures
-
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 #include <cmath>
 #include <limits>
@@ -16,6 +14,7 @@ TEST(MoneyText, PercentTextReadsHundredthsOfANumberAndZeroOtherwise) {
     for (const auto &[text, value] : cases)
         EXPECT_DOUBLE_EQ(percentValue(text), value) << text;
     EXPECT_EQ(percentText(0.075), "7.5");
+    EXPECT_EQ(pennyValue("45.999"), 45.999); // a typed amount reads as typed
 }
 
 // Amounts are cut down to the cent as decimal amounts, out of range they stop at the limits;

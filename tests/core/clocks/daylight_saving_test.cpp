@@ -1,13 +1,10 @@
 #include "clocks/job_clock.h"
 #include "clocks/running_jobs.h"
 #include "local_zone.h"
-#include "platform/settings_keys.h"
 #include "platform/text_forms.h"
 #include "test_env.h"
 #include "todo/task_chain.h"
 #include "todo/task_slot.h"
-
-#include <gtest/gtest.h>
 
 #include <functional>
 

@@ -2,14 +2,8 @@
 
 #include "clocks/job_clock.h"
 #include "clocks/job_tracker.h"
-#include "platform/settings_keys.h"
 #include "platform/text_forms.h"
 #include "test_env.h"
-
-#include <QFile>
-#include <QFileInfo>
-
-#include <gtest/gtest.h>
 
 namespace vidorev::test {
 namespace {

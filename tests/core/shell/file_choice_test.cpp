@@ -2,12 +2,6 @@
 
 #include "test_env.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 namespace vidorev::shell {
 namespace {
 

@@ -1,6 +1,6 @@
 #include "shell/window_rules.h"
 
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 using namespace vidorev::shell;
 

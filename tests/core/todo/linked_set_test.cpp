@@ -1,8 +1,5 @@
-#include "platform/settings_keys.h"
 #include "test_env.h"
 #include "todo/linked_set.h"
-
-#include <gtest/gtest.h>
 
 namespace vidorev::test {
 namespace {

@@ -1,12 +1,6 @@
-#include "platform/settings_keys.h"
 #include "test_env.h"
 #include "todo/list_files.h"
 #include "todo/list_utility.h"
-
-#include <QDir>
-#include <QFile>
-
-#include <gtest/gtest.h>
 
 namespace vidorev::test {
 namespace {

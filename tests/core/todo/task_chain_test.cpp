@@ -2,8 +2,6 @@
 #include "todo/task_chain.h"
 #include "todo/task_slot.h"
 
-#include <gtest/gtest.h>
-
 namespace vidorev::test {
 namespace {
 

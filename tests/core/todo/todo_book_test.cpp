@@ -1,8 +1,6 @@
 #include "test_env.h"
 #include "todo/todo_book.h"
 
-#include <gtest/gtest.h>
-
 namespace vidorev::test {
 namespace {
 

@@ -1,14 +1,8 @@
 #include "alarms/time_lert.h"
 #include "gui/desk.h"
-#include "platform/settings_keys.h"
 #include "widgets/desktop_notifier.h"
 
 #include <QElapsedTimer>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace vidorev::test {
 namespace {

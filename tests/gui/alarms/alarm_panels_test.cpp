@@ -5,16 +5,9 @@
 #include "alarms/time_set.h"
 #include "alarms/time_window.h"
 #include "gui/desk.h"
-#include "platform/settings_keys.h"
 
 #include <QAbstractSlider>
 #include <QAccessible>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace vidorev::test {
 namespace {

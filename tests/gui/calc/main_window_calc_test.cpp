@@ -2,14 +2,8 @@
 #include "calc/tv_calc.h"
 #include "calc_special/tv_tron.h"
 #include "gui/desk.h"
-#include "platform/settings_keys.h"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace vidorev::test {
 namespace {

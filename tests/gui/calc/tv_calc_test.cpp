@@ -3,15 +3,12 @@
 #include "calc/pm_calc_xtend.h"
 #include "calc/tv_calc.h"
 #include "calc_special/tv_tron.h"
-#include "platform/settings_keys.h"
 #include "test_env.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 

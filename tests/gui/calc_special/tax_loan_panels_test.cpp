@@ -1,6 +1,5 @@
 #include "calc/tv_calc.h"
 #include "calc_special/credit_math.h"
-#include "platform/settings_keys.h"
 #include "test_env.h"
 
 #include <QApplication>
@@ -8,8 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace vidorev::test {
 namespace {

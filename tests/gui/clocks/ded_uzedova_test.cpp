@@ -5,14 +5,8 @@
 #include "clocks/task_clock.h"
 #include "diary/event_add.h"
 #include "gui/desk.h"
-#include "platform/settings_keys.h"
 
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 // The job tracker as the program shows it, on its host window.
 namespace vidorev::test {

@@ -1,11 +1,9 @@
 // The executable itself: how the command line reaches the settings and the window. What the
 // verbs do is pinned by the core tests of the settings and Diary commands.
-#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 namespace {
 

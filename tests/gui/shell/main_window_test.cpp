@@ -1,12 +1,5 @@
 #include "diary_log/read_log.h"
 #include "gui/desk.h"
-#include "platform/settings_keys.h"
-
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace vidorev::test {
 namespace {

@@ -3,16 +3,10 @@
 #include "alarms/down_time.h"
 #include "alarms/time_lert.h"
 #include "gui/desk.h"
-#include "platform/settings_keys.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QMap>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace vidorev::test {
 namespace {

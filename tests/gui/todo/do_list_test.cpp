@@ -3,19 +3,11 @@
 #include "clocks/ded_uzedova.h"
 #include "clocks/task_clock.h"
 #include "gui/desk.h"
-#include "platform/settings_keys.h"
 #include "todo/do_element.h"
 
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>
-#include <QApplication>
 #include <QClipboard>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace vidorev::test {
 namespace {

@@ -1,16 +1,7 @@
 #include "todo/do_load_save.h"
 
 #include "gui/desk.h"
-#include "platform/settings_keys.h"
 #include "widgets/file_hooker.h"
-
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace vidorev::test {
 namespace {

@@ -1,4 +1,3 @@
-#include "platform/settings_keys.h"
 #include "test_env.h"
 #include "todo/list_spider.h"
 
@@ -8,8 +7,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace vidorev::test {
 namespace {

@@ -4,7 +4,15 @@
 #include "shell/main_window.h"
 #include "test_env.h"
 
+// What every panel test uses beside the rules' test support: the common controls and Qt Test.
 #include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
 
 #include <memory>
 
