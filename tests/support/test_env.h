@@ -1,14 +1,23 @@
 #pragma once
 
+// What every test of the system's rules uses: the store and its keys, the services, files and
+// folders, and GoogleTest.
 #include "platform/clock.h"
 #include "platform/notifier.h"
 #include "platform/services.h"
+#include "platform/settings_keys.h"
 #include "platform/settings_store.h"
 #include "platform/sound_player.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <csignal>
 #include <memory>
@@ -48,6 +57,11 @@ public:
     // Creates an empty Diary in the folder and points the user's "FileKey" at it.
     QString makeDiary(const QString &user, const QString &name = QStringLiteral("diary.log"));
     QStringList diaryLines(const QString &path) const;
+    // A value of the Diary application's store, and its write.
+    QString get(const QString &section, const QString &key, const QString &dflt = {}) const;
+    void put(const QString &section, const QString &key, const QString &value);
+    // Every value the store holds, one text each, to compare before and after an action.
+    QStringList snapshot() const;
 
     SettingsStore &store() { return *m_store; }
     FixedClock &clock() { return m_clock; }
@@ -92,8 +106,22 @@ public:
 private:
     unsigned m_effective = 0;
 };
+// What f returns when run on a full disk (only files past room bytes fail).
+template <typename F> auto onFullDisk(F f, rlim_t room = 0) {
+    FullDisk full(room);
+    return f();
+}
 
 // 2026-12-04 15:45:12 local, a Friday.
 QDateTime referenceTime();
+
+// A file's whole contents, or "<missing>"; and a file written anew, its path returned.
+QByteArray fileBytes(const QString &path);
+QString writeFile(const QString &path, const QByteArray &bytes);
+
+// Diary-like bytes for fuzzing readers: up to 150 lines of records' pieces in any order (stamps
+// that read and that do not, invalid UTF-8, a CR inside a line), LF or CR LF, the last line
+// perhaps without an end.
+QByteArray randomDiary(QRandomGenerator &rng);
 
 } // namespace vidorev::test

@@ -1,7 +1,7 @@
 #include "alarms/time_zones.h"
 #include "local_zone.h"
 
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 namespace vidorev::alarms {
 namespace {

@@ -1,6 +1,6 @@
 #include "calc/entry_arithmetic.h"
 
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 #include <tuple>
 

@@ -1,7 +1,7 @@
 #include "clocks/running_stack.h"
 #include "local_zone.h"
 
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 #include "diary/diary_record.h"
 
-#include <gtest/gtest.h>
+#include "test_env.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -13,20 +13,14 @@ namespace {
 const QDateTime kAt(QDate(2026, 12, 4), QTime(15, 45, 12));
 const QString kStamp = QStringLiteral(" @ 3:45:12 PM 12-04-2026");
 
+// The layouts the hostile table below does not show: a memo without cash, a Start without a
+// code, and the upgrade and task-file notes.
 TEST(DiaryRecord, EveryKindHasItsExactLayout) {
-    EXPECT_EQ(diary::eventRecord("Met Bob @ noon", kAt), "[Event] Met Bob at noon" + kStamp);
-    EXPECT_EQ(diary::eventRecord("3 for 2@1", kAt), "[Event] 3 for 2at1" + kStamp);
-    EXPECT_EQ(diary::memoRecord("722", "12.50", "Fix printer", "toner", kAt),
-              "[722] {$12.50$} [Memo ]<Fix printer> toner" + kStamp);
     EXPECT_EQ(diary::memoRecord("722", "", "Fix printer", "toner", kAt),
               "[722][Memo ]<Fix printer> toner" + kStamp);
-    EXPECT_EQ(diary::noteRecord("DoList", "<AddTask> (722) Call supplier", kAt),
-              "[DoList][Note ] <AddTask> (722) Call supplier" + kStamp);
+    EXPECT_EQ(diary::startRecord("", "Check timing", kAt), "[][Start]<Check timing>" + kStamp);
     EXPECT_EQ(diary::upgradeRecord("ann", "1.0.0", kAt),
               "[Vidorev][Memo]<UpGrade> Loging for User ann is Vidorev Revision 1.0.0" + kStamp);
-    EXPECT_EQ(diary::startRecord("", "Check timing", kAt), "[][Start]<Check timing>" + kStamp);
-    EXPECT_EQ(diary::stopRecord("722", "Check timing", 40, 100, kAt),
-              "[722][Stop ]{40}<Check timing> @ 3:45:12 PM after 100 minutes");
     EXPECT_EQ(diary::taskFromFileRecord("722", "Order paper", kAt),
               "[DoList][Note ] <AddTaskFromFile> (722) Order paper" + kStamp);
 }
@@ -67,8 +61,7 @@ TEST(DiaryRecord, WhateverIsTypedStaysInItsFieldOnOneLineWithOneStamp) {
         {"a marker with minutes", "[Stop ]{99}", "[Stop ]{99}", "&lsqb;Stop &rsqb;&lcub;99&rcub;"},
         {"a second stamp", "@ 1:00:00 PM 01-01-2020", "at 1:00:00 PM 01-01-2020",
          "at 1:00:00 PM 01-01-2020"},
-        {"ampersand and entity text", "&tab; & co", "&tab; & co", "&tab; & co"},
-    };
+        {"ampersand and entity text", "&tab; & co", "&tab; & co", "&tab; & co"}};
     for (const Hostile &h : table) {
         SCOPED_TRACE(h.what);
         const QString &t = h.typed;
@@ -81,11 +74,10 @@ TEST(DiaryRecord, WhateverIsTypedStaysInItsFieldOnOneLineWithOneStamp) {
         EXPECT_EQ(diary::stopRecord(t, t, 1, 2, kAt),
                   "[" + f + "][Stop ]{1}<" + f + "> @ 3:45:12 PM after 2 minutes");
         const QStringList records{
-            diary::eventRecord(t, kAt),           diary::memoRecord(t, t, t, t, kAt),
-            diary::noteRecord(t, t, kAt),         diary::upgradeRecord(t, "1.0.0", kAt),
-            diary::startRecord(t, t, kAt),        diary::stopRecord(t, t, 1, 2, kAt),
-            diary::taskFromFileRecord(t, t, kAt),
-        };
+            diary::eventRecord(t, kAt),          diary::memoRecord(t, t, t, t, kAt),
+            diary::noteRecord(t, t, kAt),        diary::upgradeRecord(t, "1.0.0", kAt),
+            diary::startRecord(t, t, kAt),       diary::stopRecord(t, t, 1, 2, kAt),
+            diary::taskFromFileRecord(t, t, kAt)};
         for (const QString &r : records) {
             EXPECT_EQ(r.count(u'@'), 1) << r.toStdString();
             EXPECT_FALSE(std::any_of(r.begin(), r.end(), isControl)) << r.toStdString();

@@ -2,30 +2,18 @@
 #include "diary_log/log_merge.h"
 #include "test_env.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <unistd.h>
 
 using namespace vidorev::diary;
+using vidorev::test::fileBytes;
+using vidorev::test::writeFile;
 
 namespace {
 
 using Lines = QList<QByteArray>;
 
-QString writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-    return path;
-}
-
+// Lines written with CR LF after each.
 QByteArray joined(const Lines &lines) {
     QByteArray bytes;
     for (const QByteArray &line : lines)
@@ -36,95 +24,65 @@ QByteArray joined(const Lines &lines) {
 Lines readLines(const QString &path) {
     LineReader reader(path);
     Lines lines;
-    QByteArrayView line;
-    while (reader.next(&line))
+    for (QByteArrayView line; reader.next(&line);)
         lines << line.toByteArray();
     return lines;
 }
 
-QByteArray fileBytes(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-struct OrderCase {
-    const char *name;
-    Lines one;
-    Lines two;
-    Lines merged;
-};
-
-void PrintTo(const OrderCase &c, std::ostream *os) {
-    *os << c.name;
-}
-
-class MergeOrder : public ::testing::TestWithParam<OrderCase> {};
-
-TEST_P(MergeOrder, WritesInOrderOfTime) {
-    QTemporaryDir dir;
-    const OrderCase &c = GetParam();
-    const LogMerge merge(writeFile(dir.filePath("one.log"), joined(c.one)),
-                         writeFile(dir.filePath("two.log"), joined(c.two)),
-                         dir.filePath("out.log"));
-    const MergeResult r = merge.run(false);
-    ASSERT_TRUE(r.ok()) << r.message.toStdString();
-    EXPECT_EQ(r.lines, c.merged.size());
-    EXPECT_EQ(fileBytes(merge.output()), joined(c.merged));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MergeOrder,
-    ::testing::Values(
-        OrderCase{"Interleave",
-                  {"a @ 9:00:00 AM 12-04-2026", "c @ 11:00:00 AM 12-04-2026"},
-                  {"b @ 10:00:00 AM 12-04-2026", "d @ 12:00:00 PM 12-04-2026"},
-                  {"a @ 9:00:00 AM 12-04-2026", "b @ 10:00:00 AM 12-04-2026",
-                   "c @ 11:00:00 AM 12-04-2026", "d @ 12:00:00 PM 12-04-2026"}},
-        // A Stop line, a line without "@" and a line with "[Stop" in it (whatever its stamp)
-        // keep the time of the line before them.
-        OrderCase{"StopTravelsWithItsStart",
-                  {"[7][Start]<x> @ 9:00:00 AM 12-04-2026",
-                   "[7][Stop ]{90}<x> @ 10:30:00 AM after 90 minutes", "no stamp",
-                   "[Event] see [Stop list @ 10:00:00 AM 12-04-2026", "e @ 11:00:00 AM 12-04-2026"},
-                  {"b @ 9:30:00 AM 12-04-2026"},
-                  {"[7][Start]<x> @ 9:00:00 AM 12-04-2026",
-                   "[7][Stop ]{90}<x> @ 10:30:00 AM after 90 minutes", "no stamp",
-                   "[Event] see [Stop list @ 10:00:00 AM 12-04-2026", "b @ 9:30:00 AM 12-04-2026",
-                   "e @ 11:00:00 AM 12-04-2026"}},
-        // Equal stamps: input 1 first, and its run goes on over its lines of the same time.
-        OrderCase{"SameStampInputOneFirst",
-                  {"one-a @ 3:00:00 PM 12-04-2026", "one-b @ 3:00:00 PM 12-04-2026"},
-                  {"two-a @ 15:00:00 12-04-2026", "two-b @ 3:00:01 PM 12-04-2026"},
-                  {"one-a @ 3:00:00 PM 12-04-2026", "one-b @ 3:00:00 PM 12-04-2026",
-                   "two-a @ 15:00:00 12-04-2026", "two-b @ 3:00:01 PM 12-04-2026"}},
-        // Past the start, a run of input 2 goes on over a time input 1 also has.
-        OrderCase{"SameStampTheRunGoesOn",
-                  {"one-a @ 9:00:00 AM 12-04-2026", "one-b @ 10:00:00 AM 12-04-2026"},
-                  {"two-a @ 9:30:00 AM 12-04-2026", "two-b @ 10:00:00 AM 12-04-2026"},
-                  {"one-a @ 9:00:00 AM 12-04-2026", "two-a @ 9:30:00 AM 12-04-2026",
-                   "two-b @ 10:00:00 AM 12-04-2026", "one-b @ 10:00:00 AM 12-04-2026"}},
+// Two inputs, their lines split at "|", and the merged order as "1a 2a ..." (input, then its
+// line by letter). A line that is only a stamp gets its tag as its text.
+TEST(LogMerge, WritesInOrderOfTime) {
+    const struct {
+        const char *what, *one, *two, *merged;
+    } cases[] = {
+        {"interleaved", "@ 9:00:00 AM 12-04-2026|@ 11:00:00 AM 12-04-2026",
+         "@ 10:00:00 AM 12-04-2026|@ 12:00:00 PM 12-04-2026", "1a 2a 1b 2b"},
+        // A Stop line, a line without "@" and a line with "[Stop" in it (whatever its stamp) keep
+        // the time of the line before them.
+        {"a stop travels with its start",
+         "[7][Start]<x> @ 9:00:00 AM 12-04-2026|[7][Stop ]{90}<x> @ 10:30:00 AM after 90 "
+         "minutes|no stamp|see [Stop list @ 10:00:00 AM 12-04-2026|@ 11:00:00 AM 12-04-2026",
+         "@ 9:30:00 AM 12-04-2026", "1a 1b 1c 1d 2a 1e"},
+        // Equal stamps: input 1 first, and its run goes on over its lines of the same time; past
+        // the start, a run of input 2 goes on over a time input 1 also has.
+        {"equal at the start", "@ 3:00:00 PM 12-04-2026|@ 3:00:00 PM 12-04-2026",
+         "@ 15:00:00 12-04-2026|@ 3:00:01 PM 12-04-2026", "1a 1b 2a 2b"},
+        {"equal later", "@ 9:00:00 AM 12-04-2026|@ 10:00:00 AM 12-04-2026",
+         "@ 9:30:00 AM 12-04-2026|@ 10:00:00 AM 12-04-2026", "1a 2a 2b 1b"},
         // 12- and 24-hour times and a change of year order by time, not by text.
-        OrderCase{
-            "TimeNotText",
-            {"a @ 12:30:00 AM 12-31-2026", "c @ 1:00:00 PM 12-31-2026", "e @ 0:10:00 01-01-2027"},
-            {"b @ 9:00:00 12-31-2026", "d @ 23:59:59 12-31-2026", "f @ 1:00:00 AM 01-01-2027"},
-            {"a @ 12:30:00 AM 12-31-2026", "b @ 9:00:00 12-31-2026", "c @ 1:00:00 PM 12-31-2026",
-             "d @ 23:59:59 12-31-2026", "e @ 0:10:00 01-01-2027", "f @ 1:00:00 AM 01-01-2027"}},
-        // An input that opens without a time goes first with the lines that travel with it,
-        // not with the time of its first stamped line.
-        OrderCase{
-            "UntimedOpeningGoesFirst",
-            {"a @ 8:00:00 AM 12-04-2026"},
-            {"[7][Stop ]{5}<x> @ 9:00:00 AM after 5 minutes", "plain", "b @ 9:00:00 AM 12-04-2026"},
-            {"[7][Stop ]{5}<x> @ 9:00:00 AM after 5 minutes", "plain", "a @ 8:00:00 AM 12-04-2026",
-             "b @ 9:00:00 AM 12-04-2026"}},
-        OrderCase{"OneInputEmpty", {}, {"x", "y @ junk"}, {"x", "y @ junk"}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(LogMerge, RefusesOutputsThatWouldLoseADiary) {
+        {"time, not text", "@ 12:30:00 AM 12-31-2026|@ 1:00:00 PM 12-31-2026|@ 0:10:00 01-01-2027",
+         "@ 9:00:00 12-31-2026|@ 23:59:59 12-31-2026|@ 1:00:00 AM 01-01-2027", "1a 2a 1b 2b 1c 2c"},
+        // An input that opens without a time goes first with the lines that travel with it.
+        {"untimed opening", "@ 8:00:00 AM 12-04-2026",
+         "[7][Stop ]{5}<x> @ 9:00:00 AM after 5 minutes|plain|@ 9:00:00 AM 12-04-2026",
+         "2a 2b 1a 2c"},
+        {"one input empty", "", "x|y @ junk", "2a 2b"}};
     QTemporaryDir dir;
-    const QString one = writeFile(dir.filePath("one.log"), "a @ 9:00:00 AM 12-04-2026\r\n");
-    const QString two = writeFile(dir.filePath("two.log"), "b @ 10:00:00 AM 12-04-2026\r\n");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Lines in[2], merged;
+        for (int i = 0; i < 2; ++i)
+            for (const QByteArray &line : QByteArray(i ? c.two : c.one).split('|'))
+                if (!line.isEmpty()) // a bare stamp gets its tag in front as its text
+                    in[i] << (line.startsWith('@') ? QByteArray::number(i + 1) +
+                                                         char('a' + in[i].size()) + ' ' + line
+                                                   : line);
+        for (const QByteArray &tag : QByteArray(c.merged).split(' '))
+            merged << in[tag[0] - '1'][tag[1] - 'a'];
+        const LogMerge merge(writeFile(dir.filePath("one.log"), joined(in[0])),
+                             writeFile(dir.filePath("two.log"), joined(in[1])),
+                             dir.filePath(QStringLiteral("out%1.log").arg(c.what)));
+        const MergeResult r = merge.run(false);
+        ASSERT_TRUE(r.ok()) << r.message.toStdString();
+        EXPECT_EQ(r.lines, merged.size());
+        EXPECT_EQ(readLines(merge.output()), merged);
+    }
+}
+
+TEST(LogMerge, RefusesOutputsThatWouldLoseADiaryAndReplacesOnlyWhenToldAndComplete) {
+    QTemporaryDir dir;
+    const QString one = writeFile(dir.filePath("one.log"), QByteArray(200000, 'a') + "\n");
+    const QString two = writeFile(dir.filePath("two.log"), "b\n");
     ASSERT_EQ(::symlink(QFile::encodeName(two).constData(),
                         QFile::encodeName(dir.filePath("soft.log")).constData()),
               0);
@@ -133,103 +91,38 @@ TEST(LogMerge, RefusesOutputsThatWouldLoseADiary) {
               0);
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
     using S = MergeResult::Status;
-    const struct {
-        QString output;
-        S status;
-    } cases[] = {
-        {one, S::OutputIsInput},
-        {dir.path() + "/./two.log", S::OutputIsInput},
-        {dir.filePath("soft.log"), S::OutputIsInput},
-        {dir.filePath("hard.log"), S::OutputIsInput},
-        {dir.filePath("folder"), S::OutputIsFolder},
-    };
-    for (const auto &c : cases) {
-        // Even when told to replace an existing output.
-        const MergeResult r = LogMerge(one, two, c.output).run(true);
-        EXPECT_EQ(r.status, c.status) << c.output.toStdString();
-        EXPECT_TRUE(r.message.contains(c.output)) << r.message.toStdString();
+    const std::pair<QString, S> cases[] = {{one, S::OutputIsInput},
+                                           {dir.path() + "/./two.log", S::OutputIsInput},
+                                           {dir.filePath("soft.log"), S::OutputIsInput},
+                                           {dir.filePath("hard.log"), S::OutputIsInput},
+                                           {dir.filePath("folder"), S::OutputIsFolder}};
+    for (const auto &[output, status] : cases) {
+        const MergeResult r = LogMerge(one, two, output).run(true); // even told to replace
+        EXPECT_EQ(r.status, status) << output.toStdString();
+        EXPECT_TRUE(r.message.contains(output)) << r.message.toStdString();
     }
-    EXPECT_EQ(fileBytes(one), "a @ 9:00:00 AM 12-04-2026\r\n");
-    EXPECT_EQ(fileBytes(two), "b @ 10:00:00 AM 12-04-2026\r\n");
-    EXPECT_EQ(LogMerge(dir.filePath("gone.log"), two, dir.filePath("o.log")).run(true).status,
-              S::InputUnreadable);
-    EXPECT_EQ(LogMerge(one, dir.filePath("folder"), dir.filePath("o.log")).run(true).status,
-              S::InputUnreadable);
-    EXPECT_FALSE(QFile::exists(dir.filePath("o.log")));
-}
-
-TEST(LogMerge, ReplacesAnExistingOutputOnlyWhenToldAndOnlyWhenComplete) {
-    QTemporaryDir dir;
-    const QString one = writeFile(dir.filePath("one.log"), QByteArray(200000, 'a') + "\n");
-    const QString two = writeFile(dir.filePath("two.log"), "b\n");
-    const QString out = writeFile(dir.filePath("out.log"), "old\r\n");
-    const LogMerge merge(one, two, out);
-    EXPECT_EQ(merge.check(false).status, MergeResult::Status::OutputExists);
-    EXPECT_EQ(merge.run(false).status, MergeResult::Status::OutputExists);
+    EXPECT_EQ(fileBytes(two), "b\n");
+    const QString out = dir.filePath("o.log");
+    EXPECT_EQ(LogMerge(dir.filePath("gone.log"), two, out).run(true).status, S::InputUnreadable);
+    EXPECT_EQ(LogMerge(one, dir.filePath("folder"), out).run(true).status, S::InputUnreadable);
+    EXPECT_FALSE(QFile::exists(out));
+    writeFile(out, "old\r\n");
+    EXPECT_EQ(LogMerge(one, two, out).check(false).status, S::OutputExists);
+    EXPECT_EQ(LogMerge(one, two, out).run(false).status, S::OutputExists);
     EXPECT_EQ(fileBytes(out), "old\r\n");
-    ASSERT_TRUE(merge.run(true).ok());
+    ASSERT_TRUE(LogMerge(one, two, out).run(true).ok());
     EXPECT_EQ(fileBytes(out), QByteArray(200000, 'a') + "\r\nb\r\n");
 }
 
-// Diary-like bytes: records of every kind, 12- and 24-hour times, LF and CR LF, lines without
-// "@", stamps that do not read, invalid UTF-8, blank lines, a CR inside a line, a last line
-// without an end; or, for the fuzz, any bytes at all.
-QByteArray generated(QRandomGenerator &rng, bool anyBytes) {
-    QByteArray bytes;
-    const int count = int(rng.bounded(300));
-    if (anyBytes) {
-        static const char kPieces[] = "@@[Stop \r\n\n:0159AMP- \xFF\xC3";
-        for (int i = 0; i < count * 8; ++i)
-            bytes += rng.bounded(3) == 0 ? char(rng.bounded(256))
-                                         : kPieces[rng.bounded(int(sizeof kPieces) - 1)];
-        return bytes;
-    }
-    int hour = 0;
-    for (int i = 0; i < count; ++i) {
-        hour = std::min(23, hour + int(rng.bounded(2)));
-        const int minute = int(rng.bounded(60));
-        const QByteArray time =
-            rng.bounded(2) ? QByteArray::number(hour) + ':' + QByteArray::number(minute) + ":07"
-                           : QByteArray::number(hour % 12 + 1) + ':' + QByteArray::number(minute) +
-                                 (hour < 12 ? ":07 AM" : ":07 PM");
-        const QByteArray stamp =
-            " @ " + time + " 12-0" + QByteArray::number(1 + rng.bounded(3)) + "-2026";
-        switch (rng.bounded(7)) {
-        case 0:
-            bytes += "[722][Start]<Fix printer>" + stamp;
-            break;
-        case 1:
-            bytes += "[722][Stop ]{12}<Fix printer> @ " + time + " after 40 minutes";
-            break;
-        case 2:
-            bytes += "[722] {$12.50$} [Memo ]<Fix> caf\xC3\xA9 \xFF\xFE" + stamp;
-            break;
-        case 3:
-            bytes += "[Event] no stamp here";
-            break;
-        case 4:
-            bytes += "[DoList][Note ] x\ry" + stamp + " trailing";
-            break;
-        case 5:
-            break; // a blank line
-        default:
-            bytes += "[Event] lunch" + stamp;
-        }
-        if (i + 1 < count || rng.bounded(2))
-            bytes += rng.bounded(2) ? "\r\n" : "\n";
-    }
-    return bytes;
-}
-
+// Whatever the inputs hold, the output has each of their lines exactly once, and the progress
+// reaches the sum of their sizes.
 TEST(LogMerge, WritesEveryInputLineExactlyOnce) {
     QTemporaryDir dir;
-    for (quint32 seed = 1; seed <= 40; ++seed) {
-        QRandomGenerator rng(seed);
-        const bool fuzz = seed > 25;
-        const QString one = writeFile(dir.filePath("one.log"), generated(rng, fuzz));
-        const QString two = writeFile(dir.filePath("two.log"), generated(rng, fuzz));
-        qint64 lastDone = -1;
-        qint64 lastTotal = 0;
+    QRandomGenerator rng(1);
+    for (int round = 0; round < 40; ++round) {
+        const QString one = writeFile(dir.filePath("one.log"), vidorev::test::randomDiary(rng));
+        const QString two = writeFile(dir.filePath("two.log"), vidorev::test::randomDiary(rng));
+        qint64 lastDone = -1, lastTotal = 0;
         const MergeResult r = LogMerge(one, two, dir.filePath("out.log"))
                                   .run(true, [&](int input, qint64 done, qint64 total) {
                                       EXPECT_TRUE(input == 1 || input == 2);
@@ -237,14 +130,13 @@ TEST(LogMerge, WritesEveryInputLineExactlyOnce) {
                                       lastTotal = total;
                                   });
         ASSERT_TRUE(r.ok()) << r.message.toStdString();
-        Lines expected = readLines(one) + readLines(two);
-        Lines merged = readLines(dir.filePath("out.log"));
-        EXPECT_EQ(r.lines, merged.size()) << "seed " << seed;
+        Lines expected = readLines(one) + readLines(two),
+              merged = readLines(dir.filePath("out.log"));
+        EXPECT_EQ(r.lines, merged.size()) << round;
         std::sort(expected.begin(), expected.end());
         std::sort(merged.begin(), merged.end());
-        EXPECT_EQ(merged, expected) << "seed " << seed;
-        EXPECT_EQ(lastDone, lastTotal) << "seed " << seed;
-        EXPECT_EQ(lastTotal, QFileInfo(one).size() + QFileInfo(two).size());
+        EXPECT_EQ(merged, expected) << round;
+        EXPECT_EQ(lastDone, QFileInfo(one).size() + QFileInfo(two).size()) << round;
     }
 }
 

@@ -1,342 +1,200 @@
-#include "platform/settings_keys.h"
 #include "test_env.h"
 #include "todo/list_files.h"
 #include "todo/list_utility.h"
 
-#include <QDir>
-#include <QFile>
-
-#include <gtest/gtest.h>
-
-using vidorev::ListUtility;
-using vidorev::TaskChain;
-using vidorev::test::TestEnv;
-namespace todo = vidorev::todo;
-namespace keys = vidorev::keys;
-
+namespace vidorev::test {
 namespace {
 
-const QString kUser = QStringLiteral("ann");
-const QString kList = QStringLiteral("annJob2");
-
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-// Every value the store holds, one text a value.
-QStringList snapshot(const vidorev::SettingsStore &store) {
-    QStringList all;
-    for (const auto &e : store.entries())
-        all << e.section + u'|' + e.key + u'|' + e.value;
-    return all;
+// Storage lines read back by their tabs and cut their fields (after the first tab 12 characters,
+// after the second 9, after the third 6; with two tabs the minutes stay as they are); a tab in a
+// task is written as a blank. File buttons follow the path's last letter exactly.
+TEST(ListFiles, StorageLinesAndFileButtons) {
+    const std::pair<const char *, const char *> lines[] = {
+        {"Call Bob\t3\t17\t95", "Call Bob|3|17|95"},
+        {"Call Bob\t3\t17", "Call Bob|3|17|-"},
+        {"x\t1\t2\t12345678", "x|1|2|123456"},
+        {"one\ttab", "no"}};
+    for (const auto &[line, expected] : lines) {
+        const auto n = todo::parseStorageLine(line);
+        EXPECT_EQ(n ? n->task + '|' + n->prior + '|' + n->next + '|' + n->soFar.value_or("-")
+                    : "no",
+                  expected);
+    }
+    EXPECT_EQ(todo::storageLine("a\tb", "1", "2", 3), "a b\t1\t2\t3");
+    const std::tuple<const char *, bool, bool, todo::FileButtons> cases[] = {
+        {"/t/a.2do", true, false, {true, true, false, false}},
+        {"/t/a.2DO", true, false, {}},
+        {"/t/a.2ds", true, true, {false, false, true, false}},
+        {"/t/a.2ds", true, false, {false, false, false, true}},
+        {"/t/a.2do", false, false, {}}, // no list chosen
+        {"a.so", true, false, {}}};     // shorter than 5 characters
+    for (const auto &[path, selected, exists, buttons] : cases)
+        EXPECT_EQ(todo::fileButtons(path, selected, exists), buttons) << path;
 }
 
 class ListUtilityTest : public ::testing::Test {
 protected:
-    ListUtilityTest() { utility.select(kList, QStringLiteral("722")); }
-    QString soFar(const QString &node) {
-        return env.store().get(keys::kAppDiary, chain.clockSection(node), keys::kSoFar, "unset");
-    }
-    // Every node's task, links and minutes, as the list panel reads them.
+    ListUtilityTest() { utility.select("annJob2", "722"); }
+    // Every node's task, links and minutes ("0" for none), as the list panel reads them.
     QStringList nodes() {
         QStringList all;
         for (int i = 0; i <= 22; ++i) {
             const QString n = QString::number(i);
-            const QString minutes =
-                env.store().get(keys::kAppDiary, chain.clockSection(n), keys::kSoFar, "0");
-            all << QStringList{chain.task(n), chain.prior(n), chain.next(n), minutes}.join('|');
+            all << chain.task(n) + '|' + chain.prior(n) + '|' + chain.next(n) + '|' +
+                       env.get(chain.clockSection(n), keys::kSoFar, "0");
         }
         return all;
     }
-    void setSoFar(const QString &node, const QString &minutes) {
-        env.store().save(keys::kAppDiary, chain.clockSection(node), keys::kSoFar, minutes);
+    // The ring 0 -> 1 -> ... -> 22 -> 0 as nodes() shows it, each with its "task|minutes".
+    static QStringList ring(QStringList nodes) {
+        for (int i = 0; i <= 22; ++i)
+            nodes[i] = nodes[i].section('|', 0, 0) +
+                       QStringLiteral("|%1|%2|").arg((i + 22) % 23).arg((i + 1) % 23) +
+                       nodes[i].section('|', 1);
+        return nodes;
     }
-    // The ring 0 -> 1 -> ... -> 22 -> 0, with every prior the mirror of its next.
-    void expectRing() {
-        for (int i = 0; i <= 22; ++i) {
-            const QString n = QString::number(i);
-            EXPECT_EQ(chain.next(n), QString::number((i + 1) % 23)) << i;
-            EXPECT_EQ(chain.prior(n), QString::number((i + 22) % 23)) << i;
-        }
+    void set(const QString &node, const QString &task, const QString &minutes = "0") {
+        chain.setTask(node, task);
+        env.put(chain.clockSection(node), keys::kSoFar, minutes);
+    }
+    todo::ActionResult load(const QString &name) {
+        return utility.loadTaskFile(env.filePath(name), "ann", env.clock().now());
     }
 
     TestEnv env;
-    TaskChain chain{env.store(), kList};
+    TaskChain chain{env.store(), "annJob2"};
     ListUtility utility{env.store()};
+    QString tasks = env.filePath("tasks.2do"), stash = env.filePath("stash.2ds");
 };
 
-TEST(ListFiles, StorageLinesReadBackByTheirTabsAndCuts) {
-    struct Case {
-        const char *line;
-        std::optional<todo::StoredNode> node;
-    };
-    const Case cases[] = {
-        {"Call Bob\t3\t17\t95", todo::StoredNode{"Call Bob", "3", "17", "95"}},
-        // Two tabs only: the rest is the next id, and the minutes stay as they are.
-        {"Call Bob\t3\t17", todo::StoredNode{"Call Bob", "3", "17", std::nullopt}},
-        // After the first tab 12 characters, after the second 9, after the third 6.
-        {"x\t22\t21\t1234567", todo::StoredNode{"x", "22", "21", "123456"}},
-        {"x\t1\t2\t12345678", todo::StoredNode{"x", "1", "2", "123456"}},
-        {"\t0\t0\t0", todo::StoredNode{}},
-        {"no tabs at all", std::nullopt},
-        {"one\ttab", std::nullopt},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(todo::parseStorageLine(QString::fromUtf8(c.line)), c.node) << c.line;
-    // A tab in a task would shift the fields: it is written as a blank.
-    EXPECT_EQ(todo::storageLine("a\tb", "1", "2", 3), QStringLiteral("a b\t1\t2\t3"));
-}
-
-TEST(ListFiles, FileButtonsFollowThePathsLastLetter) {
-    struct Case {
-        const char *path;
-        bool selected, exists;
-        todo::FileButtons buttons;
-    };
-    const Case cases[] = {
-        {"/t/a.2do", true, false, {true, true, false, false}},
-        {"/t/a.2DO", true, false, {}}, // exact: upper case allows nothing
-        {"/t/a.2ds", true, true, {false, false, true, false}},
-        {"/t/a.2ds", true, false, {false, false, false, true}},
-        {"/t/a.2dS", true, false, {}},
-        {"/t/a.2do", false, false, {}}, // no list chosen
-        {"a.so", true, false, {}},      // shorter than 5 characters
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(todo::fileButtons(QString::fromUtf8(c.path), c.selected, c.exists), c.buttons)
-            << c.path << c.selected << c.exists;
-}
-
+// Repair touches only the links, clearing only the times, init everything.
 TEST_F(ListUtilityTest, InitRepairAndClearTimesTouchOnlyWhatTheySay) {
-    chain.setTask("0", "722");
-    chain.setTask("4", "Call Bob");
+    set("0", "722");
+    set("4", "Call Bob", "95");
     chain.setNext("0", "4");
     chain.setPrior("4", "0");
-    setSoFar("4", "95");
-
+    QStringList expected(23, "|0");
+    expected[0] = "722|0";
+    expected[4] = "Call Bob|95";
     ASSERT_TRUE(utility.repairLinks().ok);
-    expectRing();
-    EXPECT_EQ(chain.task("4"), QStringLiteral("Call Bob"));
-    EXPECT_EQ(chain.task("0"), QStringLiteral("722"));
-    EXPECT_EQ(soFar("4"), QStringLiteral("95"));
-
+    EXPECT_EQ(nodes(), ring(expected));
     ASSERT_TRUE(utility.clearTimes().ok);
-    EXPECT_EQ(soFar("4"), QStringLiteral("0"));
-    EXPECT_EQ(chain.task("4"), QStringLiteral("Call Bob"));
+    expected[4] = "Call Bob|0";
+    EXPECT_EQ(nodes(), ring(expected));
     EXPECT_EQ(utility.pointer(), ListUtility::kPointerDone);
-
-    setSoFar("4", "95");
+    set("4", "Call Bob", "95");
     chain.setNext("7", "2");
     ASSERT_TRUE(utility.init().ok);
-    expectRing();
-    EXPECT_EQ(chain.task("0"), QString());
-    EXPECT_EQ(chain.task("4"), QString());
-    EXPECT_EQ(soFar("4"), QStringLiteral("0"));
+    EXPECT_EQ(nodes(), ring(QStringList(23, "|0")));
     EXPECT_EQ(utility.pointer(), 1);
 }
 
-TEST_F(ListUtilityTest, SaveWritesNonEmptySlotsInSlotOrderAndStopsLoading) {
-    chain.setTask("5", "Second");
-    chain.setTask("2", "First");
-    const QString path = env.filePath("tasks.2do");
-    writeFile(path, "old file that is longer than the new one\r\n\r\n\r\n");
-    ASSERT_TRUE(utility.saveTaskFile(path).ok);
-    EXPECT_EQ(contents(path), QByteArray("First\r\nSecond\r\n"));
-    EXPECT_EQ(utility.pointer(), ListUtility::kPointerDone);
-
-    // Loading is done until the list is chosen again.
-    env.makeDiary(kUser);
-    ASSERT_TRUE(utility.loadTaskFile(path, kUser, env.clock().now()).ok);
-    EXPECT_EQ(chain.task("1"), QString());
+// A save writes the non-empty slots in slot order; loading is then done until the list is
+// chosen again. A failed save leaves the old file whole and no temporary beside it.
+TEST_F(ListUtilityTest, SaveWritesSlotsInOrderOrLeavesTheOldFileWhole) {
+    set("5", "Second");
+    set("2", "First");
+    writeFile(tasks, "old file that is longer than the new one\r\n");
+    EXPECT_FALSE(onFullDisk([&] { return utility.saveTaskFile(tasks); }).message.isEmpty());
+    EXPECT_FALSE(utility.saveTaskFile(env.filePath("no/such/folder/tasks.2do")).ok);
+    EXPECT_EQ(fileBytes(tasks), "old file that is longer than the new one\r\n");
+    EXPECT_EQ(QDir(env.dir()).entryList({"tasks*"}, QDir::Files | QDir::Hidden),
+              QStringList{"tasks.2do"});
+    ASSERT_TRUE(utility.saveTaskFile(tasks).ok);
+    EXPECT_EQ(fileBytes(tasks), "First\r\nSecond\r\n");
+    env.makeDiary("ann");
+    ASSERT_TRUE(load("tasks.2do").ok);
+    EXPECT_EQ(chain.task("1"), "");
 }
 
-TEST_F(ListUtilityTest, AFailedSaveLeavesTheOldFileWholeAndSaysSo) {
-    chain.setTask("1", "New task");
-    const QString path = env.filePath("tasks.2do");
-    writeFile(path, "Old task\r\n");
-    todo::ActionResult full, noFolder;
-    {
-        vidorev::test::FullDisk disk;
-        full = utility.saveTaskFile(path);
-    }
-    noFolder = utility.saveTaskFile(env.filePath("no/such/folder/tasks.2do"));
-    EXPECT_FALSE(full.ok);
-    EXPECT_FALSE(noFolder.ok);
-    EXPECT_FALSE(full.message.isEmpty());
-    EXPECT_EQ(contents(path), QByteArray("Old task\r\n"));
-    EXPECT_EQ(QDir(env.dir()).entryList(QDir::Files | QDir::Hidden),
-              (QStringList{"settings.sqlite", "settings.sqlite-shm", "settings.sqlite-wal",
-                           "tasks.2do"}));
-}
-
-TEST_F(ListUtilityTest, LoadFillsSlotsFromThePointerAndNotesEachInTheDiary) {
-    const QString diary = env.makeDiary(kUser);
-    const QString first = env.filePath("a.2do"), second = env.filePath("b.2do");
-    writeFile(first, "One\r\nTwo @ noon\r\nThree");
-    writeFile(second, "Four\nFive\nSix\n");
-    ASSERT_TRUE(utility.loadTaskFile(first, kUser, env.clock().now()).ok);
-    ASSERT_TRUE(utility.loadTaskFile(second, kUser, env.clock().now()).ok);
-    const QStringList expected{"One", "Two @ noon", "Three", "Four", "Five", "Six", ""};
-    for (int k = 1; k <= 7; ++k)
-        EXPECT_EQ(chain.task(QString::number(k)), expected[k - 1]) << k;
-    EXPECT_EQ(chain.next("0"), QStringLiteral("1"));
-    EXPECT_EQ(utility.pointer(), 7);
-
-    const QStringList lines = env.diaryLines(diary);
-    ASSERT_EQ(lines.size(), 6);
-    EXPECT_TRUE(lines[0].startsWith("[DoList][Note ] <AddTaskFromFile> (722) One @ "))
-        << lines[0].toStdString();
-    // The task's own "@" is escaped: the stamp's is the only one.
-    EXPECT_EQ(lines[1].count(u'@'), 1) << lines[1].toStdString();
-}
-
-TEST_F(ListUtilityTest, LoadStopsAtTheLastSlot) {
-    env.makeDiary(kUser);
-    QByteArray many;
-    for (int k = 1; k <= 30; ++k)
-        many += "Task " + QByteArray::number(k) + "\r\n";
-    const QString path = env.filePath("many.2do");
-    writeFile(path, many);
-    ASSERT_TRUE(utility.loadTaskFile(path, kUser, env.clock().now()).ok);
-    EXPECT_EQ(chain.task("22"), QStringLiteral("Task 22"));
-    EXPECT_EQ(chain.task("23"), QString());
-    EXPECT_EQ(utility.pointer(), ListUtility::kPointerDone);
-}
-
-// Neither the task file nor the Diary is missing when the list changes: a load that cannot
-// read its file or note its tasks leaves the list as it was.
-TEST_F(ListUtilityTest, LoadThatCannotOpenItsFilesChangesNothing) {
-    const QString tasks = env.filePath("a.2do");
-    writeFile(tasks, "One\r\n");
+// A load fills slots from the pointer on, notes each in the Diary and stops at the last slot;
+// one that cannot read its file or note its tasks leaves the list as it was.
+TEST_F(ListUtilityTest, LoadFillsSlotsFromThePointerNotesEachOrChangesNothing) {
+    writeFile(env.filePath("a.2do"), "One\r\nTwo @ noon\r\nThree");
     chain.setNext("0", "5");
-    const QStringList before = snapshot(env.store());
-
-    const todo::ActionResult noDiary = utility.loadTaskFile(tasks, kUser, env.clock().now());
-    EXPECT_FALSE(noDiary.ok);
-    EXPECT_TRUE(noDiary.message.contains("Diary")) << noDiary.message.toStdString();
-    EXPECT_EQ(snapshot(env.store()), before);
-
-    const QString diary = env.makeDiary(kUser);
-    const QStringList withDiary = snapshot(env.store());
-    const todo::ActionResult noFile =
-        utility.loadTaskFile(env.filePath("none.2do"), kUser, env.clock().now());
-    EXPECT_FALSE(noFile.ok);
-    EXPECT_TRUE(noFile.message.contains("none.2do")) << noFile.message.toStdString();
-    EXPECT_EQ(snapshot(env.store()), withDiary);
-    EXPECT_TRUE(env.diaryLines(diary).isEmpty());
-    EXPECT_EQ(utility.pointer(), 1);
+    QStringList before = env.snapshot();
+    EXPECT_TRUE(load("a.2do").message.contains("Diary"));
+    EXPECT_EQ(env.snapshot(), before);
+    const QString diary = env.makeDiary("ann");
+    before = env.snapshot();
+    EXPECT_TRUE(load("none.2do").message.contains("none.2do"));
+    EXPECT_EQ(env.snapshot(), before);
+    QByteArray many;
+    for (int k = 4; k <= 30; ++k)
+        many += "Task " + QByteArray::number(k) + "\n";
+    writeFile(env.filePath("b.2do"), many);
+    ASSERT_TRUE(load("a.2do").ok);
+    EXPECT_EQ(utility.pointer(), 4);
+    EXPECT_EQ(chain.task("2") + chain.next("0"), "Two @ noon1");
+    ASSERT_TRUE(load("b.2do").ok);
+    EXPECT_EQ(chain.task("22") + chain.task("23"), "Task 22");
+    EXPECT_EQ(utility.pointer(), ListUtility::kPointerDone);
+    const QStringList lines = env.diaryLines(diary);
+    ASSERT_EQ(lines.size(), 22);
+    EXPECT_TRUE(lines[0].startsWith("[DoList][Note ] <AddTaskFromFile> (722) One @ "));
+    EXPECT_EQ(lines[1].count(u'@'), 1) << lines[1].toStdString(); // the task's own is escaped
 }
 
-TEST_F(ListUtilityTest, MoveToStorageAndBackRestoresTheListExactlyAndDeletesTheFile) {
-    chain.setTask("0", "722");
+// Moved to storage and back, the list is as it was and the file gone; a move the disk or the
+// folder refuses keeps the list and leaves no file.
+TEST_F(ListUtilityTest, MoveToStorageAndBackRestoresTheListExactlyOrKeepsIt) {
+    set("0", "722");
     ASSERT_TRUE(utility.repairLinks().ok);
-    chain.setTask("1", "Call Bob");
-    chain.setTask("3", "Order toner");
+    set("1", "Call Bob", "95");
+    set("3", "Order toner", "123456");
     ASSERT_TRUE(chain.moveDown("1"));
-    setSoFar("1", "95");
-    setSoFar("3", "123456");
-    const QStringList before = nodes();
-    const QString path = env.filePath("stash.2ds");
-
-    ASSERT_TRUE(utility.moveToStorage(path).ok);
-    const QList<QByteArray> lines = contents(path).split('\n');
-    ASSERT_EQ(lines.size(), 24); // 23 lines, each ended by CR LF
-    EXPECT_EQ(lines[0], QByteArray("722\t22\t2\t0\r"));
-    EXPECT_EQ(lines[1], QByteArray("Call Bob\t2\t3\t95\r"));
-    EXPECT_EQ(chain.task("0"), QString());
-    EXPECT_EQ(chain.task("1"), QString());
-    EXPECT_EQ(soFar("3"), QStringLiteral("0"));
-    expectRing();
-
-    ASSERT_TRUE(utility.moveFromStorage(path).ok);
+    const QStringList before = nodes(), stored = env.snapshot();
+    EXPECT_TRUE(
+        onFullDisk([&] { return utility.moveToStorage(stash); }).message.contains("stash.2ds"));
+    EXPECT_FALSE(utility.moveToStorage(env.filePath("gone/stash.2ds")).ok);
+    EXPECT_EQ(env.snapshot(), stored);
+    EXPECT_FALSE(QFile::exists(stash));
+    ASSERT_TRUE(utility.moveToStorage(stash).ok);
+    EXPECT_TRUE(fileBytes(stash).startsWith("722\t22\t2\t0\r\nCall Bob\t2\t3\t95\r\n"));
+    EXPECT_EQ(fileBytes(stash).count("\r\n"), 23);
+    EXPECT_EQ(nodes(), ring(QStringList(23, "|0")));
+    ASSERT_TRUE(utility.moveFromStorage(stash).ok);
     EXPECT_EQ(nodes(), before);
-    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(QFile::exists(stash));
 }
 
-TEST_F(ListUtilityTest, AFailedMoveToStorageKeepsTheList) {
-    chain.setTask("1", "Call Bob");
-    setSoFar("1", "95");
-    const QStringList before = snapshot(env.store());
-    const QString path = env.filePath("stash.2ds");
-    todo::ActionResult full;
-    {
-        vidorev::test::FullDisk disk;
-        full = utility.moveToStorage(path);
-    }
-    const todo::ActionResult noFolder = utility.moveToStorage(env.filePath("gone/stash.2ds"));
-    EXPECT_FALSE(full.ok);
-    EXPECT_FALSE(noFolder.ok);
-    EXPECT_TRUE(full.message.contains("stash.2ds")) << full.message.toStdString();
-    EXPECT_EQ(snapshot(env.store()), before);
-    EXPECT_FALSE(QFile::exists(path));
-}
-
-TEST_F(ListUtilityTest, AFileThatIsNoStorageFileChangesNothingAndStays) {
-    chain.setTask("1", "Call Bob");
-    const QStringList before = snapshot(env.store());
+// A file that is no storage file, or one the store refuses to take, changes nothing and stays;
+// a short storage file fills the missing lines with empty slots.
+TEST_F(ListUtilityTest, MoveFromStorageTakesAStorageFileWholeOrNothing) {
+    set("0", "", "33");
+    set("5", "Call Bob");
+    const QStringList before = env.snapshot();
     QByteArray tooLong;
     for (int k = 0; k < 24; ++k)
         tooLong += "x\t0\t0\t0\r\n";
-    const QByteArray cases[] = {
-        "722\t22\t1\t0\r\nCall Bob 0 2 95\r\n", // a line without its tabs
-        "Just a task list\r\nOf two lines\r\n", // a task file
-        "722\tab\tcd\t0\r\n",                   // links that are no node ids
-        "722\t22\t1\tlots\r\n",                 // minutes that are no number
-        "",                                     // nothing at all
-        tooLong,
-    };
-    const QString path = env.filePath("stash.2ds");
-    for (const QByteArray &bytes : cases) {
-        writeFile(path, bytes);
-        const todo::ActionResult r = utility.moveFromStorage(path);
-        EXPECT_FALSE(r.ok) << bytes.constData();
-        EXPECT_TRUE(r.message.contains("stash.2ds")) << r.message.toStdString();
-        EXPECT_EQ(snapshot(env.store()), before) << bytes.constData();
-        EXPECT_EQ(contents(path), bytes);
+    const QByteArray refused[] = {"722\t22\t1\t0\r\nCall Bob 0 2 95\r\n", // a line without tabs
+                                  "722\tab\tcd\t0\r\n",                   // links that are no ids
+                                  "722\t22\t1\tlots\r\n", // minutes that are no number
+                                  "", tooLong};
+    for (const QByteArray &bytes : refused) {
+        writeFile(stash, bytes);
+        EXPECT_TRUE(utility.moveFromStorage(stash).message.contains("stash.2ds")) << bytes.data();
+        EXPECT_EQ(env.snapshot(), before) << bytes.constData();
+        EXPECT_EQ(fileBytes(stash), bytes);
     }
-}
-
-TEST_F(ListUtilityTest, MoveFromStorageFillsMissingLinesAndKeepsTheFileWhenTheStoreRefuses) {
-    const QString path = env.filePath("stash.2ds");
     const QByteArray bytes = "Old list\t1\t1\r\nOnly task\t0\t0\t7\r\n"; // two lines of 23
-    writeFile(path, bytes);
-    chain.setTask("5", "Call Bob");
-    setSoFar("0", "33");
-    const QStringList before = snapshot(env.store());
-    todo::ActionResult refused;
-    {
-        vidorev::test::FullDisk disk;
-        refused = utility.moveFromStorage(path);
-    }
-    EXPECT_FALSE(refused.ok);
-    EXPECT_EQ(snapshot(env.store()), before);
-    EXPECT_EQ(contents(path), bytes);
-
-    ASSERT_TRUE(utility.moveFromStorage(path).ok);
-    EXPECT_EQ(chain.task("0"), QStringLiteral("Old list"));
-    EXPECT_EQ(soFar("0"), QStringLiteral("33")); // a line with two tabs keeps the minutes
-    EXPECT_EQ(soFar("1"), QStringLiteral("7"));
-    EXPECT_EQ(chain.task("5"), QString());
-    EXPECT_EQ(chain.next("5"), QStringLiteral("0"));
-    EXPECT_EQ(soFar("5"), QStringLiteral("0"));
-    EXPECT_FALSE(QFile::exists(path));
+    writeFile(stash, bytes);
+    EXPECT_FALSE(onFullDisk([&] { return utility.moveFromStorage(stash); }).ok);
+    EXPECT_EQ(env.snapshot(), before);
+    EXPECT_EQ(fileBytes(stash), bytes);
+    ASSERT_TRUE(utility.moveFromStorage(stash).ok);
+    EXPECT_EQ(nodes().mid(0, 2), QStringList({"Old list|1|1|33", "Only task|0|0|7"})); // two tabs
+    EXPECT_EQ(nodes()[5], "|0|0|0"); // and the minutes stay
+    EXPECT_FALSE(QFile::exists(stash));
 }
 
 TEST(ListTitles, OwnListTakesTheUserNameAndJobListsAreRenamed) {
     TestEnv env;
-    EXPECT_EQ(todo::ensureOwnTitle(env.store(), kUser), kUser);
-    EXPECT_EQ(env.store().get(keys::kAppDiary, "annDoData", "0Task"), kUser);
+    EXPECT_EQ(todo::ensureOwnTitle(env.store(), "ann"), "ann");
+    EXPECT_EQ(env.get("annDoData", "0Task"), "ann");
     ASSERT_TRUE(todo::renameList(env.store(), "annJob3", "Garden"));
-    const auto titles = todo::jobListTitles(env.store(), kUser);
-    EXPECT_EQ(titles[2], QStringLiteral("Garden"));
-    EXPECT_EQ(titles[0], QString());
+    EXPECT_EQ(todo::jobListTitles(env.store(), "ann")[2], "Garden");
 }
 
 } // namespace
+} // namespace vidorev::test
