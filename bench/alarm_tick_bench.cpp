@@ -3,7 +3,7 @@
 // idle minute on the real one-second timer.
 
 #include "alarms/alarm_bank.h"
-#include "alarms/time_lert.h"
+#include "alarms/alarm_bank_panel.h"
 #include "diary/diary_writer.h"
 #include "platform/settings_keys.h"
 #include "shell/main_window.h"
@@ -99,10 +99,10 @@ void BM_BankTick(benchmark::State &state) {
 }
 BENCHMARK(BM_BankTick);
 
-void BM_TimeLertTick(benchmark::State &state) {
+void BM_AlarmBankPanelTick(benchmark::State &state) {
     Desk desk;
     FixedClock clock(kMorning);
-    TimeLert panel({*desk.store, clock, desk.sound, desk.notifier});
+    AlarmBankPanel panel({*desk.store, clock, desk.sound, desk.notifier});
     panel.setUser(keys::kAlarmBankUser);
     panel.show();
     panel.tick();
@@ -111,7 +111,7 @@ void BM_TimeLertTick(benchmark::State &state) {
         panel.tick();
     }
 }
-BENCHMARK(BM_TimeLertTick);
+BENCHMARK(BM_AlarmBankPanelTick);
 
 // The tick with the main window's relays, at its main menu: alone (argument 0), or with the
 // repaint it causes (1), since the clock read-out changes every second.
@@ -122,7 +122,7 @@ void BM_MainWindowTick(benchmark::State &state) {
     MainWindow window({*desk.store, clock, desk.sound, desk.notifier}, writer, QString());
     window.show();
     window.handleFirstActivation();
-    auto *bank = window.findChild<TimeLert *>(QStringLiteral("TimeLert1"));
+    auto *bank = window.findChild<AlarmBankPanel *>(QStringLiteral("TimeLert1"));
     bank->tick();
     QCoreApplication::processEvents();
     const bool paint = state.range(0) == 1;
@@ -139,7 +139,7 @@ BENCHMARK(BM_MainWindowTick)->Arg(0)->Arg(1);
 void BM_ReloadFourteen(benchmark::State &state) {
     Desk desk;
     FixedClock clock(kMorning);
-    TimeLert panel({*desk.store, clock, desk.sound, desk.notifier});
+    AlarmBankPanel panel({*desk.store, clock, desk.sound, desk.notifier});
     for (auto _ : state)
         panel.setUser(keys::kAlarmBankUser);
 }
@@ -157,9 +157,9 @@ void BM_IdleMinute(benchmark::State &state) {
     window.handleFirstActivation();
     if (state.range(0) == 1)
         window.hide();
-    auto *bank = window.findChild<TimeLert *>(QStringLiteral("TimeLert1"));
+    auto *bank = window.findChild<AlarmBankPanel *>(QStringLiteral("TimeLert1"));
     int ticks = 0;
-    QObject::connect(bank, &TimeLert::clockTick, [&ticks] { ++ticks; });
+    QObject::connect(bank, &AlarmBankPanel::clockTick, [&ticks] { ++ticks; });
     const int seconds = qEnvironmentVariableIntValue("VIDOREV_IDLE_SECONDS") > 0
                             ? qEnvironmentVariableIntValue("VIDOREV_IDLE_SECONDS")
                             : 60;

@@ -4,7 +4,7 @@
 // largest set of writes a Start or Stop makes. The files live on the disk the build is on, not
 // in memory, so the syncs are real.
 
-#include "clocks/ded_uzedova.h"
+#include "clocks/job_tracker_panel.h"
 #include "clocks/running_jobs.h"
 #include "clocks/task_clock.h"
 #include "platform/settings_keys.h"
@@ -62,7 +62,7 @@ void BM_TrackerStartOrStop(benchmark::State &state) {
     Desk desk;
     if (!desk.ok)
         return state.SkipWithError("cannot make the bench folder");
-    DedUzedova tracker(desk.services());
+    JobTrackerPanel tracker(desk.services());
     tracker.setObjectName(QStringLiteral("DedUzedova1"));
     tracker.setUser(kUser);
     tracker.show();

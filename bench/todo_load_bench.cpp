@@ -6,8 +6,8 @@
 #include "platform/settings_keys.h"
 #include "platform/settings_store.h"
 #include "platform/sound_player.h"
-#include "todo/do_list.h"
 #include "todo/task_chain.h"
+#include "todo/todo_panel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,7 +21,7 @@ namespace {
 
 using namespace vidorev;
 
-void BM_DoListLoadFull(benchmark::State &state) {
+void BM_TodoPanelLoadFull(benchmark::State &state) {
     QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/todo-bench-XXXXXX"));
     auto store = SettingsStore::open(dir.filePath(QStringLiteral("settings.sqlite")));
     FixedClock clock(QDateTime(QDate(2026, 12, 4), QTime(8, 0, 0)));
@@ -33,14 +33,14 @@ void BM_DoListLoadFull(benchmark::State &state) {
         for (int k = 1; k <= TaskChain::kSlots; ++k)
             chain.setTask(QString::number(k), QStringLiteral("Task number %1").arg(k));
     }
-    DoList list({*store, clock, sound, notifier});
+    TodoPanel list({*store, clock, sound, notifier});
     list.show();
     for (auto _ : state) {
         list.setUser(QStringLiteral("ann"));
         QApplication::processEvents(); // the repaint the user sees
     }
 }
-BENCHMARK(BM_DoListLoadFull)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_TodoPanelLoadFull)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

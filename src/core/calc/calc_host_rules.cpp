@@ -4,7 +4,7 @@ namespace vidorev::calc {
 
 FanOut fanOutFor(Source source) {
     FanOut f;
-    f.parenValue = source != Source::ParenBase;
+    f.parenValue = source != Source::ArithmeticKeypad;
     f.xtendValue = source != Source::Hyper && source != Source::Xtend;
     f.xtendAcc = f.xtendValue && source != Source::Binary;
     f.mono = source != Source::Mono;

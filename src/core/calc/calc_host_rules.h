@@ -7,7 +7,7 @@
 namespace vidorev::calc {
 
 // The components that raise a new value.
-enum class Source { ParenBase, TypeIn, Mono, Trig, Hyper, Binary, Xtend };
+enum class Source { ArithmeticKeypad, TypeIn, Mono, Trig, Hyper, Binary, Xtend };
 
 // What the binary pad receives.
 enum class BinaryWrite { Nothing, HexValue, Value };

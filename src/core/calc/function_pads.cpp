@@ -22,24 +22,24 @@ PadStep quiet(double before) {
 
 } // namespace
 
-PadStep monoFunction(MonoKey key, double v) {
+PadStep algebraFunction(AlgebraKey key, double v) {
     switch (key) {
-    case MonoKey::Pi:
+    case AlgebraKey::Pi:
         return result(kPi, v);
-    case MonoKey::E:
+    case AlgebraKey::E:
         return result(kE, v);
-    case MonoKey::Negate:
+    case AlgebraKey::Negate:
         return result(-v, v);
-    case MonoKey::Invert:
+    case AlgebraKey::Invert:
         // The reciprocal of 0 is left as 0, and still announced.
         return result(v == 0.0 ? v : 1.0 / v, v);
-    case MonoKey::NatLog:
+    case AlgebraKey::NatLog:
         return v > 0.0 ? result(std::log(v), v) : invalid(v);
-    case MonoKey::Log:
+    case AlgebraKey::Log:
         return v > 0.0 ? result(std::log(v) / kLn10, v) : invalid(v);
-    case MonoKey::AntiLn:
+    case AlgebraKey::AntiLn:
         return result(std::pow(kE, v), v);
-    case MonoKey::AntiLog:
+    case AlgebraKey::AntiLog:
         return result(std::pow(kE, v * kLn10), v);
     }
     return quiet(v);
@@ -107,35 +107,35 @@ PadStep hypFunction(HypKey key, double v) {
     return quiet(v);
 }
 
-PadStep ExtendPad::press(XtendKey key) {
+PadStep ExtendPad::press(ExtendKey key) {
     auto change = [this](double computed) {
         PadStep step = result(computed, m_value);
         m_value = step.value;
         return step;
     };
     switch (key) {
-    case XtendKey::MemPlus:
-    case XtendKey::MemMinus: {
-        const double memory = key == XtendKey::MemPlus ? m_memory + m_value : m_memory - m_value;
+    case ExtendKey::MemPlus:
+    case ExtendKey::MemMinus: {
+        const double memory = key == ExtendKey::MemPlus ? m_memory + m_value : m_memory - m_value;
         if (const CalcFault fault = faultOf(memory); fault != CalcFault::None)
             return {PadAction::Fault, m_value, fault};
         m_memory = memory;
         return quiet(m_value);
     }
-    case XtendKey::MemRead:
+    case ExtendKey::MemRead:
         return change(m_memory);
-    case XtendKey::MemClear:
+    case ExtendKey::MemClear:
         m_memory = 0.0;
         return quiet(m_value);
-    case XtendKey::Percent:
+    case ExtendKey::Percent:
         return change(m_value * 0.01 * m_acc);
-    case XtendKey::Mean:
+    case ExtendKey::Mean:
         if (m_addends == 0)
             return quiet(m_value);
         return change(m_acc / m_addends);
-    case XtendKey::Square:
+    case ExtendKey::Square:
         return change(m_value * m_value);
-    case XtendKey::Root:
+    case ExtendKey::Root:
         if (m_value < 0.0)
             return {PadAction::Fault, m_value, CalcFault::Invalid};
         return change(std::sqrt(m_value));
@@ -146,13 +146,13 @@ PadStep ExtendPad::press(XtendKey key) {
 PadStep ExtendPad::setTypeIn(const QString &key) {
     m_typeIn = key;
     if (key == u"%")
-        return press(XtendKey::Percent);
+        return press(ExtendKey::Percent);
     if (key == u"q")
-        return press(XtendKey::Square);
+        return press(ExtendKey::Square);
     if (key == u"t")
-        return press(XtendKey::Root);
+        return press(ExtendKey::Root);
     if (key == u"n")
-        return press(XtendKey::Mean);
+        return press(ExtendKey::Mean);
     if (key == u"r")
         m_addends = 0;
     else if (key == u"+" || key == u"-")

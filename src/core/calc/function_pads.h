@@ -26,12 +26,12 @@ struct PadStep {
 };
 
 // Button order is the keypad order, 1 to 8.
-enum class MonoKey { Pi, E, Negate, Invert, NatLog, Log, AntiLn, AntiLog };
+enum class AlgebraKey { Pi, E, Negate, Invert, NatLog, Log, AntiLn, AntiLog };
 enum class TrigKey { Sin, ArcSin, Sec, ArcSec, Tan, ArcTan, DegToRad, RadToDeg };
 enum class HypKey { Sinh, ArcSinh, Tanh, ArcTanh, Cosh, ArcCosh, Sech, ArcSech };
-enum class XtendKey { MemPlus, MemMinus, MemRead, MemClear, Percent, Mean, Square, Root };
+enum class ExtendKey { MemPlus, MemMinus, MemRead, MemClear, Percent, Mean, Square, Root };
 
-PadStep monoFunction(MonoKey key, double v);
+PadStep algebraFunction(AlgebraKey key, double v);
 PadStep trigFunction(TrigKey key, double v);
 PadStep hypFunction(HypKey key, double v);
 
@@ -47,7 +47,7 @@ public:
     QString typeIn() const { return m_typeIn; }
 
     // A button: on Change the pad's value is already the new one.
-    PadStep press(XtendKey key);
+    PadStep press(ExtendKey key);
     // A key typed on the entry line: "%", "q", "t", "n" run their buttons; "r" forgets the
     // addends; "+" and "-" count one more. Others do nothing (Quiet).
     PadStep setTypeIn(const QString &key);

@@ -3,7 +3,7 @@
 #include "diary_log/job_reports.h"
 #include "platform/clock.h"
 #include "platform/settings_keys.h"
-#include "todo/list_spider.h"
+#include "todo/linked_set_navigator.h"
 #include "widgets/background_run.h"
 #include "widgets/controls.h"
 
@@ -28,7 +28,7 @@ BillingFrame::BillingFrame(Services services, QWidget *parent)
     setObjectName(QStringLiteral("Frame4"));
     setAccessibleName(title());
 
-    m_users = new ListSpider(services);
+    m_users = new LinkedSetNavigator(services);
     m_users->setObjectName(QStringLiteral("ListSpider1"));
     auto *userLabel = new QLabel(QStringLiteral("Report user"));
     if (auto *nameBox = m_users->findChild<QLineEdit *>(QStringLiteral("Text1"))) {
@@ -84,7 +84,7 @@ BillingFrame::BillingFrame(Services services, QWidget *parent)
     layout->addStretch();
     layout->addWidget(ok, 0, Qt::AlignRight);
 
-    connect(m_users, &ListSpider::elementChanged, this, &BillingFrame::selectShownUser);
+    connect(m_users, &LinkedSetNavigator::elementChanged, this, &BillingFrame::selectShownUser);
     connect(ok, &QPushButton::clicked, this, &BillingFrame::done);
 
     m_run = new widgets::BackgroundRun(this);

@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace vidorev {
 
-class ListSpider;
+class LinkedSetNavigator;
 namespace widgets {
 class BackgroundRun;
 }
@@ -59,15 +59,15 @@ private:
     Services m_services;
     QString m_reportUser;
     QString m_reportDiary;
-    ListSpider *m_users = nullptr;        // ListSpider1
-    QLineEdit *m_progress = nullptr;      // Text8
-    QLineEdit *m_folder = nullptr;        // Text7
-    QLineEdit *m_jobCode = nullptr;       // Text6
-    QLineEdit *m_spinner = nullptr;       // txtSpin
-    QPushButton *m_jobCodeList = nullptr; // cmdJCList
-    QPushButton *m_workOrder = nullptr;   // cmdMakeWO
-    QPushButton *m_extract = nullptr;     // Command12
-    QPushButton *m_dataMiner = nullptr;   // Command19
+    LinkedSetNavigator *m_users = nullptr; // ListSpider1
+    QLineEdit *m_progress = nullptr;       // Text8
+    QLineEdit *m_folder = nullptr;         // Text7
+    QLineEdit *m_jobCode = nullptr;        // Text6
+    QLineEdit *m_spinner = nullptr;        // txtSpin
+    QPushButton *m_jobCodeList = nullptr;  // cmdJCList
+    QPushButton *m_workOrder = nullptr;    // cmdMakeWO
+    QPushButton *m_extract = nullptr;      // Command12
+    QPushButton *m_dataMiner = nullptr;    // Command19
     widgets::BackgroundRun *m_run = nullptr;
     diary::ReportResult m_result;
     diary::BadLines m_bad; // the lines the last report did not count

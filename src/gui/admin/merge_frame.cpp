@@ -2,7 +2,7 @@
 
 #include "platform/settings_keys.h"
 #include "widgets/controls.h"
-#include "widgets/file_hooker.h"
+#include "widgets/file_picker.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,7 +17,7 @@ MergeFrame::MergeFrame(Services services, QWidget *parent)
     , m_services(services) {
     setObjectName(QStringLiteral("LogShuffle"));
     setAccessibleName(title());
-    m_picker = new FileHooker;
+    m_picker = new FilePicker;
     m_picker->setObjectName(QStringLiteral("FileHooker2"));
     m_panelSlot = new QVBoxLayout;
     QPushButton *back = controls::button(QStringLiteral("Command17"), QStringLiteral("OK"));
@@ -34,7 +34,7 @@ MergeFrame::MergeFrame(Services services, QWidget *parent)
     layout->addWidget(m_message);
     layout->addWidget(back, 0, Qt::AlignRight);
 
-    connect(m_picker, &FileHooker::fileChosen, this, [this] { setMergePath(m_picker->path()); });
+    connect(m_picker, &FilePicker::fileChosen, this, [this] { setMergePath(m_picker->path()); });
     connect(back, &QPushButton::clicked, this, [this] {
         const bool saved =
             m_services.store.save(keys::kAppDiary, keys::kSecAdmin, keys::kMergeDir, mergePath());

@@ -11,7 +11,7 @@ class QVBoxLayout;
 
 namespace vidorev {
 
-class FileHooker;
+class FilePicker;
 
 // The log merge frame ("LogShuffle"): a file picker opened at the folder of the last merge,
 // beside the merge panel itself. Leaving it keeps the merge panel's path as "MergeDir".
@@ -40,7 +40,7 @@ private:
     QString m_path;
     std::function<QString()> m_panelPath;
     std::function<void(const QString &)> m_setPanelPath;
-    FileHooker *m_picker = nullptr; // FileHooker2
+    FilePicker *m_picker = nullptr; // FileHooker2
     QVBoxLayout *m_panelSlot = nullptr;
     QLabel *m_message = nullptr;
 };

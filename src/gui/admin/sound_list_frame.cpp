@@ -1,7 +1,7 @@
 #include "admin/sound_list_frame.h"
 
 #include "widgets/controls.h"
-#include "widgets/file_hooker.h"
+#include "widgets/file_picker.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,7 +30,7 @@ SoundListFrame::SoundListFrame(Services services, QWidget *parent)
     m_number->setMaximumWidth(m_number->fontMetrics().horizontalAdvance(u'0') * 6);
     m_name = controls::lineBox(QStringLiteral("Text9"), QStringLiteral("Sound name"));
     m_path = controls::lineBox(QStringLiteral("Text5"), QStringLiteral("Sound file"));
-    m_picker = new FileHooker;
+    m_picker = new FilePicker;
     m_picker->setObjectName(QStringLiteral("FileHooker1"));
 
     QPushButton *play = controls::button(QStringLiteral("cmdPlayIt"), QStringLiteral("Play It"),
@@ -102,7 +102,7 @@ SoundListFrame::SoundListFrame(Services services, QWidget *parent)
     layout->addWidget(m_message);
 
     connect(m_slider, &QSlider::valueChanged, this, &SoundListFrame::showSlot);
-    connect(m_picker, &FileHooker::fileChosen, this, [this] { chooseFile(m_picker->path()); });
+    connect(m_picker, &FilePicker::fileChosen, this, [this] { chooseFile(m_picker->path()); });
     // A path typed (or set by a screen reader) is the file the buttons act on.
     connect(m_path, &QLineEdit::textChanged, this, [this](const QString &text) {
         if (!m_loading)

@@ -11,7 +11,7 @@ class QSlider;
 
 namespace vidorev {
 
-class FileHooker;
+class FilePicker;
 
 // The alarm sound list editor ("Frame2"): a slider walks the numbered sounds, the file picker
 // chooses a wave file, and the buttons keep a slot, add one, and set the two special sounds.
@@ -47,7 +47,7 @@ private:
     QLineEdit *m_number = nullptr;  // txtSoundNumber
     QLineEdit *m_name = nullptr;    // Text9
     QLineEdit *m_path = nullptr;    // Text5
-    FileHooker *m_picker = nullptr; // FileHooker1
+    FilePicker *m_picker = nullptr; // FileHooker1
     QLabel *m_message = nullptr;
 };
 

@@ -2,7 +2,7 @@
 
 #include "widgets/controls.h"
 
-#include "calc_special/round_penny.h"
+#include "calc_special/money_box.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -20,7 +20,7 @@ TaskClock::TaskClock(SettingsStore &store, RunningJobs &jobs, QWidget *parent)
     m_name->setAccessibleName(QStringLiteral("Job Name"));
     // Room for a job's name to be read, whatever the window's width.
     m_name->setMinimumWidth(m_name->fontMetrics().horizontalAdvance(u'x') * 20);
-    m_hours = new RoundPenny(this);
+    m_hours = new MoneyBox(this);
     m_hours->setObjectName(QStringLiteral("Text2"));
     m_hours->setLocked(true);
     m_hours->setAccessibleName(QStringLiteral("Hours"));

@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace vidorev {
 
-class RoundPenny;
+class MoneyBox;
 class RunningJobs;
 class SettingsStore;
 
@@ -56,9 +56,9 @@ private:
     // Set while the boxes are filled from the store, so their change handlers write nothing.
     bool m_loading = false;
 
-    QLineEdit *m_name = nullptr;   // Text1
-    RoundPenny *m_hours = nullptr; // Text2
-    QLineEdit *m_code = nullptr;   // Text3
+    QLineEdit *m_name = nullptr; // Text1
+    MoneyBox *m_hours = nullptr; // Text2
+    QLineEdit *m_code = nullptr; // Text3
     QPushButton *m_start = nullptr;
     QPushButton *m_stop = nullptr;
     QLabel *m_state = nullptr; // lblState: "paused" while another clock runs

@@ -1,6 +1,6 @@
 #include "notes/note_pad.h"
 
-#include "notes/sticky_display.h"
+#include "notes/note_sheet_panel.h"
 #include "platform/settings_keys.h"
 #include "shell/note_sheets.h"
 #include "widgets/controls.h"
@@ -18,7 +18,7 @@ NotePad::NotePad(Services services, QWidget *parent)
     setAccessibleName(title());
     auto *layout = new QVBoxLayout(this);
     for (int n = 1; n <= shell::kNoteSheetCount; ++n) {
-        auto *sheet = new StickyDisplay(services);
+        auto *sheet = new NoteSheetPanel(services);
         sheet->setObjectName(QStringLiteral("StickyDisplay%1").arg(n));
         controls::nameRow(sheet, QStringLiteral("Note %1").arg(n));
         m_sheets[std::size_t(n - 1)] = sheet;
@@ -50,7 +50,7 @@ void NotePad::setUser(const QString &user) {
 
 QStringList NotePad::texts() const {
     QStringList texts;
-    for (const StickyDisplay *s : m_sheets)
+    for (const NoteSheetPanel *s : m_sheets)
         texts << s->text();
     return texts;
 }

@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace vidorev {
 
-class StickyDisplay;
+class NoteSheetPanel;
 
 // The note pad ("Frame4"): five note sheets of the user and "Archive to Diary", which the host
 // carries out, since the Diary's writer is not the pad's.
@@ -23,7 +23,7 @@ public:
 
     // Gives the sheets the user's sections, user + "SD1" .. user + "SD5"; each shows its text.
     void setUser(const QString &user);
-    StickyDisplay *sheet(int n) const { return m_sheets[std::size_t(n - 1)]; }
+    NoteSheetPanel *sheet(int n) const { return m_sheets[std::size_t(n - 1)]; }
     QStringList texts() const;
     // Says how the last archiving went; empty when it went well.
     void showNotice(const QString &message);
@@ -33,7 +33,7 @@ signals:
     void archiveRequest();
 
 private:
-    std::array<StickyDisplay *, 5> m_sheets{};
+    std::array<NoteSheetPanel *, 5> m_sheets{};
     QLabel *m_notice = nullptr;
     QPushButton *m_archive = nullptr; // cmdNotes2Diary
 };

@@ -1,8 +1,8 @@
 #include "shell/main_window.h"
 
+#include "alarms/alarm_bank_panel.h"
 #include "alarms/all_alarms.h"
 #include "alarms/holiday_strip.h"
-#include "alarms/time_lert.h"
 #include "clocks/running_stack.h"
 #include "diary/diary_file.h"
 #include "diary/diary_writer.h"

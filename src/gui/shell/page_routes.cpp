@@ -1,29 +1,29 @@
 #include "shell/page_routes.h"
 
 #include "admin/about_page.h"
-#include "admin/admin_hat.h"
-#include "admin/key_hold.h"
+#include "admin/diary_chooser.h"
+#include "admin/options_panel.h"
+#include "alarms/alarm_bank_panel.h"
 #include "alarms/alarm_notice.h"
 #include "alarms/holiday_strip.h"
-#include "alarms/time_lert.h"
-#include "alarms/time_set.h"
+#include "alarms/time_zone_board.h"
 #include "alarms/time_zones.h"
-#include "calc/tv_calc.h"
-#include "clocks/ded_uzedova.h"
+#include "calc/calculator_panel.h"
+#include "clocks/job_tracker_panel.h"
 #include "diary/diary_file.h"
 #include "diary/event_add.h"
 #include "diary_log/hours_chart.h"
-#include "diary_log/read_log.h"
+#include "diary_log/log_reader_panel.h"
 #include "notes/note_pad.h"
 #include "notes/scratch_pad.h"
-#include "pictures/pm_pix_xplore.h"
+#include "pictures/picture_explorer.h"
 #include "platform/settings_keys.h"
 #include "platform/version.h"
 #include "shell/main_window.h"
 #include "shell/note_sheets.h"
 #include "shell/window_rules.h"
-#include "todo/do_list.h"
-#include "todo/do_load_save.h"
+#include "todo/todo_panel.h"
+#include "todo/todo_utilities.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -157,20 +157,20 @@ void PageRoutes::goToRunningJob() {
 
 void PageRoutes::buildAlarmBank() {
     MainWindow &w = m_window;
-    m_alarmBank = add(new TimeLert(m_services), "TimeLert1");
-    connect(m_alarmBank, &TimeLert::clockTick, &w, &MainWindow::clockTick);
-    connect(m_alarmBank, &TimeLert::alarmPing, this,
+    m_alarmBank = add(new AlarmBankPanel(m_services), "TimeLert1");
+    connect(m_alarmBank, &AlarmBankPanel::clockTick, &w, &MainWindow::clockTick);
+    connect(m_alarmBank, &AlarmBankPanel::alarmPing, this,
             [&w] { w.m_alert->setText(QStringLiteral("Ping!")); });
     // Minimised or behind other windows, the desk still asks to be looked at, and the desktop
     // says which alarm it was.
-    connect(m_alarmBank, &TimeLert::alarmRang, this, [this, &w](int alarm) {
+    connect(m_alarmBank, &AlarmBankPanel::alarmRang, this, [this, &w](int alarm) {
         QApplication::alert(&w);
         if (alarmNeedsNotice(w.isActiveWindow())) {
             const AlarmNotice notice = alarmNotice(alarm, m_alarmBank->bank().alarm(alarm));
             m_services.notifier.notify(notice.summary, notice.body);
         }
     });
-    connect(m_alarmBank, &TimeLert::alarmsReset, w.m_holidayStrip, &HolidayStrip::setDisplay);
+    connect(m_alarmBank, &AlarmBankPanel::alarmsReset, w.m_holidayStrip, &HolidayStrip::setDisplay);
 }
 
 EventAdd &PageRoutes::eventAdd() {
@@ -182,39 +182,40 @@ EventAdd &PageRoutes::eventAdd() {
     return *m_eventAdd;
 }
 
-DoList &PageRoutes::doList() {
-    if (m_doList != nullptr)
-        return *m_doList;
-    m_doList = add(new DoList(m_services), "DoList1");
-    connect(m_doList, &DoList::memoReady, this, [this] {
+TodoPanel &PageRoutes::doList() {
+    if (m_todoPanel != nullptr)
+        return *m_todoPanel;
+    m_todoPanel = add(new TodoPanel(m_services), "DoList1");
+    connect(m_todoPanel, &TodoPanel::memoReady, this, [this] {
         eventAdd().setUser(m_window.user());
         eventAdd().setAuxId(QStringLiteral("DoList"));
-        eventAdd().setAuxString(m_doList->memo());
+        eventAdd().setAuxString(m_todoPanel->memo());
         // A task record that missed the Diary is said where the user is looking.
         if (!eventAdd().message().isEmpty())
-            m_doList->showNotice(eventAdd().message());
+            m_todoPanel->showNotice(eventAdd().message());
     });
-    connect(m_doList, &DoList::annotateRequest, this, [this] { annotateFrom(m_doList); });
-    connect(m_doList, &DoList::timingChanged, &m_window, &MainWindow::refreshStatusFlag);
-    return *m_doList;
+    connect(m_todoPanel, &TodoPanel::annotateRequest, this, [this] { annotateFrom(m_todoPanel); });
+    connect(m_todoPanel, &TodoPanel::timingChanged, &m_window, &MainWindow::refreshStatusFlag);
+    return *m_todoPanel;
 }
 
-DedUzedova &PageRoutes::jobTracker() {
+JobTrackerPanel &PageRoutes::jobTracker() {
     if (m_jobTracker != nullptr)
         return *m_jobTracker;
-    m_jobTracker = add(new DedUzedova(m_services), "DedUzedova1");
-    connect(m_jobTracker, &DedUzedova::annotateRequest, this,
+    m_jobTracker = add(new JobTrackerPanel(m_services), "DedUzedova1");
+    connect(m_jobTracker, &JobTrackerPanel::annotateRequest, this,
             [this] { annotateFrom(m_jobTracker); });
-    connect(m_jobTracker, &DedUzedova::timingChanged, &m_window, &MainWindow::refreshStatusFlag);
+    connect(m_jobTracker, &JobTrackerPanel::timingChanged, &m_window,
+            &MainWindow::refreshStatusFlag);
     return *m_jobTracker;
 }
 
-ReadLog &PageRoutes::readLog() {
+LogReaderPanel &PageRoutes::readLog() {
     if (m_readLog != nullptr)
         return *m_readLog;
-    m_readLog = add(new ReadLog(m_services), "ReadLog1");
-    connect(m_readLog, &ReadLog::menuRequest, &m_window, &MainWindow::showMainMenu);
-    connect(m_readLog, &ReadLog::chartRequest, this, [this] {
+    m_readLog = add(new LogReaderPanel(m_services), "ReadLog1");
+    connect(m_readLog, &LogReaderPanel::menuRequest, &m_window, &MainWindow::showMainMenu);
+    connect(m_readLog, &LogReaderPanel::chartRequest, this, [this] {
         hoursChart().showDiary(m_services.store.get(keys::kAppDiary, m_window.user(),
                                                     keys::kFileKey, keys::kNoDiaryPath),
                                m_services.clock.now().date());
@@ -232,23 +233,23 @@ HoursChart &PageRoutes::hoursChart() {
     return *m_hoursChart;
 }
 
-AdminHat &PageRoutes::adminHat() {
-    if (m_adminHat != nullptr)
-        return *m_adminHat;
-    m_adminHat = add(new AdminHat(m_services), "AdminHat1");
-    connect(m_adminHat, &AdminHat::menuRequest, this, [this] {
+DiaryChooser &PageRoutes::adminHat() {
+    if (m_diaryChooser != nullptr)
+        return *m_diaryChooser;
+    m_diaryChooser = add(new DiaryChooser(m_services), "AdminHat1");
+    connect(m_diaryChooser, &DiaryChooser::menuRequest, this, [this] {
         m_window.showMainMenu();
         m_window.userChanged(); // the user's Diary may have changed
     });
-    return *m_adminHat;
+    return *m_diaryChooser;
 }
 
-KeyHold &PageRoutes::keyHold() {
-    if (m_keyHold != nullptr)
-        return *m_keyHold;
-    m_keyHold = add(new KeyHold(m_services), "KeyHold1");
-    connect(m_keyHold, &KeyHold::menuRequest, &m_window, &MainWindow::showMainMenu);
-    return *m_keyHold;
+OptionsPanel &PageRoutes::keyHold() {
+    if (m_optionsPanel != nullptr)
+        return *m_optionsPanel;
+    m_optionsPanel = add(new OptionsPanel(m_services), "KeyHold1");
+    connect(m_optionsPanel, &OptionsPanel::menuRequest, &m_window, &MainWindow::showMainMenu);
+    return *m_optionsPanel;
 }
 
 AboutPage &PageRoutes::aboutPage() {
@@ -257,30 +258,30 @@ AboutPage &PageRoutes::aboutPage() {
     return *m_aboutPage;
 }
 
-TimeSet &PageRoutes::timeZones() {
+TimeZoneBoard &PageRoutes::timeZones() {
     if (m_timeZones == nullptr)
-        m_timeZones = add(new TimeSet, "TimeSet1");
+        m_timeZones = add(new TimeZoneBoard, "TimeSet1");
     return *m_timeZones;
 }
 
-DoLoadSave &PageRoutes::doLoadSave() {
-    if (m_doLoadSave == nullptr)
-        m_doLoadSave = add(new DoLoadSave(m_services), "DoLoadSave1");
-    return *m_doLoadSave;
+TodoUtilities &PageRoutes::doLoadSave() {
+    if (m_todoUtilities == nullptr)
+        m_todoUtilities = add(new TodoUtilities(m_services), "DoLoadSave1");
+    return *m_todoUtilities;
 }
 
-pmPixXplore &PageRoutes::pictures() {
+PictureExplorer &PageRoutes::pictures() {
     if (m_pictures == nullptr)
-        m_pictures = add(new pmPixXplore(m_services), "pmPixXplore1");
+        m_pictures = add(new PictureExplorer(m_services), "pmPixXplore1");
     return *m_pictures;
 }
 
-TVCalc &PageRoutes::calculator() {
+CalculatorPanel &PageRoutes::calculator() {
     if (m_calc != nullptr)
         return *m_calc;
-    m_calc = add(new TVCalc(m_services), "TVCalc1");
+    m_calc = add(new CalculatorPanel(m_services), "TVCalc1");
     // A calculator memo lands in the current user's Diary, and only when there is one.
-    connect(m_calc, &TVCalc::memoReady, this, [this] {
+    connect(m_calc, &CalculatorPanel::memoReady, this, [this] {
         const QString user = m_window.user();
         const QString path =
             m_services.store.get(keys::kAppDiary, user, keys::kFileKey, keys::kNoDiaryPath);
@@ -312,8 +313,8 @@ void PageRoutes::memoPosted() {
     // Both clocks' pages read the stack again; one not built yet reads it when first shown.
     if (m_jobTracker != nullptr)
         m_jobTracker->setUser(w.user());
-    if (m_doList != nullptr)
-        m_doList->setUser(w.user());
+    if (m_todoPanel != nullptr)
+        m_todoPanel->setUser(w.user());
     m_eventAdd->hide();
     if (w.m_savedMode == kModeJobTrack)
         w.showTool(&jobTracker(), kModeJobTrack);

@@ -13,22 +13,22 @@ class QWidget;
 namespace vidorev {
 
 class AboutPage;
-class AdminHat;
-class DedUzedova;
+class DiaryChooser;
+class JobTrackerPanel;
 class DiaryWriter;
-class DoList;
-class DoLoadSave;
+class TodoPanel;
+class TodoUtilities;
 class EventAdd;
 class HoursChart;
-class KeyHold;
+class OptionsPanel;
 class MainWindow;
 class NotePad;
-class ReadLog;
+class LogReaderPanel;
 class ScratchPad;
-class TVCalc;
-class TimeLert;
-class TimeSet;
-class pmPixXplore;
+class CalculatorPanel;
+class AlarmBankPanel;
+class TimeZoneBoard;
+class PictureExplorer;
 
 // The main window's routing table: which page each button opens, what the page is handed and
 // which mode the window takes, and how the pages' signals are relayed (pages never call each
@@ -51,22 +51,22 @@ public:
     // Goes to the clock at the top of the user's running-job stack, if any.
     void goToRunningJob();
 
-    TimeLert &alarmBank() { return *m_alarmBank; }
+    AlarmBankPanel &alarmBank() { return *m_alarmBank; }
 
 private:
     // Built on first use, wired as they are built.
     EventAdd &eventAdd();
-    DoList &doList();
-    DedUzedova &jobTracker();
-    ReadLog &readLog();
+    TodoPanel &doList();
+    JobTrackerPanel &jobTracker();
+    LogReaderPanel &readLog();
     HoursChart &hoursChart();
-    AdminHat &adminHat();
-    KeyHold &keyHold();
+    DiaryChooser &adminHat();
+    OptionsPanel &keyHold();
     AboutPage &aboutPage();
-    TimeSet &timeZones();
-    DoLoadSave &doLoadSave();
-    pmPixXplore &pictures();
-    TVCalc &calculator();
+    TimeZoneBoard &timeZones();
+    TodoUtilities &doLoadSave();
+    PictureExplorer &pictures();
+    CalculatorPanel &calculator();
     NotePad &notes();
     ScratchPad &scratchPad();
     void buildAlarmBank();
@@ -84,19 +84,19 @@ private:
     QVBoxLayout *m_area;
     std::vector<QWidget *> m_built;
 
-    TimeLert *m_alarmBank = nullptr;
+    AlarmBankPanel *m_alarmBank = nullptr;
     EventAdd *m_eventAdd = nullptr;
-    DoList *m_doList = nullptr;
-    DedUzedova *m_jobTracker = nullptr;
-    ReadLog *m_readLog = nullptr;
+    TodoPanel *m_todoPanel = nullptr;
+    JobTrackerPanel *m_jobTracker = nullptr;
+    LogReaderPanel *m_readLog = nullptr;
     HoursChart *m_hoursChart = nullptr;
-    AdminHat *m_adminHat = nullptr;
-    KeyHold *m_keyHold = nullptr;
+    DiaryChooser *m_diaryChooser = nullptr;
+    OptionsPanel *m_optionsPanel = nullptr;
     AboutPage *m_aboutPage = nullptr;
-    TimeSet *m_timeZones = nullptr;
-    DoLoadSave *m_doLoadSave = nullptr;
-    pmPixXplore *m_pictures = nullptr;
-    TVCalc *m_calc = nullptr;
+    TimeZoneBoard *m_timeZones = nullptr;
+    TodoUtilities *m_todoUtilities = nullptr;
+    PictureExplorer *m_pictures = nullptr;
+    CalculatorPanel *m_calc = nullptr;
     NotePad *m_notes = nullptr;
     ScratchPad *m_scratch = nullptr;
 };

@@ -20,11 +20,11 @@ QString show(const PadStep &s) {
 TEST(FunctionPads, ResultsGuardsAndFaults) {
     const std::pair<PadStep, const char *> cases[] = {
         // The constants are the pads' own fifteen-digit ones.
-        {monoFunction(MonoKey::Pi, 7), "=3.14159265359"},
-        {monoFunction(MonoKey::E, 7), "=2.71828182846"},
-        {monoFunction(MonoKey::Invert, 0), "=0"}, // stays 0 but is still announced
-        {monoFunction(MonoKey::Log, 1000), "=3"},
-        {monoFunction(MonoKey::NatLog, 2.71828182845905), "=1"},
+        {algebraFunction(AlgebraKey::Pi, 7), "=3.14159265359"},
+        {algebraFunction(AlgebraKey::E, 7), "=2.71828182846"},
+        {algebraFunction(AlgebraKey::Invert, 0), "=0"}, // stays 0 but is still announced
+        {algebraFunction(AlgebraKey::Log, 1000), "=3"},
+        {algebraFunction(AlgebraKey::NatLog, 2.71828182845905), "=1"},
         {trigFunction(TrigKey::RadToDeg, 3.14159265358979), "=180"},
         {trigFunction(TrigKey::Sec, kPi / 3), "=2"},
         {trigFunction(TrigKey::ArcSin, 0.5), "=0.523598775598"},
@@ -41,10 +41,10 @@ TEST(FunctionPads, ResultsGuardsAndFaults) {
         // Guards decline quietly; out-of-domain arguments and overflows are faults.
         {trigFunction(TrigKey::ArcSec, 0.5), "~0.5"},
         {hypFunction(HypKey::Sinh, 0), "~0"},
-        {monoFunction(MonoKey::NatLog, 0), "!0"},
-        {monoFunction(MonoKey::AntiLn, 1000), "^1000"},
-        {monoFunction(MonoKey::AntiLog, 400), "^400"},
-        {monoFunction(MonoKey::Invert, 1e-320), "^9.99988867183e-321"},
+        {algebraFunction(AlgebraKey::NatLog, 0), "!0"},
+        {algebraFunction(AlgebraKey::AntiLn, 1000), "^1000"},
+        {algebraFunction(AlgebraKey::AntiLog, 400), "^400"},
+        {algebraFunction(AlgebraKey::Invert, 1e-320), "^9.99988867183e-321"},
         {trigFunction(TrigKey::ArcSin, 1.5), "!1.5"},
         {trigFunction(TrigKey::RadToDeg, 1e307), "^1e+307"},
         {hypFunction(HypKey::ArcTanh, 1), "!1"},
@@ -60,16 +60,16 @@ TEST(ExtendPad, MemoryAndTypedKeys) {
     ExtendPad pad;
     QStringList steps;
     pad.setValue(3);
-    steps << show(pad.press(XtendKey::MemPlus)) << show(pad.press(XtendKey::MemPlus))
-          << show(pad.press(XtendKey::MemRead));
+    steps << show(pad.press(ExtendKey::MemPlus)) << show(pad.press(ExtendKey::MemPlus))
+          << show(pad.press(ExtendKey::MemRead));
     pad.setValue(2);
-    pad.press(XtendKey::MemMinus);
-    steps << show(pad.press(XtendKey::MemRead));
-    pad.press(XtendKey::MemClear);
-    steps << show(pad.press(XtendKey::MemRead));
+    pad.press(ExtendKey::MemMinus);
+    steps << show(pad.press(ExtendKey::MemRead));
+    pad.press(ExtendKey::MemClear);
+    steps << show(pad.press(ExtendKey::MemRead));
     pad.setValue(1e308);
-    pad.press(XtendKey::MemPlus);
-    steps << show(pad.press(XtendKey::MemPlus));
+    pad.press(ExtendKey::MemPlus);
+    steps << show(pad.press(ExtendKey::MemPlus));
     EXPECT_EQ(steps.join(' '), "~3 ~3 =6 =4 =0 ^1e+308");
     EXPECT_EQ(pad.memory(), 1e308);
 

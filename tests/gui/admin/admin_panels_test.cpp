@@ -1,15 +1,15 @@
 #include "admin/about_page.h"
-#include "admin/admin_hat.h"
 #include "admin/admin_rules.h"
 #include "admin/billing_frame.h"
-#include "admin/key_hold.h"
+#include "admin/diary_chooser.h"
+#include "admin/options_panel.h"
 #include "diary/diary_writer.h"
 #include "platform/settings_keys.h"
 #include "platform/version.h"
 #include "shell/main_window.h"
 #include "test_env.h"
-#include "todo/list_spider.h"
-#include "widgets/file_hooker.h"
+#include "todo/linked_set_navigator.h"
+#include "widgets/file_picker.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -43,7 +43,7 @@ void click(QWidget *in, const char *name) {
 }
 
 // Picks a file in a picker as a user does: open its folder, select it in the file list.
-void pick(FileHooker *picker, const QString &path) {
+void pick(FilePicker *picker, const QString &path) {
     picker->setPath(QFileInfo(path).absolutePath());
     auto *files = picker->findChild<QListWidget *>(QStringLiteral("File1"));
     const auto found = files->findItems(QFileInfo(path).fileName(), Qt::MatchExactly);
@@ -56,9 +56,9 @@ QByteArray contents(const QString &path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
-class AdminHatTest : public ::testing::Test {
+class DiaryChooserTest : public ::testing::Test {
 protected:
-    AdminHatTest() {
+    DiaryChooserTest() {
         env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, "boss");
         panel.show();
     }
@@ -71,17 +71,17 @@ protected:
         f.write(bytes);
         return QDir::toNativeSeparators(f.fileName());
     }
-    FileHooker *picker() { return child<FileHooker>(&panel, "FileHooker1"); }
+    FilePicker *picker() { return child<FilePicker>(&panel, "FileHooker1"); }
     QLineEdit *fileName() {
         return child(&panel, "Frame1")->findChild<QLineEdit *>("Text1", Qt::FindDirectChildrenOnly);
     }
 
     TestEnv env;
-    AdminHat panel{env.services()};
-    QSignalSpy done{&panel, &AdminHat::menuRequest};
+    DiaryChooser panel{env.services()};
+    QSignalSpy done{&panel, &DiaryChooser::menuRequest};
 };
 
-TEST_F(AdminHatTest, AnOrdinaryUserSeesNoAdministratorControls) {
+TEST_F(DiaryChooserTest, AnOrdinaryUserSeesNoAdministratorControls) {
     const char *adminOnly[] = {"ListSpider1", "Command3", "Command5", "Label2"};
     panel.setUser("ann");
     for (const char *name : adminOnly)
@@ -93,7 +93,7 @@ TEST_F(AdminHatTest, AnOrdinaryUserSeesNoAdministratorControls) {
     EXPECT_FALSE(fileName()->isReadOnly());
 }
 
-TEST_F(AdminHatTest, OkKeepsAChosenFileOnALockedDeskOnlyForTheAdministrator) {
+TEST_F(DiaryChooserTest, OkKeepsAChosenFileOnALockedDeskOnlyForTheAdministrator) {
     const QString diary = makeFile("ann-diary.log", "");
     panel.setUser("ann");
     click(&panel, "Command1"); // nothing chosen yet: the picker shows a folder
@@ -121,7 +121,7 @@ TEST_F(AdminHatTest, OkKeepsAChosenFileOnALockedDeskOnlyForTheAdministrator) {
     EXPECT_EQ(done.count(), 2);
 }
 
-TEST_F(AdminHatTest, MakeNewFileNeverReplacesAndFileOkNeverTakesAFolder) {
+TEST_F(DiaryChooserTest, MakeNewFileNeverReplacesAndFileOkNeverTakesAFolder) {
     const QByteArray lines = "[722][Start]<Fix printer> @ 9:00:00 AM 12-04-2026\r\n";
     const QString kept = makeFile("ann-diary.log", lines);
     panel.setUser("boss");
@@ -146,9 +146,9 @@ TEST_F(AdminHatTest, MakeNewFileNeverReplacesAndFileOkNeverTakesAFolder) {
     EXPECT_TRUE(panel.message().contains("folder")) << panel.message().toStdString();
 }
 
-class KeyHoldTest : public ::testing::Test {
+class OptionsPanelTest : public ::testing::Test {
 protected:
-    KeyHoldTest() {
+    OptionsPanelTest() {
         env.store().save(keys::kAppDiary, keys::kSecAdmin, keys::kKeyHold, "boss");
         panel.setUser("boss");
         panel.show();
@@ -165,11 +165,11 @@ protected:
     }
 
     TestEnv env;
-    KeyHold panel{env.services()};
-    QSignalSpy done{&panel, &KeyHold::menuRequest};
+    OptionsPanel panel{env.services()};
+    QSignalSpy done{&panel, &OptionsPanel::menuRequest};
 };
 
-TEST_F(KeyHoldTest, OkKeepsTheFourValuesAndTheCompanyNameIsKeptAsTyped) {
+TEST_F(OptionsPanelTest, OkKeepsTheFourValuesAndTheCompanyNameIsKeptAsTyped) {
     EXPECT_EQ(panel.user(), "******");
     adminName()->setText("chief");
     child<QCheckBox>(panel.mainFrame(), "Check1")->setChecked(true);
@@ -195,7 +195,7 @@ TEST_F(KeyHoldTest, OkKeepsTheFourValuesAndTheCompanyNameIsKeptAsTyped) {
     EXPECT_EQ(env.store().get(keys::kAppClock, keys::kSecLocal, keys::kTZone), "5");
 }
 
-TEST_F(KeyHoldTest, EachButtonShowsItsFrameAloneAndItsOkComesBack) {
+TEST_F(OptionsPanelTest, EachButtonShowsItsFrameAloneAndItsOkComesBack) {
     struct Route {
         const char *button;
         const char *frame;
@@ -218,7 +218,7 @@ TEST_F(KeyHoldTest, EachButtonShowsItsFrameAloneAndItsOkComesBack) {
     EXPECT_EQ(done.count(), 0);
 }
 
-TEST_F(KeyHoldTest, HolidaysAndSoundsAreEditedAndKept) {
+TEST_F(OptionsPanelTest, HolidaysAndSoundsAreEditedAndKept) {
     QWidget *holidays = child(&panel, "fraHolidays");
     box("txtHolidayMonth", holidays)->setText("7");
     box("txtHolidayDay", holidays)->setText("4");
@@ -258,7 +258,7 @@ TEST_F(KeyHoldTest, HolidaysAndSoundsAreEditedAndKept) {
     EXPECT_EQ(child<QSlider>(sounds, "HScroll1")->maximum(), keys::kDefaultSoundCount + 1);
 }
 
-TEST_F(KeyHoldTest, PanicShowsItsBackupAndKeepsTheAdministrator) {
+TEST_F(OptionsPanelTest, PanicShowsItsBackupAndKeepsTheAdministrator) {
     env.makeDiary("ann", "ann-diary.log");
     panel.setUser("boss");
     adminName()->setText("chief"); // the survivors are taken as the boxes show them
@@ -289,8 +289,8 @@ TEST_F(KeyHoldTest, PanicShowsItsBackupAndKeepsTheAdministrator) {
 }
 
 // "Remove User" acts on the user whose name the box shows, whatever the administrator's name.
-TEST_F(KeyHoldTest, RemoveUserRemovesOnlyTheUserOnShow) {
-    ListSpider users(env.services());
+TEST_F(OptionsPanelTest, RemoveUserRemovesOnlyTheUserOnShow) {
+    LinkedSetNavigator users(env.services());
     users.setHostIdent(keys::kAppDiary);
     users.setElement("ann");
     users.setElement("bob");
@@ -317,7 +317,7 @@ TEST_F(KeyHoldTest, RemoveUserRemovesOnlyTheUserOnShow) {
     EXPECT_TRUE(panel.message().contains("nothing was removed")) << panel.message().toStdString();
 }
 
-TEST_F(KeyHoldTest, TheReportUserIsOneWithADiary) {
+TEST_F(OptionsPanelTest, TheReportUserIsOneWithADiary) {
     auto *billing = panel.billingFrame();
     EXPECT_EQ(billing->reportUser(), ""); // boss has no Diary
     const QString diary = env.makeDiary("boss", "boss-diary.log");
@@ -345,7 +345,7 @@ TEST_F(DeskTest, AFreshDeskLetsAUserMakeTheirDiaryButNotAdminister) {
     ASSERT_TRUE(child<QPushButton>(menu, "Command1")->isEnabled());
     EXPECT_FALSE(child<QPushButton>(menu, "Command4")->isEnabled());
     click(menu, "Command1");
-    auto *hat = child<AdminHat>(w.get(), "AdminHat1");
+    auto *hat = child<DiaryChooser>(w.get(), "AdminHat1");
     ASSERT_TRUE(hat->isVisible());
     // No administrator yet: the user makes their own Diary, offered in the documents folder.
     auto *name = child(hat, "Frame1")->findChild<QLineEdit *>("Text1", Qt::FindDirectChildrenOnly);

@@ -1,9 +1,9 @@
 #include "admin/billing_frame.h"
-#include "admin/key_hold.h"
-#include "clocks/ded_uzedova.h"
+#include "admin/options_panel.h"
+#include "clocks/job_tracker_panel.h"
 #include "clocks/task_clock.h"
 #include "diary/diary_writer.h"
-#include "diary_log/data_mine.h"
+#include "diary_log/data_mining_panel.h"
 #include "platform/settings_keys.h"
 #include "platform/version.h"
 #include "shell/main_window.h"
@@ -50,7 +50,7 @@ TEST(DeskBilling, TheAdministratorBillsAUsersJobFromTheOptionsPanel) {
     };
 
     find("cmdHotJobTrack")->click();
-    TaskClock *clock = w.findChild<DedUzedova *>(QStringLiteral("DedUzedova1"))->clock(1);
+    TaskClock *clock = w.findChild<JobTrackerPanel *>(QStringLiteral("DedUzedova1"))->clock(1);
     QTest::keyClicks(
         clock->findChild<QLineEdit *>(QStringLiteral("Text1"), Qt::FindDirectChildrenOnly),
         QStringLiteral("Fix printer"));
@@ -67,7 +67,7 @@ TEST(DeskBilling, TheAdministratorBillsAUsersJobFromTheOptionsPanel) {
     w.findChild<QLineEdit *>(QStringLiteral("txtUserId"))->setText(QStringLiteral("boss"));
     ASSERT_TRUE(find("cmdAdmin")->isEnabled());
     find("cmdAdmin")->click();
-    auto *options = w.findChild<KeyHold *>(QStringLiteral("KeyHold1"));
+    auto *options = w.findChild<OptionsPanel *>(QStringLiteral("KeyHold1"));
     ASSERT_TRUE(options->isVisible());
     options->findChild<QPushButton *>(QStringLiteral("Command9"))->click();
     BillingFrame *billing = options->billingFrame();
@@ -91,7 +91,7 @@ TEST(DeskBilling, TheAdministratorBillsAUsersJobFromTheOptionsPanel) {
     EXPECT_TRUE(billing->progressBox()->text().startsWith(QStringLiteral("Written ")));
 
     billing->dataMinerButton()->click();
-    auto *miner = options->dataMine();
+    auto *miner = options->dataMiningPanel();
     ASSERT_TRUE(miner->isVisible());
     miner->findChild<QPushButton *>(QStringLiteral("Command2"))->click(); // Run
     miner->waitForRun();

@@ -1,4 +1,4 @@
-#include "alarms/time_lert.h"
+#include "alarms/alarm_bank_panel.h"
 #include "gui/desk.h"
 #include "widgets/desktop_notifier.h"
 
@@ -16,7 +16,7 @@ TEST(AlarmNotify, OneNoticePerRingWhileTheWindowIsInactiveAndNoneWhileActive) {
     }
     desk.env.clock().set(QDateTime(day, QTime(9, 0)));
     desk.open();
-    auto *bank = desk.find<TimeLert>("TimeLert1");
+    auto *bank = desk.find<AlarmBankPanel>("TimeLert1");
     bank->tick(); // the batch tick after the load
     desk.env.clock().set(QDateTime(day, QTime(9, 3)));
     bank->tick(); // alarm 3, seen at the window

@@ -1,9 +1,9 @@
-#include "alarms/can_reset.h"
-#include "alarms/down_time.h"
+#include "alarms/alarm_bank_panel.h"
+#include "alarms/alarm_row.h"
+#include "alarms/daily_reset_label.h"
 #include "alarms/holiday_strip.h"
-#include "alarms/time_lert.h"
-#include "alarms/time_set.h"
-#include "alarms/time_window.h"
+#include "alarms/time_zone_board.h"
+#include "alarms/zone_window.h"
 #include "gui/desk.h"
 #include "local_zone.h"
 
@@ -22,7 +22,7 @@ protected:
     AlarmPanels() {
         set(kMonday, QTime(9, 59));
         desk.open();
-        bank = desk.find<TimeLert>("TimeLert1");
+        bank = desk.find<AlarmBankPanel>("TimeLert1");
     }
     template <typename T = QWidget> T *find(const char *name, QWidget *in = nullptr) {
         return desk.find<T>(name, in);
@@ -39,7 +39,7 @@ protected:
     }
 
     Desk desk;
-    TimeLert *bank = nullptr;
+    AlarmBankPanel *bank = nullptr;
 };
 
 TEST_F(AlarmPanels, TheTickRunsTheClockAndTheTimeZonesShowEachCitysRealTime) {
@@ -50,8 +50,8 @@ TEST_F(AlarmPanels, TheTickRunsTheClockAndTheTimeZonesShowEachCitysRealTime) {
     bank->tick();
     EXPECT_EQ(find<QLineEdit>("ClockCal")->text(), "11:30:05 PM 06-30-2026");
     desk.click("cmdTimeZone");
-    EXPECT_EQ(find<TimeSet>("TimeSet1")->window(2)->label(), "Wake Island (Zone -11)");
-    EXPECT_EQ(find<TimeSet>("TimeSet1")->window(2)->text(), "Wed 7/1/2026 9:30:05 PM");
+    EXPECT_EQ(find<TimeZoneBoard>("TimeSet1")->window(2)->label(), "Wake Island (Zone -11)");
+    EXPECT_EQ(find<TimeZoneBoard>("TimeSet1")->window(2)->text(), "Wed 7/1/2026 9:30:05 PM");
 }
 
 TEST_F(AlarmPanels, RingShowsPingAndTheDailyResetRefreshesRowsAndStrip) {
@@ -69,7 +69,7 @@ TEST_F(AlarmPanels, RingShowsPingAndTheDailyResetRefreshesRowsAndStrip) {
     set(kMonday.addDays(1), QTime(0, 1));
     bank->tick();
     EXPECT_TRUE(checked());
-    EXPECT_FALSE(find<CanReset>("CanReset1", bank)->armed());
+    EXPECT_FALSE(find<DailyResetLabel>("CanReset1", bank)->armed());
     auto *strip = find<HolidayStrip>("HolidayStrip1");
     EXPECT_TRUE(strip->letter(3)->font().underline()); // Tuesday
     EXPECT_TRUE(strip->letter(6)->font().bold());      // Friday the 26th, blue-green-red
@@ -92,7 +92,7 @@ TEST_F(AlarmPanels, AlarmRowEditsReachTheStore) {
     desk.env.put("allDT2", keys::kType, "Chimes");
     desk.click("cmdSetAlarms");
     bank->tick(); // the day boxes write once the batch tick is over
-    DownTime *row = bank->row(1);
+    AlarmRow *row = bank->row(1);
     retype("11:00");
     QTest::mouseClick(find("Check", row), Qt::LeftButton);
     EXPECT_EQ(stored(keys::kOn), "1");

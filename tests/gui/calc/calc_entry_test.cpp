@@ -1,6 +1,6 @@
-#include "calc/calc_entry.h"
 #include "calc/type_in_pad.h"
 #include "test_env.h"
+#include "widgets/calc_entry.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
-#include "calc/calc_entry.h"
-#include "calc/tv_calc.h"
-#include "calc_special/tv_tron.h"
+#include "calc/calculator_panel.h"
+#include "calc_special/electronics_sheets.h"
 #include "gui/desk.h"
+#include "widgets/calc_entry.h"
 
 #include <QClipboard>
 
@@ -21,9 +21,9 @@ TEST(CalcInMainWindow, TheEntryLineHasTheKeyboardAndMemosGoToTheCurrentUsersDiar
     desk.click("cmdCalculator");
     EXPECT_EQ(QApplication::focusWidget(), desk.find("Text1", desk.find("TypeInPad1")));
     QTest::keyClicks(QApplication::focusWidget(), "2+3*4=");
-    EXPECT_EQ(desk.find<TVCalc>("TVCalc1")->currentValue(), 20);
+    EXPECT_EQ(desk.find<CalculatorPanel>("TVCalc1")->currentValue(), 20);
     desk.click("cmdOhms");
-    auto *tron = desk.find<TVTron>("TVTron1");
+    auto *tron = desk.find<ElectronicsSheets>("TVTron1");
     for (const auto &[name, value] : {std::pair{"CalcEntry1", "1000"}, {"CalcEntry3", "10"}}) {
         QLineEdit *box = tron->findChild<CalcEntry *>(name)->box();
         box->selectAll();

@@ -1,5 +1,5 @@
-#include "calc/tv_calc.h"
-#include "calc_special/credit_math.h"
+#include "calc/calculator_panel.h"
+#include "calc_special/loan_sheet_panel.h"
 #include "test_env.h"
 
 #include <QApplication>
@@ -37,7 +37,7 @@ void showActive(QWidget &w) {
 TEST(TaxPanel, TheStoredRateAndATypedAmountGiveTheOthersAndTheSentence) {
     TestEnv env;
     env.store().save(keys::kAppClock, keys::kSecCash, keys::kTaxPct, "0.07");
-    TVCalc calc(env.services());
+    CalculatorPanel calc(env.services());
     calc.setInitMe(true);
     showActive(calc);
     calc.findChild<QPushButton *>("cmdTax")->click();
@@ -55,7 +55,7 @@ TEST(TaxPanel, TheStoredRateAndATypedAmountGiveTheOthersAndTheSentence) {
 }
 
 TEST(LoanPanel, TermsTypedInGivePaymentTotalsAndPayoff) {
-    CreditMath loan;
+    LoanSheetPanel loan;
     showActive(loan);
     // An amount counts once it is entered, not while it is typed.
     QLineEdit *principal = boxIn(&loan, "Principal");

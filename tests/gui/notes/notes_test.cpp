@@ -1,7 +1,7 @@
 #include "gui/desk.h"
 #include "notes/note_pad.h"
+#include "notes/note_sheet_panel.h"
 #include "notes/scratch_pad.h"
-#include "notes/sticky_display.h"
 
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>

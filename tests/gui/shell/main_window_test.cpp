@@ -1,4 +1,4 @@
-#include "diary_log/read_log.h"
+#include "diary_log/log_reader_panel.h"
 #include "gui/desk.h"
 
 namespace vidorev::test {
@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, PagesThatTurnEveryHotButtonOffStillLeadBackToTheMenu) {
         EXPECT_TRUE(shown("MainMenu")) << tool;
     }
     EXPECT_EQ(desk.env.diaryLines(diary).size(), 1); // the memo's event
-    EXPECT_EQ(desk.find<ReadLog>("ReadLog1")->user(), "ann");
+    EXPECT_EQ(desk.find<LogReaderPanel>("ReadLog1")->user(), "ann");
 }
 
 TEST_F(MainWindowTest, StayOnTopToggles) {

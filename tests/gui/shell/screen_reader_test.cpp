@@ -1,7 +1,7 @@
 // The desk as a screen reader works it: through each control's accessibility interface, which
 // sets values and presses buttons without the mouse and key events the panels also see.
-#include "alarms/down_time.h"
-#include "alarms/time_lert.h"
+#include "alarms/alarm_bank_panel.h"
+#include "alarms/alarm_row.h"
 #include "gui/desk.h"
 
 #include <QAccessible>
@@ -53,7 +53,7 @@ protected:
 // by a whole text is pinned in the do-list test.)
 TEST_F(ScreenReader, AlarmChangesAreStoredAndSurviveTheTick) {
     press(find("cmdSetAlarms"));
-    auto *bank = m_desk.find<TimeLert>("TimeLert1");
+    auto *bank = m_desk.find<AlarmBankPanel>("TimeLert1");
     bank->tick();
     QWidget *row = bank->row(3);
     press(find("Check", row));
