@@ -105,20 +105,4 @@ QString writeFile(const QString &path, const QByteArray &bytes) {
     return path;
 }
 
-QByteArray randomDiary(QRandomGenerator &rng) {
-    static const QList<QByteArray> pieces =
-        QByteArray("[|]|[722]|[Start]|[Stop ]|[Memo ]| {$|$} |{|}|<|>|@| after | 12-04-2026|9|x|\r|"
-                   "\xFF\xC3|[Event]|1e400|nan|[DoList]| @ 9:30:00 AM 12-04-2026| 1:15:00 AM "
-                   "| @ 23:59:59 12-31-2026| @ 0:10:00 01-01-2027")
-            .split('|');
-    QByteArray bytes;
-    for (int i = int(rng.bounded(150)); i > 0; --i) {
-        for (int n = int(rng.bounded(10)); n > 0; --n)
-            bytes += pieces[rng.bounded(int(pieces.size()))];
-        if (i > 1 || rng.bounded(2) != 0)
-            bytes += rng.bounded(2) != 0 ? "\r\n" : "\n";
-    }
-    return bytes;
-}
-
 } // namespace vidorev::test

@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -118,10 +117,5 @@ QDateTime referenceTime();
 // A file's whole contents, or "<missing>"; and a file written anew, its path returned.
 QByteArray fileBytes(const QString &path);
 QString writeFile(const QString &path, const QByteArray &bytes);
-
-// Diary-like bytes for fuzzing readers: up to 150 lines of records' pieces in any order (stamps
-// that read and that do not, invalid UTF-8, a CR inside a line), LF or CR LF, the last line
-// perhaps without an end.
-QByteArray randomDiary(QRandomGenerator &rng);
 
 } // namespace vidorev::test

@@ -5,52 +5,34 @@
 namespace vidorev::alarms {
 namespace {
 
-TEST(HolidayList, HolidaysOfTheComingWeekAreUnmarkedDatesOnly) {
-    const struct {
-        const char *list;
-        QDate today;
-        int weekday; // Sunday = 0; -1 for none
-    } cases[] = {
-        {";1/1;7/4;12/25;", QDate(2026, 6, 28), 6},
-        {";7/4;", QDate(2026, 6, 26), -1},           // eight days ahead
-        {";1/1;", QDate(2026, 12, 27), 5},           // into January of the next year
-        {";11/1;", QDate(2026, 12, 27), -1},         // ";1/1;" is not inside ";11/1;"
-        {";7/4;HFF8000;", QDate(2026, 7, 4), -1},    // marked: shown only
-        {";*/4;", QDate(2026, 7, 4), -1},            // every month: shown only
-        {";7/3;H80FF00;7/4;", QDate(2026, 7, 3), 6}, // found through a marker's ";"
-    };
-    for (const auto &c : cases) {
-        std::array<bool, 7> expected{};
-        if (c.weekday >= 0)
-            expected[std::size_t(c.weekday)] = true;
-        EXPECT_EQ(holidayWeekdays(c.list, c.today), expected) << c.list;
-    }
-}
-
-// The strip underlines today and colours the week's listed days: a holiday red, a marked day in
-// its marker's colour, the colours of one day summed channel by channel and capped; a malformed
-// marker shows red.
-TEST(HolidayList, StripUnderlinesTodayAndColoursListedDaysOfTheWeek) {
-    EXPECT_EQ(addColours(0x808080, 0x909090), 0xFFFFFFu);
-    EXPECT_EQ(colourText(0x0000FF), "&H0000FF");
-    const struct {
-        const char *list;
-        QDate today;
-        int bold; // Sunday = 0; -1 for none
-        BgrColour colour;
-    } cases[] = {{";12/25;", QDate(2025, 12, 22), 4, kHolidayRed}, // Monday; Christmas on Thursday
-                 {";7/4;*/4;HFF8000;", QDate(2026, 7, 1), 6, 0xFF80FF},
-                 {";7/4;Hzz;", QDate(2026, 7, 1), 6, kHolidayRed},
-                 {";*/1;", QDate(2026, 6, 28), 3, kHolidayRed},
-                 {";*/20;", QDate(2026, 7, 1), -1, 0}};
-    for (const auto &c : cases) {
-        const auto strip = scanWeek(c.list, c.today);
-        const int today = c.today.dayOfWeek() % 7;
+// A holiday of the coming week, Sunday first, as the alarms read it: unmarked dates only; and
+// the strip as it shows the week: "_" under today, "*" for a listed day in its colour (a
+// holiday red, a marked day in its marker's colour, one day's colours summed channel by channel
+// and capped, a malformed marker red).
+TEST(HolidayList, TheWeeksHolidaysAndItsStrip) {
+    const std::tuple<const char *, QDate, const char *, const char *> cases[] = {
+        {";1/1;7/4;12/25;", QDate(2026, 6, 28), "0000001", "_.....*0000FF"},
+        {";7/4;", QDate(2026, 6, 26), "0000000", "....._."},        // eight days ahead
+        {";1/1;", QDate(2026, 12, 27), "0000010", "_....*0000FF."}, // into the next year
+        {";11/1;", QDate(2026, 12, 27), "0000000", "_......"},      // ";1/1;" not in ";11/1;"
+        {";7/4;*/4;HFF8000;", QDate(2026, 7, 1), "0000001", "..._..*FF80FF"}, // */4 marked: shown
+        {";7/3;Hzz;7/4;", QDate(2026, 7, 3), "0000001", "....._*0000FF*0000FF"},
+        {";*/1;", QDate(2026, 6, 28), "0000000", "_..*0000FF..."}};
+    for (const auto &[list, today, holidays, strip] : cases) {
+        QString days, shown;
+        const auto letters = scanWeek(list, today);
         for (int i = 0; i < 7; ++i) {
-            const StripLetter expected{i == today, i == c.bold, i == c.bold ? c.colour : 0};
-            EXPECT_EQ(strip[std::size_t(i)], expected) << c.list << " day " << i;
+            days += holidayWeekdays(list, today)[std::size_t(i)] ? '1' : '0';
+            const StripLetter &l = letters[std::size_t(i)];
+            shown += (l.underlined ? "_" : "") +
+                     QString(l.bold ? "*" + colourText(l.colour).mid(2) : "");
+            if (!l.underlined && !l.bold)
+                shown += '.';
         }
+        EXPECT_EQ(days + ' ' + shown, QString(holidays) + ' ' + strip) << list;
     }
+    EXPECT_EQ(addColours(0x808080, 0x909090), 0xFFFFFFu);
+    EXPECT_EQ(scanWeek(";", QDate(2026, 7, 1))[0], StripLetter{});
 }
 
 } // namespace

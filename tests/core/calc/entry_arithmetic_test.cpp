@@ -30,9 +30,9 @@ TEST(EntryArithmetic, RunsTheOperatorsTypedOneCharacterAtATime) {
             if (edit.operatorTyped)
                 box = edit.newText;
         }
-        EXPECT_EQ(box, QString::fromLatin1(text)) << keys;
-        EXPECT_EQ(arithmetic.acc(), acc) << keys;
-        EXPECT_EQ(edit.fault, fault) << keys;
+        EXPECT_EQ(std::tuple(box, arithmetic.acc(), edit.fault),
+                  std::tuple(QString(text), acc, fault))
+            << keys;
     }
 }
 

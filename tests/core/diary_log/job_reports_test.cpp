@@ -37,21 +37,14 @@ QByteArray stop(const char *code, int minutes, const char *task = "Fix printer")
 } // namespace
 
 TEST(SafeFileName, KeepsEveryNameInItsFolder) {
-    const std::pair<QString, QString> cases[] = {{"722", "722"},
-                                                 {"Ann Smith", "Ann Smith"},
-                                                 {"café.tab", "café.tab"},
-                                                 {"../x", ".._x"},
-                                                 {"a/b\\c", "a_b_c"},
-                                                 {"tab\there\x1b", "tab_here_"},
-                                                 {"a:b*c?d\"e<f>g|h", "a_b_c_d_e_f_g_h"},
-                                                 {"", "_"},
-                                                 {".", "_"},
-                                                 {"..", "__"}};
-    for (const auto &[in, out] : cases)
-        EXPECT_EQ(safeFileName(in), out) << in.toStdString();
-    const QString longName = safeFileName(QString(300, u'é') + QStringLiteral(".txt"));
+    QStringList names;
+    for (const char *name : {"Ann Smith", "café.tab", "../x", "a/b\\c", "tab\there\x1b",
+                             "a:b*c?d\"e<f>g|h", "", ".", ".."})
+        names << safeFileName(name);
+    EXPECT_EQ(names.join('|'), "Ann Smith|café.tab|.._x|a_b_c|tab_here_|a_b_c_d_e_f_g_h|_|_|__");
+    const QString longName = safeFileName(QString(300, u'é') + ".txt");
     EXPECT_LE(longName.toUtf8().size(), 255);
-    EXPECT_TRUE(longName.endsWith(QStringLiteral("é.txt")));
+    EXPECT_TRUE(longName.endsWith("é.txt"));
 }
 
 TEST_F(Reports, JobCodeListNamesEachRecentCodeOnce) {
@@ -132,10 +125,8 @@ TEST_F(Reports, NothingIsTouchedWithoutADiaryOrACode) {
         EXPECT_FALSE(writeJobExtract(path, QString(), "ann", "722").ok);
         EXPECT_FALSE(DataMiner().open("ann", path).ok);
     }
-    writeDiary({start("7")});
-    const ReportResult shortCode = writeWorkOrder(diary, "7", "Acme", referenceTime());
-    EXPECT_FALSE(shortCode.ok);
-    EXPECT_FALSE(shortCode.error.isEmpty());
+    writeDiary({start("7")}); // a code too short to be a job's
+    EXPECT_FALSE(writeWorkOrder(diary, "7", "Acme", referenceTime()).error.isEmpty());
     EXPECT_FALSE(writeJobExtract(diary, QString(), "ann", "7").ok);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"diary.log"});
 }
@@ -152,17 +143,15 @@ TEST_F(Reports, MinerWritesMemoRowsThenJobRows) {
     const ReportResult opened = miner.open("ann", diary);
     ASSERT_TRUE(opened.ok) << opened.error.toStdString();
     EXPECT_EQ(opened.output, file("ann.tab"));
-    EXPECT_EQ(miner.spinner(), ":");
     // The first step takes the upgrade line and ignores it; the second passes over the line
     // that does not start with "[" and takes the Start.
-    ASSERT_TRUE(miner.step());
-    EXPECT_EQ(miner.spinner(), ":");
-    EXPECT_EQ(miner.collector(0).custNum(), "");
-    ASSERT_TRUE(miner.step());
-    EXPECT_EQ(miner.spinner(), " |");
-    EXPECT_EQ(miner.collector(0).custNum(), "722");
-    EXPECT_EQ(miner.collector(0).start(), " 3:00:00 PM 12-04-2026");
-    EXPECT_TRUE(miner.collector(0).hold());
+    QStringList steps{miner.spinner()};
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(miner.step());
+        const JobCollector &c = miner.collector(0);
+        steps << miner.spinner() + '/' + c.custNum() + '/' + c.start() + QString::number(c.hold());
+    }
+    EXPECT_EQ(steps.join('|'), ":|://0| |/722/ 3:00:00 PM 12-04-20261");
     // Nothing is in place until the table is complete.
     EXPECT_FALSE(QFile::exists(file("ann.tab")));
     ASSERT_TRUE(miner.runRest().ok);
@@ -226,29 +215,9 @@ TEST_F(Reports, MinerSharesTheLastCollectorBetweenOverflowingJobs) {
     EXPECT_EQ(miner.collector(5).custNum(), "");
     EXPECT_EQ(miner.collector(4).custNum(), "J5");
     ASSERT_TRUE(miner.finish().ok);
-    const QList<QByteArray> rows = fileBytes(file("ann.tab")).split('\n');
-    const auto code = [&](int i) { return rows[i].left(rows[i].indexOf('\t')); };
-    ASSERT_EQ(rows.size(), 9); // eight rows and the empty rest after the last line end
-    EXPECT_EQ(code(0), "J6");
-    EXPECT_EQ(code(1), "J7");
+    QList<QByteArray> rows = fileBytes(file("ann.tab")).split('\n'), codes;
+    for (const QByteArray &row : rows)
+        codes << row.left(row.indexOf('\t'));
+    EXPECT_EQ(codes.join(' '), "J6 J7 J6 J1 J2 J3 J4 J5 "); // eight rows, then the empty rest
     EXPECT_EQ(rows[2], "J6\tFix printer\t\t 3:40:00 PM \t0\t6\t \r");
-    for (int i = 3; i < 8; ++i)
-        EXPECT_EQ(code(i), "J" + QByteArray::number(i - 2));
-}
-
-// Random Diaries built from the grammar's pieces crash no report, and every report finishes.
-TEST(ReportsFuzz, RandomDiariesCrashNoReport) {
-    QTemporaryDir dir;
-    const QString diary = dir.filePath(QStringLiteral("fuzz-diary.log"));
-    QRandomGenerator rng(23);
-    for (int round = 0; round < 30; ++round) {
-        writeFile(diary, vidorev::test::randomDiary(rng));
-        EXPECT_TRUE(writeJobCodeList(diary, "ann", referenceTime()).ok);
-        EXPECT_TRUE(writeWorkOrder(diary, "722", QString(), referenceTime()).ok);
-        EXPECT_TRUE(writeJobExtract(diary, QString(), "ann", "722").ok);
-        DataMiner miner;
-        ASSERT_TRUE(miner.open("ann", diary).ok);
-        EXPECT_TRUE(miner.runRest().ok);
-        EXPECT_TRUE(miner.finish().ok);
-    }
 }

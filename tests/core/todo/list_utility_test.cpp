@@ -13,6 +13,7 @@ TEST(ListFiles, StorageLinesAndFileButtons) {
         {"Call Bob\t3\t17\t95", "Call Bob|3|17|95"},
         {"Call Bob\t3\t17", "Call Bob|3|17|-"},
         {"x\t1\t2\t12345678", "x|1|2|123456"},
+        {"\t0\t0\t0", "|0|0|0"},
         {"one\ttab", "no"}};
     for (const auto &[line, expected] : lines) {
         const auto n = todo::parseStorageLine(line);
@@ -21,15 +22,20 @@ TEST(ListFiles, StorageLinesAndFileButtons) {
                   expected);
     }
     EXPECT_EQ(todo::storageLine("a\tb", "1", "2", 3), "a b\t1\t2\t3");
-    const std::tuple<const char *, bool, bool, todo::FileButtons> cases[] = {
-        {"/t/a.2do", true, false, {true, true, false, false}},
-        {"/t/a.2DO", true, false, {}},
-        {"/t/a.2ds", true, true, {false, false, true, false}},
-        {"/t/a.2ds", true, false, {false, false, false, true}},
-        {"/t/a.2do", false, false, {}}, // no list chosen
-        {"a.so", true, false, {}}};     // shorter than 5 characters
-    for (const auto &[path, selected, exists, buttons] : cases)
-        EXPECT_EQ(todo::fileButtons(path, selected, exists), buttons) << path;
+    EXPECT_EQ(todo::parseStorageLine("\t0\t0\t0"), todo::StoredNode{});
+    EXPECT_EQ(todo::fileButtons("/t/a.2do", false, false), todo::FileButtons{});
+    // Load, save, move from, move to; with no list chosen or a path of under 5 characters, none.
+    QStringList offered;
+    for (const auto &[path, selected, exists] : {std::tuple{"/t/a.2do", true, false},
+                                                 {"/t/a.2DO", true, false},
+                                                 {"/t/a.2ds", true, true},
+                                                 {"/t/a.2ds", true, false},
+                                                 {"/t/a.2do", false, false},
+                                                 {"a.so", true, false}}) {
+        const todo::FileButtons b = todo::fileButtons(path, selected, exists);
+        offered << QString("%1%2%3%4").arg(b.load).arg(b.save).arg(b.moveFrom).arg(b.moveTo);
+    }
+    EXPECT_EQ(offered.join(' '), "1100 0000 0010 0001 0000 0000");
 }
 
 class ListUtilityTest : public ::testing::Test {

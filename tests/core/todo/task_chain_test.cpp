@@ -1,3 +1,4 @@
+#include "clocks/running_jobs.h"
 #include "test_env.h"
 #include "todo/task_chain.h"
 #include "todo/task_slot.h"
@@ -21,17 +22,15 @@ TEST(TaskChain, EditsTheStoreRefusesKeepNothingAndSayWhy) {
     closeChain(chain, {"1", "2", "3"});
     chain.setTask("2", "Fix printer");
     const QStringList before = env.snapshot();
-    bool moved = true;
-    std::optional<QString> added, removed;
     QString addError, removeError;
-    {
-        FullDisk full;
-        moved = chain.moveDown("1");
-        added = todo::add(env.store(), chain, "3", todo::SlotView{}, "ann", "Call Bob", &addError);
-        removed = todo::remove(env.store(), chain, "2", todo::Outcome::Finish, "ann", "Fix printer",
-                               &removeError);
-    }
-    EXPECT_FALSE(moved || added || removed);
+    EXPECT_FALSE(onFullDisk([&] { return chain.moveDown("1"); }));
+    EXPECT_FALSE(onFullDisk([&] {
+        return todo::add(env.store(), chain, "3", todo::SlotView{}, "ann", "Call Bob", &addError);
+    }));
+    EXPECT_FALSE(onFullDisk([&] {
+        return todo::remove(env.store(), chain, "2", todo::Outcome::Finish, "ann", "Fix printer",
+                            &removeError);
+    }));
     EXPECT_FALSE(addError.isEmpty() || removeError.isEmpty());
     EXPECT_EQ(env.snapshot(), before);
 }
@@ -49,8 +48,7 @@ TEST(TaskChain, MovesWrapAroundTheEnds) {
         EXPECT_TRUE(step[0] == 'v' ? chain.moveDown(id) : chain.moveUp(id));
         EXPECT_EQ(chain.walk().mid(0, 4), order + QStringList{"0"}) << step;
     }
-    for (const QString id : {"0", "1", "2", "3"})
-        EXPECT_EQ(chain.prior(chain.next(id)), id) << id.toStdString();
+    EXPECT_EQ(chain.prior(chain.next("0")) + chain.prior(chain.next("3")), "03");
 }
 
 // A fresh list, or one with unlinked nodes, becomes a chain 1..22 closed through the head, each
@@ -66,10 +64,10 @@ TEST(TaskChain, RepairOnLoadLinksEveryNodeInNumericOrder) {
         if (!linked.isEmpty())
             closeChain(chain, linked);
         const QStringList repaired = chain.repairOnLoad();
-        EXPECT_EQ(repaired.size(), 22 - linked.size());
-        EXPECT_EQ(repaired.front(), linked.isEmpty() ? "1" : "3");
+        EXPECT_EQ(repaired.size() + linked.size(), 22);
+        EXPECT_EQ(repaired.front() + chain.prior("0") + chain.prior("3"),
+                  linked.isEmpty() ? "1222" : "3222");
         EXPECT_EQ(chain.walk(), all);
-        EXPECT_EQ(chain.prior("0") + chain.prior("3"), "222");
         EXPECT_TRUE(chain.repairOnLoad().isEmpty());
         // "Up" on the first task moves it behind the last, and no task drops out of the walk.
         EXPECT_TRUE(chain.moveUp("1"));
@@ -88,6 +86,32 @@ TEST(TaskChain, TheWalkTakesExactly22StepsThroughLoopsAndDeadEnds) {
     EXPECT_TRUE(chain.checkUnlinked("9")); // an unlinked node stores its zeros
     EXPECT_EQ(env.get("annDoData", "9Prior") + env.get("annDoData", "9Next"), "00");
     EXPECT_FALSE(chain.checkUnlinked("1"));
+}
+
+// A task's clock runs on the shared running-job stack; a task being timed cannot leave the list;
+// what it was charged shows in hours.
+TEST(TaskSlot, ATaskIsTimedOnTheSharedStackAndCannotLeaveTheListWhileTimed) {
+    TestEnv env;
+    env.makeDiary("ann");
+    RunningJobs jobs(env.store(), env.clock());
+    TaskChain chain(env.store(), "ann");
+    chain.setTask("5", "Call supplier");
+    const auto press = [&] {
+        return todo::pressClock(jobs, "ann", chain, "5", "ann", "Call supplier");
+    };
+    const auto drop = [&] {
+        QString error;
+        return todo::remove(env.store(), chain, "5", todo::Outcome::Drop, "ann", "Call supplier",
+                            &error);
+    };
+    EXPECT_EQ(press().result, PostResult::Posted);
+    EXPECT_EQ(jobs.chain("ann"), ":annDoData5");
+    EXPECT_FALSE(drop());
+    env.clock().advanceSeconds(600);
+    EXPECT_EQ(press().runMinutes, 10);
+    EXPECT_EQ(todo::charged(10), " = 0.16 Hours");
+    EXPECT_EQ(drop(), "<DropTask> (ann) Call supplier");
+    EXPECT_EQ(chain.task("5"), "");
 }
 
 } // namespace

@@ -12,6 +12,8 @@ TEST(ToDoPages, EnterAndThePageButtonsFollowTheRowsOutOfSight) {
     EXPECT_EQ(pageAfterEnter(Page::Top, 5), Page::Top);
     EXPECT_EQ(pageAfterEnter(Page::Mid, 11), Page::Bot);
     EXPECT_EQ(pageDown(Page::Mid), Page::Bot);
+    EXPECT_EQ(pageUp(Page::Mid), Page::Top);
+    EXPECT_EQ(pageFromName("Bot"), Page::Bot);
     EXPECT_EQ(pageFromName("garbage"), Page::Top);
     EXPECT_EQ(pageAfterEnter(Page::Top, 7), Page::Mid);
     EXPECT_EQ(pageAfterEnter(Page::Bot, 17), Page::Ped);
@@ -42,25 +44,6 @@ TEST(ToDoBook, OlderTitlesMoveToTheHeadNode) {
     EXPECT_EQ(titles[2], "Jones");
     EXPECT_EQ(env.get("annJob3DoData", "0Task"), "Jones");
     EXPECT_EQ(env.get("annDoData", "JobList3", "x"), "");
-}
-
-TEST(ToDoBook, TheListOnShowDefaultsToTheUsersOwn) {
-    TestEnv env;
-    EXPECT_EQ(listOnShow(env.store(), "ann"), "ann");
-    setListOnShow(env.store(), "ann", jobListPrefix("ann", 4));
-    EXPECT_EQ(listOnShow(env.store(), "ann"), "annJob4");
-    EXPECT_EQ(listIndex("ann", "ann"), 0);
-    EXPECT_EQ(listIndex("ann", "bobJob1"), -1);
-    EXPECT_EQ(listIndex("Ann", "annJob1"), 1); // one user, however the name is typed
-}
-
-TEST(ToDoBook, CopyListNumbersRowsAndEndsLinesWithThePlatformEnding) {
-    std::array<QString, 22> texts{}, charged{};
-    texts[0] = "Call supplier";
-    texts[2] = "Order paper";
-    charged[2] = " = 1.5 Hours";
-    EXPECT_EQ(copyListText("722", texts, charged, "\n"),
-              "To Do List 722\n1) Call supplier\n3) Order paper = 1.5 Hours\n");
 }
 
 } // namespace
