@@ -13,8 +13,10 @@ struct Outcome {
 };
 
 // Runs the program and gives its exit code and what it wrote.
-Outcome vidorev(const QStringList &args) {
+Outcome vidorev(const QStringList &args,
+                const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(env);
     p.start(VIDOREV_APP_PATH, args);
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
@@ -42,6 +44,17 @@ TEST_F(CommandLine, TheStoreIsNamedWhenItCannotBeUsedAndReadingMakesNone) {
     EXPECT_FALSE(QFile::exists(none));
     const QString diary = dir.filePath("ann-diary.log"); // writing makes the store
     EXPECT_EQ(vidorev({"--store", none, "diary", "new", "--user", "ann", diary}).code, 0);
+}
+
+TEST_F(CommandLine, HelpExitsZeroEverywhereAndNoDisplayIsSaidPlainly) {
+    for (const QStringList &args : {QStringList{"--help"}, {"settings", "--help"}, {"diary", "-h"}})
+        EXPECT_EQ(vidorev(args).code, 0) << args.join(' ').toStdString();
+    QProcessEnvironment headless = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        headless.remove(name);
+    const Outcome r = vidorev({"--store", store()}, headless);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("no display") && r.err.contains("--help")) << r.err.toStdString();
 }
 
 TEST_F(CommandLine, ScreenshotAppliesTheStartLineQuietly) {
