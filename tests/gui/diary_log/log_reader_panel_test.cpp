@@ -146,5 +146,4 @@ TEST_F(LogReaderPanelTest, LastThreeReadsOffTheWindowThread) {
     EXPECT_TRUE(text("Text3").isEmpty());
 }
 
-
 } // namespace
