@@ -116,24 +116,46 @@ bool makeFolder(const QString &folder, QString *error) {
     return false;
 }
 
-// --- ReplaceFile ----------------------------------------------------------------------------
+// --- OutputFile -----------------------------------------------------------------------------
 
-ReplaceFile::~ReplaceFile() {
+bool OutputFile::begin(const QString &path, const QStringList &sources) {
     cancel();
+    m_path = path;
+    m_error = outputRefusal(path, sources);
+    return m_error.isEmpty();
 }
 
-bool ReplaceFile::fail(const QString &what, int error) {
+bool OutputFile::fail(const QString &what, int error) {
     if (m_error.isEmpty())
         m_error = QStringLiteral("%1 %2: %3").arg(what, m_path, systemReason(error));
     cancel();
     return false;
 }
 
+bool OutputFile::write(QByteArrayView bytes) {
+    if (m_fd < 0)
+        return false;
+    if (const int error = writeAll(m_fd, bytes); error != 0)
+        return fail(QStringLiteral("writing"), error);
+    return true;
+}
+
+bool OutputFile::syncAndClose() {
+    if (m_fd < 0)
+        return false;
+    if (::fsync(m_fd) != 0)
+        return fail(QStringLiteral("writing"));
+    const int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0)
+        return fail(QStringLiteral("writing"));
+    return true;
+}
+
+// --- ReplaceFile ----------------------------------------------------------------------------
+
 bool ReplaceFile::open(const QString &path, mode_t mode, const QStringList &sources) {
-    cancel();
-    m_path = path;
-    m_error = outputRefusal(path, sources);
-    if (!m_error.isEmpty())
+    if (!begin(path, sources))
         return false;
     struct stat old {};
     if (::stat(native(path).constData(), &old) == 0)
@@ -157,23 +179,9 @@ bool ReplaceFile::open(const QString &path, mode_t mode, const QStringList &sour
     return true;
 }
 
-bool ReplaceFile::write(QByteArrayView bytes) {
-    if (m_fd < 0)
-        return false;
-    if (const int error = writeAll(m_fd, bytes); error != 0)
-        return fail(QStringLiteral("writing"), error);
-    return true;
-}
-
 bool ReplaceFile::commit() {
-    if (m_fd < 0)
+    if (!syncAndClose())
         return false;
-    if (::fsync(m_fd) != 0)
-        return fail(QStringLiteral("writing"));
-    const int fd = m_fd;
-    m_fd = -1;
-    if (::close(fd) != 0)
-        return fail(QStringLiteral("writing"));
     // rename() replaces a link put at the name meanwhile; it never writes through one.
     if (::rename(native(m_temp).constData(), native(m_path).constData()) != 0)
         return fail(QStringLiteral("cannot replace"));
@@ -193,75 +201,37 @@ void ReplaceFile::cancel() {
 
 // --- AppendFile -----------------------------------------------------------------------------
 
-AppendFile::~AppendFile() {
-    cancel();
-}
-
-bool AppendFile::fail(const QString &what, int error) {
-    if (m_error.isEmpty())
-        m_error = QStringLiteral("%1 %2: %3").arg(what, m_path, systemReason(error));
-    rollBack();
-    return false;
-}
-
 bool AppendFile::open(const QString &path, mode_t mode, const QStringList &sources) {
-    cancel();
-    m_path = path;
-    m_error = outputRefusal(path, sources);
-    if (!m_error.isEmpty())
+    if (!begin(path, sources))
         return false;
     m_created = !QFileInfo::exists(path);
     m_fd = ::open(native(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
                   mode);
     struct stat st {};
-    if (m_fd < 0 || ::fstat(m_fd, &st) != 0) {
-        const int error = errno;
+    int error = 0;
+    if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
+        error = errno;
+    else if (!S_ISREG(st.st_mode))
+        error = EINVAL;
+    if (error != 0) {
+        // Nothing was written: the file is closed as it is, never truncated.
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
         m_created = false;
         return fail(QStringLiteral("cannot open"), error);
-    }
-    if (!S_ISREG(st.st_mode)) {
-        m_created = false;
-        return fail(QStringLiteral("cannot add to"), EINVAL);
     }
     m_start = st.st_size;
     return true;
 }
 
-bool AppendFile::write(QByteArrayView bytes) {
-    if (m_fd < 0)
-        return false;
-    if (const int error = writeAll(m_fd, bytes); error != 0)
-        return fail(QStringLiteral("writing"), error);
-    return true;
-}
-
-bool AppendFile::commit() {
-    if (m_fd < 0)
-        return false;
-    if (::fsync(m_fd) != 0)
-        return fail(QStringLiteral("writing"));
-    const int fd = m_fd;
-    m_fd = -1;
-    m_created = false;
-    if (::close(fd) != 0) {
-        m_error = QStringLiteral("writing %1: %2").arg(m_path, systemReason());
-        return false;
-    }
-    return true;
-}
-
 void AppendFile::cancel() {
-    rollBack();
-}
-
-void AppendFile::rollBack() {
     if (m_fd < 0)
         return;
-    if (m_created) {
+    if (m_created)
         ::unlink(native(m_path).constData());
-    } else if (::ftruncate(m_fd, m_start) == 0) {
+    else if (::ftruncate(m_fd, m_start) == 0)
         ::fsync(m_fd);
-    }
     ::close(m_fd);
     m_fd = -1;
     m_created = false;

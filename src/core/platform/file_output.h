@@ -29,64 +29,67 @@ mode_t outputMode(const QStringList &sources);
 // Makes folder and any missing folders above it, each readable by its owner only (0700).
 bool makeFolder(const QString &folder, QString *error);
 
-// A file written whole: its bytes go to a temporary file beside it (a short name, whatever the
-// target's length), which is synced and then renamed over the target. Until commit() succeeds
-// the target is untouched; without commit() the temporary file is removed.
-class ReplaceFile {
+// What both kinds of output file share: the checks before the first byte, unbuffered writes that
+// see a full disk at once, and a failure that takes back everything written and keeps the
+// system's reason.
+class OutputFile {
 public:
-    ReplaceFile() = default;
-    ~ReplaceFile();
-    ReplaceFile(const ReplaceFile &) = delete;
-    ReplaceFile &operator=(const ReplaceFile &) = delete;
+    OutputFile() = default;
+    virtual ~OutputFile() = default;
+    OutputFile(const OutputFile &) = delete;
+    OutputFile &operator=(const OutputFile &) = delete;
 
-    // Checks outputRefusal(path, sources). The new file gets mode, narrowed to the old file's
-    // bits when there is one (and by the umask).
-    bool open(const QString &path, mode_t mode, const QStringList &sources = {});
     bool isOpen() const { return m_fd >= 0; }
-    // Every byte or false with error(); unbuffered, so a full disk is seen here.
+    // Every byte or false with error().
     bool write(QByteArrayView bytes);
-    bool commit();
-    void cancel();
+    // Takes back what was written.
+    virtual void cancel() = 0;
 
     QString path() const { return m_path; }
     QString error() const { return m_error; }
 
-private:
+protected:
+    // Sets the path and refuses it as outputRefusal() does.
+    bool begin(const QString &path, const QStringList &sources);
     bool fail(const QString &what, int error = errno);
+    // Syncs and closes; a failure is fail()'s.
+    bool syncAndClose();
 
     QString m_path;
-    QString m_temp;
     QString m_error;
     int m_fd = -1;
+};
+
+// A file written whole: its bytes go to a temporary file beside it (a short name, whatever the
+// target's length), which is synced and then renamed over the target. Until commit() succeeds
+// the target is untouched; without commit() the temporary file is removed.
+class ReplaceFile final : public OutputFile {
+public:
+    ~ReplaceFile() override { cancel(); }
+
+    // Checks outputRefusal(path, sources). The new file gets mode, narrowed to the old file's
+    // bits when there is one (and by the umask).
+    bool open(const QString &path, mode_t mode, const QStringList &sources = {});
+    bool commit();
+    void cancel() override;
+
+private:
+    QString m_temp;
 };
 
 // Bytes added to the end of a file whole or not at all: created (with mode) when missing, never
 // through a link; a failed write, sync or cancel() takes the file back to its length before
 // open(), so a torn piece never stays. Meant for one writer at a time (a work order).
-class AppendFile {
+class AppendFile final : public OutputFile {
 public:
-    AppendFile() = default;
-    ~AppendFile();
-    AppendFile(const AppendFile &) = delete;
-    AppendFile &operator=(const AppendFile &) = delete;
+    ~AppendFile() override { cancel(); }
 
     bool open(const QString &path, mode_t mode, const QStringList &sources = {});
-    bool isOpen() const { return m_fd >= 0; }
-    bool write(QByteArrayView bytes);
     // Syncs and closes; on failure the file is taken back as on cancel().
-    bool commit();
-    void cancel();
-
-    QString path() const { return m_path; }
-    QString error() const { return m_error; }
+    bool commit() { return syncAndClose(); }
+    void cancel() override;
 
 private:
-    bool fail(const QString &what, int error = errno);
-    void rollBack();
-
-    QString m_path;
-    QString m_error;
-    int m_fd = -1;
     off_t m_start = 0;
     bool m_created = false;
 };
