@@ -1,6 +1,4 @@
 # `cpack -G DEB` in a build folder makes a Debian package of what `cmake --install` installs.
-set(VIDOREV_PACKAGE_MAINTAINER "Vidorev maintainers <maintainers@vidorev.invalid>"
-    CACHE STRING "Maintainer named in the Debian package")
 
 set(CPACK_PACKAGE_NAME vidorev)
 set(CPACK_PACKAGE_VENDOR "Vidorev developers")
@@ -19,6 +17,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VIDOREV_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VIDOREV_HOMEPAGE}")
 # Depends is worked out by dpkg-shlibdeps from the libraries the program links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 

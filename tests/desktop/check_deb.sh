@@ -25,7 +25,11 @@ done
 
 contents=$(dpkg-deb -c "$deb")
 for f in ./usr/bin/vidorev ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
-    ./usr/share/icons/hicolor/48x48/apps/$id.png; do
+    ./usr/share/icons/hicolor/48x48/apps/$id.png ./usr/share/doc/vidorev/copyright; do
     grep -q " $f\$" <<<"$contents" || { echo "FAIL: $f is not in the package"; exit 1; }
 done
+# The licence travels with the package, in the form Debian's tools read.
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/vidorev/copyright | grep -q '^License: Expat$' ||
+    { echo "FAIL: the copyright file does not name the licence"; exit 1; }
+[ -n "$(field Homepage)" ] || { echo "FAIL: no Homepage"; exit 1; }
 echo "built $(basename "$deb")"

@@ -23,6 +23,7 @@ grep -qx "Exec=vidorev" "$entry" && [ -x "$prefix/bin/vidorev" ] || { echo "FAIL
 grep -qx "Icon=$id" "$entry" || { echo "FAIL: Icon is not $id"; exit 1; }
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     { echo "FAIL: the metadata does not launch $id.desktop"; exit 1; }
+grep -q "<project_license>MIT</project_license>" "$metainfo" || { echo "FAIL: no project licence"; exit 1; }
 grep -q "<release version=\"$version\"" "$metainfo" || { echo "FAIL: no release $version"; exit 1; }
 
 [ -s "$prefix/share/icons/hicolor/scalable/apps/$id.svg" ] || { echo "FAIL: no scalable icon"; exit 1; }
