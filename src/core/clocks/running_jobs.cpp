@@ -8,6 +8,8 @@
 #include "platform/settings_store.h"
 #include "platform/text_forms.h"
 
+#include <algorithm>
+
 namespace vidorev {
 
 namespace {
@@ -112,7 +114,8 @@ Posting RunningJobs::start(const QString &user, const QString &section, const QS
     return commit(batch, user, std::move(posting), writes);
 }
 
-Posting RunningJobs::stop(const QString &user, const QString &section) {
+Posting RunningJobs::stopAt(const QString &user, const QString &section, const QDateTime &end,
+                            const QString &remark, const std::vector<Write> &also) {
     SettingsStore::Batch batch(m_store);
     const ClockSection self = load(section);
     if (self.status != ClockStatus::Run)
@@ -134,15 +137,25 @@ Posting RunningJobs::stop(const QString &user, const QString &section) {
         // the running one alone rather than drop another job's entry.
         after = running_stack::without(before, section);
     }
-    const int m = running_stack::minutesBetween(self.startTime, now);
+    const int m = running_stack::minutesBetween(self.startTime, std::min(end, now));
     Posting posting;
     posting.totalMinutes = running_stack::addMinutes(self.soFar, m);
     posting.runMinutes = running_stack::addMinutes(self.byRun, m);
     posting.record = diary::stopRecord(self.job, self.taskName, posting.runMinutes,
-                                       posting.totalMinutes, now, m_locale);
+                                       posting.totalMinutes, now, m_locale) +
+                     remark;
     writes.push_back({user, keys::kStack, after});
     writes.push_back({section, keys::kStatus, kStop});
     writes.push_back({section, keys::kSoFar, QString::number(posting.totalMinutes)});
+    writes.insert(writes.end(), also.begin(), also.end());
+    return commit(batch, user, std::move(posting), writes);
+}
+
+Posting RunningJobs::post(const QString &user, const QString &record,
+                          const std::vector<Write> &writes) {
+    SettingsStore::Batch batch(m_store);
+    Posting posting;
+    posting.record = record;
     return commit(batch, user, std::move(posting), writes);
 }
 

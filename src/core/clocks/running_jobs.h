@@ -70,15 +70,26 @@ public:
     // Refused for a user or section that would break the stack (running_stack::fitsInChain).
     Posting start(const QString &user, const QString &section, const QString &jobCode,
                   const QString &taskName);
-    // Stops a running clock; its record carries the stored "Job" and "TaskName".
-    Posting stop(const QString &user, const QString &section);
-
-private:
+    // A store write that goes with an action.
     struct Write {
         QString section;
         QString key;
         QString value;
     };
+
+    // Stops a running clock; its record carries the stored "Job" and "TaskName".
+    Posting stop(const QString &user, const QString &section) {
+        return stopAt(user, section, now(), QString());
+    }
+    // Stops a running clock as if at end (a moment of its current run, not after now): its
+    // minutes run to end, its record is stamped now and ends with remark, and the clock beneath
+    // resumes now, as at a Stop. also joins the action's one store transaction.
+    Posting stopAt(const QString &user, const QString &section, const QDateTime &end,
+                   const QString &remark, const std::vector<Write> &also = {});
+    // Appends record and then makes writes in one store transaction, as a Start or Stop does.
+    Posting post(const QString &user, const QString &record, const std::vector<Write> &writes);
+
+private:
     Posting commit(SettingsStore::Batch &batch, const QString &user, Posting posting,
                    const std::vector<Write> &writes);
 

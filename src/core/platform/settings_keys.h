@@ -65,6 +65,14 @@ inline const QString kByRun = QStringLiteral("ByRun");
 inline const QString kStatus = QStringLiteral("Status");
 inline const QString kContainer = QStringLiteral("Container");
 
+// Away detection, under the user's own section: the minutes without the user after which an
+// absence is asked about (0: never), and the absence waiting for the user's answer.
+inline const QString kAwayMinutes = QStringLiteral("AwayMinutes");
+inline constexpr int kDefaultAwayMinutes = 10;
+inline const QString kAwayFrom = QStringLiteral("AwayFrom");
+inline const QString kAwayTo = QStringLiteral("AwayTo");
+inline const QString kAwayClock = QStringLiteral("AwayClock");
+
 // ToDo list sections.
 inline const QString kTask = QStringLiteral("Task");
 inline const QString kShift = QStringLiteral("Shift");

@@ -2,6 +2,7 @@
 
 #include "widgets/controls.h"
 
+#include "clocks/absence_book.h"
 #include "clocks/job_tracker.h"
 #include "clocks/task_clock.h"
 
@@ -10,6 +11,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace vidorev {
@@ -112,6 +115,20 @@ JobTrackerPanel::JobTrackerPanel(Services services, QWidget *parent)
                                                    "Job Name might be \"Check timing\" or "
                                                    "\"Install replacements.\""),
                                     m_frame2));
+    // How long the user may be away from a running clock before being asked about it.
+    auto *awayLabel = new QLabel(
+        QStringLiteral("Ask about an absence of at least (minutes, 0 = never)"), m_frame2);
+    m_awayMinutes = new QSpinBox(m_frame2);
+    m_awayMinutes->setObjectName(QStringLiteral("spnAwayMinutes"));
+    m_awayMinutes->setAccessibleName(awayLabel->text());
+    m_awayMinutes->setRange(0, 24 * 60);
+    m_awayMinutes->setKeyboardTracking(false); // saved when typed whole, not per digit
+    awayLabel->setBuddy(m_awayMinutes);
+    auto *awayRow = new QHBoxLayout;
+    awayRow->addWidget(awayLabel);
+    awayRow->addWidget(m_awayMinutes);
+    awayRow->addStretch();
+    helpLayout->addLayout(awayRow);
     m_helpOk =
         controls::button(QStringLiteral("Command3"), QStringLiteral("OK"), QString(), m_frame2);
     helpLayout->addWidget(m_helpOk, 0, Qt::AlignLeft);
@@ -132,6 +149,11 @@ JobTrackerPanel::JobTrackerPanel(Services services, QWidget *parent)
     connect(m_annotate, &QPushButton::clicked, this, &JobTrackerPanel::annotateRequest);
     connect(m_help, &QPushButton::clicked, this, [this] { showHelp(QString()); });
     connect(m_helpOk, &QPushButton::clicked, this, &JobTrackerPanel::hideHelp);
+    connect(m_awayMinutes, &QSpinBox::valueChanged, this, [this](int minutes) {
+        if (job_tracker::acceptsUser(m_user) &&
+            !AbsenceBook(m_services.store, m_jobs).setThresholdMinutes(m_user, minutes))
+            showHelp(SettingsStore::notSavedMessage(m_services.store.lastError()));
+    });
 }
 
 void JobTrackerPanel::setUser(const QString &user) {
@@ -146,6 +168,10 @@ void JobTrackerPanel::setUser(const QString &user) {
         return;
     }
     m_userLabel->setText(user);
+    {
+        const QSignalBlocker loading(m_awayMinutes);
+        m_awayMinutes->setValue(AbsenceBook(m_services.store, m_jobs).thresholdMinutes(user));
+    }
     for (int n = 1; n <= job_tracker::kClockCount; ++n) {
         clock(n)->setUser(user);
         clock(n)->setWhich(job_tracker::clockId(n));

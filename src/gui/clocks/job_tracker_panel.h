@@ -10,6 +10,7 @@
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 
 namespace vidorev {
 
@@ -54,8 +55,9 @@ private:
     QPushButton *m_annotate = nullptr; // Command4
     QPushButton *m_help = nullptr;     // Command2
     QGroupBox *m_frame2 = nullptr;
-    QPushButton *m_helpOk = nullptr; // Command3
-    QLabel *m_problem = nullptr;     // why the last Start or Stop was not recorded
+    QPushButton *m_helpOk = nullptr;   // Command3
+    QLabel *m_problem = nullptr;       // why the last Start or Stop was not recorded
+    QSpinBox *m_awayMinutes = nullptr; // spnAwayMinutes: the user's away threshold
 };
 
 } // namespace vidorev

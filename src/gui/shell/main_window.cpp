@@ -3,6 +3,8 @@
 #include "alarms/alarm_bank_panel.h"
 #include "alarms/all_alarms.h"
 #include "alarms/holiday_strip.h"
+#include "clocks/away_frame.h"
+#include "clocks/away_watcher.h"
 #include "clocks/running_stack.h"
 #include "diary/diary_file.h"
 #include "diary/diary_writer.h"
@@ -41,6 +43,8 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     setObjectName(QStringLiteral("MainWindow"));
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buildHotRow());
+    m_away = new AwayFrame(m_services, new AwayWatcher);
+    layout->addWidget(m_away);
     buildMenuPage();
     // The menu and the holiday strip, then each page as it is first built.
     auto *panelArea = new QWidget;
@@ -51,6 +55,10 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     panelLayout->addStretch();
     layout->addWidget(panelArea, 1);
     m_pages = std::make_unique<PageRoutes>(*this, m_services, m_writer, panelLayout);
+    connect(m_away, &AwayFrame::timingChanged, this, [this] {
+        refreshStatusFlag();
+        m_pages->reloadClocks();
+    });
     wire();
     start();
 }
@@ -282,6 +290,7 @@ void MainWindow::refreshNewDiary() {
 }
 
 void MainWindow::userChanged() {
+    m_away->setUser(user());
     refreshAdmin();
     m_mode = kModeMenu;
     refresh();

@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace vidorev {
 
+class AwayFrame;
 class DiaryWriter;
 class HolidayStrip;
 
@@ -101,6 +102,7 @@ private:
     QLabel *m_alert = nullptr;
     QGroupBox *m_frame2 = nullptr;
     HolidayStrip *m_holidayStrip = nullptr;
+    AwayFrame *m_away = nullptr;         // the question about an absence, over every page
     std::unique_ptr<PageRoutes> m_pages; // after the controls it connects
 };
 

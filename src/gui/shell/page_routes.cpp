@@ -62,6 +62,13 @@ void PageRoutes::clockTick(const QDateTime &now) {
         m_timeZones->setTime(now);
 }
 
+void PageRoutes::reloadClocks() {
+    if (m_jobTracker != nullptr && m_jobTracker->isVisible())
+        m_jobTracker->setUser(m_window.user());
+    if (m_todoPanel != nullptr && m_todoPanel->isVisible())
+        m_todoPanel->setUser(m_window.user());
+}
+
 // --- the buttons ---------------------------------------------------------------------------
 
 void PageRoutes::connectButtons() {

@@ -50,6 +50,8 @@ public:
     void clockTick(const QDateTime &now);
     // Goes to the clock at the top of the user's running-job stack, if any.
     void goToRunningJob();
+    // A clock changed outside the pages: the clocks on show read the store again.
+    void reloadClocks();
 
     AlarmBankPanel &alarmBank() { return *m_alarmBank; }
 
