@@ -17,6 +17,7 @@ namespace vidorev {
 
 class DiaryWriter;
 class HolidayStrip;
+class TrayIcon;
 
 // The one top-level window: hot buttons, tool buttons, the user box and the pages they open.
 // It keeps the mode and the button row by the shell's rules; which page a button opens, and the
@@ -102,6 +103,7 @@ private:
     QGroupBox *m_frame2 = nullptr;
     HolidayStrip *m_holidayStrip = nullptr;
     std::unique_ptr<PageRoutes> m_pages; // after the controls it connects
+    TrayIcon *m_tray = nullptr;
 };
 
 } // namespace vidorev

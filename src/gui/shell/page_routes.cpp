@@ -308,13 +308,18 @@ ScratchPad &PageRoutes::scratchPad() {
     return *m_scratch;
 }
 
-void PageRoutes::memoPosted() {
-    MainWindow &w = m_window;
+void PageRoutes::reloadClockPages() {
     // Both clocks' pages read the stack again; one not built yet reads it when first shown.
     if (m_jobTracker != nullptr)
-        m_jobTracker->setUser(w.user());
+        m_jobTracker->setUser(m_window.user());
     if (m_todoPanel != nullptr)
-        m_todoPanel->setUser(w.user());
+        m_todoPanel->setUser(m_window.user());
+    m_window.refreshStatusFlag();
+}
+
+void PageRoutes::memoPosted() {
+    MainWindow &w = m_window;
+    reloadClockPages();
     m_eventAdd->hide();
     if (w.m_savedMode == kModeJobTrack)
         w.showTool(&jobTracker(), kModeJobTrack);

@@ -50,6 +50,8 @@ public:
     void clockTick(const QDateTime &now);
     // Goes to the clock at the top of the user's running-job stack, if any.
     void goToRunningJob();
+    // The clocks' pages built so far, and the status flag, read the user's clocks again.
+    void reloadClockPages();
 
     AlarmBankPanel &alarmBank() { return *m_alarmBank; }
 
