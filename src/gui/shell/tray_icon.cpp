@@ -32,7 +32,7 @@ QPixmap basePixmap(int size) {
     return pixmap;
 }
 
-// The icon, and the same with a green dot at its lower right while a clock runs.
+// The icon, and the same with a green dot at its upper right while a clock runs.
 QIcon trayIcon(bool running) {
     QIcon icon;
     for (int size : {16, 22, 24, 32, 48, 64}) {
@@ -40,10 +40,11 @@ QIcon trayIcon(bool running) {
         if (running) {
             QPainter painter(&pixmap);
             painter.setRenderHint(QPainter::Antialiasing);
-            const qreal dot = size * 0.5;
+            // Top right: the icon's own clock face sits at the lower right.
+            const qreal dot = size * 0.44;
             painter.setPen(QPen(Qt::white, qMax(1.0, size / 16.0)));
             painter.setBrush(QColor(0x1e, 0xa0, 0x3c));
-            painter.drawEllipse(QRectF(size - dot - 0.5, size - dot - 0.5, dot, dot));
+            painter.drawEllipse(QRectF(size - dot - 0.5, 0.5, dot, dot));
         }
         icon.addPixmap(pixmap);
     }
