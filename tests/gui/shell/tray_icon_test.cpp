@@ -18,15 +18,14 @@ QAction *menuAction(Desk &desk, const QString &text) {
     return nullptr;
 }
 
-// What a user sees of the clocks: each row's buttons and hours, and the window's flag.
+// What a user sees of the clocks: the window's flag, each row's buttons and hours.
 QStringList seen(const Desk &desk) {
     QStringList rows{desk.find<QPushButton>("cmdStatusFlag")->text()};
     for (int n = 1; n <= 2; ++n) {
-        TaskClock *clock = desk.find<JobTrackerPanel>("DedUzedova1")->clock(n);
-        rows << QString("%1 %2 %3")
-                    .arg(clock->findChild<QPushButton *>("Command1")->isEnabled())
-                    .arg(clock->findChild<QPushButton *>("Command2")->isEnabled())
-                    .arg(clock->findChild<MoneyBox *>("Text2")->box()->text());
+        TaskClock *c = desk.find<JobTrackerPanel>("DedUzedova1")->clock(n);
+        for (const char *name : {"Command1", "Command2"})
+            rows << QString::number(c->findChild<QPushButton *>(name)->isEnabled());
+        rows << c->findChild<MoneyBox *>("Text2")->box()->text();
     }
     return rows;
 }
@@ -54,12 +53,9 @@ TEST(TrayIconTest, MenuStartsAndStopsClocksExactlyAsTheButtonsDo) {
         {1, "Command2", "Stop 722 Fix printer (20 min)", "", "no clock running"},
     };
     for (const auto &step : steps) {
-        buttons.env.clock().advanceSeconds(600);
-        tray.env.clock().advanceSeconds(600);
-        buttons.find<JobTrackerPanel>("DedUzedova1")
-            ->clock(step.clock)
-            ->findChild<QPushButton *>(step.button)
-            ->click();
+        for (Desk *d : {&buttons, &tray})
+            d->env.clock().advanceSeconds(600);
+        buttons.click(step.button, buttons.find<JobTrackerPanel>("DedUzedova1")->clock(step.clock));
         if (*step.paused) {
             EXPECT_FALSE(menuAction(tray, step.paused)->isEnabled());
         }
