@@ -72,9 +72,11 @@ std::vector<Entry> entries(const RunningJobs &jobs, const QString &user) {
         }
     }
     // A to-do task has no Start here: its clock starts from its row. One that runs can stop.
-    for (const QString &section : running_stack::entries(jobs.chain(user)))
-        if (jobClockOf(user, section) == 0)
-            list.push_back(entryFor(jobs.load(section), 0, now));
+    for (const QString &section : running_stack::entries(jobs.chain(user))) {
+        const ClockSection s = jobs.load(section);
+        if (jobClockOf(user, section) == 0 && s.status != ClockStatus::Stop)
+            list.push_back(entryFor(s, 0, now));
+    }
     return list;
 }
 

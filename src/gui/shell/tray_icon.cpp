@@ -59,8 +59,9 @@ TrayIcon::TrayIcon(Services services, QWidget &window)
     , m_window(window)
     , m_jobs(services.store, services.clock) {
     setObjectName(QStringLiteral("trayIcon"));
-    // Looking for a tray may ask the desktop over D-Bus: not before the window's first frame.
-    QTimer::singleShot(0, this, &TrayIcon::install);
+    // Looking for a tray may ask the desktop over D-Bus and draws the icons: a moment after the
+    // window's first frame, not before it.
+    QTimer::singleShot(500, this, &TrayIcon::install);
 }
 
 TrayIcon::~TrayIcon() {
