@@ -11,6 +11,7 @@
 #include "platform/settings_keys.h"
 #include "platform/text_forms.h"
 #include "platform/version.h"
+#include "shell/tray_icon.h"
 #include "shell/window_rules.h"
 #include "widgets/controls.h"
 
@@ -55,10 +56,9 @@ MainWindow::MainWindow(Services services, DiaryWriter &writer, QString commandLi
     panelLayout->addStretch();
     layout->addWidget(panelArea, 1);
     m_pages = std::make_unique<PageRoutes>(*this, m_services, m_writer, panelLayout);
-    connect(m_away, &AwayFrame::timingChanged, this, [this] {
-        refreshStatusFlag();
-        m_pages->reloadClocks();
-    });
+    connect(m_away, &AwayFrame::timingChanged, m_pages.get(), &PageRoutes::reloadClockPages);
+    m_tray = new TrayIcon(m_services, *this);
+    connect(m_tray, &TrayIcon::clocksChanged, m_pages.get(), &PageRoutes::reloadClockPages);
     wire();
     start();
 }
@@ -278,6 +278,7 @@ void MainWindow::refreshStatusFlag() {
     const StatusFlag flag = statusFlag(user(), chain, job);
     m_statusFlag->setText(flag.caption);
     m_statusFlag->setToolTip(flag.toolTip);
+    m_tray->setUser(user());
 }
 
 void MainWindow::refreshAdmin() {

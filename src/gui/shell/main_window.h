@@ -18,6 +18,7 @@ namespace vidorev {
 class AwayFrame;
 class DiaryWriter;
 class HolidayStrip;
+class TrayIcon;
 
 // The one top-level window: hot buttons, tool buttons, the user box and the pages they open.
 // It keeps the mode and the button row by the shell's rules; which page a button opens, and the
@@ -104,6 +105,7 @@ private:
     HolidayStrip *m_holidayStrip = nullptr;
     AwayFrame *m_away = nullptr;         // the question about an absence, over every page
     std::unique_ptr<PageRoutes> m_pages; // after the controls it connects
+    TrayIcon *m_tray = nullptr;
 };
 
 } // namespace vidorev

@@ -62,13 +62,6 @@ void PageRoutes::clockTick(const QDateTime &now) {
         m_timeZones->setTime(now);
 }
 
-void PageRoutes::reloadClocks() {
-    if (m_jobTracker != nullptr && m_jobTracker->isVisible())
-        m_jobTracker->setUser(m_window.user());
-    if (m_todoPanel != nullptr && m_todoPanel->isVisible())
-        m_todoPanel->setUser(m_window.user());
-}
-
 // --- the buttons ---------------------------------------------------------------------------
 
 void PageRoutes::connectButtons() {
@@ -315,13 +308,18 @@ ScratchPad &PageRoutes::scratchPad() {
     return *m_scratch;
 }
 
-void PageRoutes::memoPosted() {
-    MainWindow &w = m_window;
+void PageRoutes::reloadClockPages() {
     // Both clocks' pages read the stack again; one not built yet reads it when first shown.
     if (m_jobTracker != nullptr)
-        m_jobTracker->setUser(w.user());
+        m_jobTracker->setUser(m_window.user());
     if (m_todoPanel != nullptr)
-        m_todoPanel->setUser(w.user());
+        m_todoPanel->setUser(m_window.user());
+    m_window.refreshStatusFlag();
+}
+
+void PageRoutes::memoPosted() {
+    MainWindow &w = m_window;
+    reloadClockPages();
     m_eventAdd->hide();
     if (w.m_savedMode == kModeJobTrack)
         w.showTool(&jobTracker(), kModeJobTrack);

@@ -50,8 +50,9 @@ public:
     void clockTick(const QDateTime &now);
     // Goes to the clock at the top of the user's running-job stack, if any.
     void goToRunningJob();
-    // A clock changed outside the pages: the clocks on show read the store again.
-    void reloadClocks();
+    // A clock changed outside its page (the tray, the away bar, a memo): the clocks' pages built so
+    // far, and the status flag, read the user's clocks again.
+    void reloadClockPages();
 
     AlarmBankPanel &alarmBank() { return *m_alarmBank; }
 

@@ -2,6 +2,7 @@
 
 #include "clocks/job_clock.h"
 #include "clocks/job_tracker.h"
+#include "clocks/tray_clocks.h"
 #include "platform/text_forms.h"
 #include "test_env.h"
 #include "todo/task_slot.h"
@@ -47,6 +48,11 @@ TEST_F(RunningJobsTest, StartHaltsTheRunningClockAndStopResumesIt) {
     // A to-do task clock interrupts on the same stack; clock 1, already halted, banks nothing.
     step(9, 30, kTask, "Shop", true);
     EXPECT_EQ(jobs.chain("ann"), ":annTC1:annTC2:annDoData5");
+    QStringList tray; // the tray's entries: the halted clocks wait, the running task can stop
+    for (const tray_clocks::Entry &e : tray_clocks::entries(jobs, "ann"))
+        tray << e.label;
+    EXPECT_EQ(tray.join(" | "), "722 Check timing (paused, 35 min) | 722 Check timing (paused, 5 "
+                                "min) | Stop Shop Check timing (0 min)");
     step(9, 34, kTask, "Shop", false);
     step(9, 40, kTC2, "", false);
     // Clock 1 counts again from the moment clock 2 stopped; the interruptions are not charged.
