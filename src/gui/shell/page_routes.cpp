@@ -229,6 +229,7 @@ HoursChart &PageRoutes::hoursChart() {
     if (m_hoursChart != nullptr)
         return *m_hoursChart;
     m_hoursChart = add(new HoursChart, "HoursChart1");
+    m_area->setStretchFactor(m_hoursChart, 1); // the chart grows with the window
     connect(m_hoursChart, &HoursChart::menuRequest, this,
             [this] { m_window.showTool(&readLog(), kModePanel); });
     return *m_hoursChart;

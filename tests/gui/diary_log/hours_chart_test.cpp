@@ -1,17 +1,22 @@
 #include "diary_log/hours_chart.h"
 
+#include "diary_log/chart_cli.h"
+#include "diary_log/diary_cli.h"
 #include "diary_log/job_totals.h"
 #include "diary_log/line_reader.h"
+#include "gui/desk.h"
 #include "local_zone.h"
-#include "test_env.h"
 
 #include <QBarSet>
 #include <QChart>
+#include <QChartView>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QStackedBarSeries>
+#include <QTableWidget>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -83,12 +88,69 @@ TEST(HoursChart, DrawsEachJobsHoursOnTheDaysTheyFellOn) {
         EXPECT_EQ(charted, job.minutes) << job.code.constData();
     }
 
+    // Its axis is the hours rule's; a dark palette turns the chart dark, readable on it.
+    const auto *y = qobject_cast<QValueAxis *>(chart.chart()->axes(Qt::Vertical).value(0));
+    const diary::HoursAxis axis = diary::hoursAxis(8 * 60);
+    EXPECT_EQ(std::tuple(y->max(), y->tickCount()), std::tuple(axis.top(), axis.steps + 1));
+    QPalette dark = chart.palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    chart.setPalette(dark);
+    EXPECT_EQ(chart.chart()->theme(), QChart::ChartThemeDark);
+    EXPECT_GT(chart.chart()->titleBrush().color().lightness(),
+              chart.chart()->backgroundBrush().color().lightness() + 100);
+
     // The same week from the command line's picture.
     QString error;
     const QString png = env.filePath(QStringLiteral("week.png"));
     ASSERT_TRUE(saveHoursChartPng(chart.week(), png, QString(), &error)) << error.toStdString();
     EXPECT_FALSE(QImage(png).isNull());
     EXPECT_FALSE(QFileInfo(png).permission(QFile::ReadOther)); // the Diary's hours stay private
+}
+
+// A job's week is its summed minutes cut to cents, as the totals print it (four runs of one
+// minute are 0.06 h, not 4 x 0.01 nor 0.07): the page, grown with the window, its table and the
+// command line all agree with `diary totals`.
+TEST(HoursChart, ItsHoursAreTheTotalsHoursAndItGrowsWithTheWindow) {
+    test::Desk desk;
+    const QString path = desk.makeUser(QStringLiteral("ann"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    for (int day = 26; day <= 29; ++day)
+        file.write(QStringLiteral("[950][Start]<A> @ 9:00:00 AM 10-%1-2026\r\n[950][Stop ]{1}<A> @ "
+                                  "9:01:00 AM after 1 minutes\r\n[722][Start]<B> @ 10:00:00 AM "
+                                  "10-%1-2026\r\n[722][Stop ]{10}<B> @ 10:10:00 AM after 10 "
+                                  "minutes\r\n")
+                       .arg(day)
+                       .toUtf8());
+    file.close();
+    desk.env.clock().set(QDateTime(QDate(2026, 10, 27), QTime(12, 0)));
+    MainWindow &window = desk.open(QStringLiteral("/Uann"));
+    window.resize(1300, 900);
+    desk.click(QStringLiteral("Command2"));
+    desk.click(QStringLiteral("cmdHoursChart"));
+    auto *page = desk.find<HoursChart>(QStringLiteral("HoursChart1"));
+    page->waitForWeek();
+    QCoreApplication::processEvents();
+    EXPECT_GT(desk.find(QStringLiteral("chartHours"))->height(), 700);
+
+    QString chartOut, totalsOut, err;
+    QTextStream c(&chartOut), t(&totalsOut), e(&err);
+    ASSERT_EQ(runChartCommand({"--file", path, "--png", desk.env.filePath("w.png")},
+                              desk.env.store(), c, e, QDate(2026, 10, 27)),
+              0);
+    ASSERT_EQ(runDiaryCommand({"totals", "--file", path, "--csv"}, desk.env.store(), t, e), 0);
+    const auto *table = desk.find<QTableWidget>(QStringLiteral("tblWeekTotals"));
+    QStringList fromTotals, fromChart, fromTable;
+    for (const QString &row : totalsOut.split('\n').mid(1, 2))
+        fromTotals << row.section(',', 0, 0) + ' ' + row.section(',', 2, 2);
+    for (const QString &row : chartOut.split('\n').mid(1, 2))
+        fromChart << row.section('\t', 0, 0) + ' ' + row.section('\t', 1).chopped(6);
+    for (int r = 0; r < 2; ++r)
+        fromTable << table->item(r, 0)->text() + ' ' + table->item(r, 1)->text();
+    EXPECT_EQ(fromChart, fromTotals);
+    EXPECT_EQ(fromTable, fromTotals);
+    EXPECT_EQ(fromTotals, (QStringList{"722 0.66", "950 0.06"}));
 }
 
 TEST(HoursChart, TheCommandLineDrawsTheWeekWithoutADisplay) {
