@@ -43,7 +43,4 @@ TEST(WeekHours, TheHoursAxisHasDistinctLabelsThatReachTheTallestBar) {
         EXPECT_EQ(QSet<QString>(shown.begin(), shown.end()).size(), shown.size()) << minutes;
         EXPECT_TRUE(axis.steps <= 5 && axis.top() * 60 >= double(minutes)) << minutes;
     }
-    WeekHours week;
-    week.jobs = {{"a", {60, 30}}, {"b", {0, 45}}};
-    EXPECT_EQ(week.busiestDay(), 75);
 }
