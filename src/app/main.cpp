@@ -236,8 +236,9 @@ int main(int argc, char **argv) {
     }
 
     vidorev::SystemClock clock;
-    vidorev::WaveSoundPlayer sound(
-        vidorev::WaveSoundPlayer::modulePathFrom(QCoreApplication::applicationDirPath()));
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    vidorev::WaveSoundPlayer sound(vidorev::WaveSoundPlayer::modulePathFrom(programFolder),
+                                   vidorev::WaveSoundPlayer::chimePathFrom(programFolder));
     QObject::connect(&sound, &vidorev::WaveSoundPlayer::lost, &sound, [](const QString &reason) {
         std::fprintf(stderr, "vidorev: no sound: %s\n", qPrintable(reason));
     });

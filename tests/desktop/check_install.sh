@@ -40,6 +40,8 @@ done
 # program itself does not load the audio libraries at start.
 [ -n "$(find "$prefix" -name 'libvidorev_wave.so' -path '*/vidorev/*')" ] ||
     { echo "FAIL: the wave-playback module is not installed"; exit 1; }
+[ -s "$prefix/share/vidorev/sounds/vidorev-chime.wav" ] ||
+    { echo "FAIL: the alarm chime is not installed"; exit 1; }
 if readelf -d "$prefix/bin/vidorev" | grep -q 'libQt6Multimedia'; then
     echo "FAIL: the program links Qt Multimedia itself"; exit 1
 fi

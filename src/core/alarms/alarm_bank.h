@@ -32,7 +32,7 @@ public:
     void tick(const QDateTime &now);
 
 signals:
-    void alarmPing(); // an alarm came due with no wave file configured
+    void alarmPing(); // an alarm came due with no wave file configured (it rang the chime)
     // Alarm n (1 .. 14) came due outside its batch tick, with or without sound.
     void alarmRang(int alarm);
     void alarmsReset(); // the reset ran and the alarms are reloaded

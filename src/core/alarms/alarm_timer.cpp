@@ -202,6 +202,8 @@ void AlarmTimer::ring(TickResult &result) {
     if (wave.size() < kMinWaveName)
         wave = store.get(keys::kAppDiary, keys::kSecAdmin, keys::kPing, QString());
     if (wave.size() < kMinWaveName) {
+        // A desk whose administrator set up no sounds still rings, with its own chime.
+        m_services.sound.play(SoundPlayer::kBuiltInChime);
         result.ring = Ring::Silent;
         return;
     }

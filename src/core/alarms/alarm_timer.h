@@ -18,7 +18,7 @@ public:
     enum class Ring {
         None,
         Quiet,  // was already due when loaded: switched off in its batch tick, nothing more
-        Silent, // came due and no wave file is configured
+        Silent, // came due with no wave file configured: the desk's own chime was started
         Sound,  // came due and its sound was started (or its sound is silence by choice)
     };
     struct TickResult {

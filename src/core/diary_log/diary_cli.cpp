@@ -146,11 +146,6 @@ void writeTable(QTextStream &out, Format format, const QStringList &header, cons
     rows(line);
 }
 
-// Hours as the log reader's hours box shows them: minutes / 60, cut down to whole cents.
-qint64 hourCents(qint64 minutes) {
-    return money::cutToCents(double(minutes) / 60.0);
-}
-
 // A job code as printed. A terminal is shown its control characters, never given them to act
 // on; a pipe or a file gets the code's own text.
 QString codeText(const QByteArray &code, const DiaryCall &call) {
@@ -183,7 +178,7 @@ public:
         const QLocale c = QLocale::c();
         if (minutes != m_minutes) {
             m_minutes = minutes;
-            const qint64 cents = hourCents(minutes);
+            const qint64 cents = diary::hourCents(minutes);
             minutesText = m_json ? jsonText(minutes) : QString::number(minutes);
             hoursText = m_json ? jsonText(double(cents) / 100.0) : money::centsText(cents, c);
         }
@@ -216,7 +211,7 @@ void writeJson(const DiaryCall &call, const diary::JobTotals &totals, bool perDa
     for (const diary::JobTotal &job : totals.jobs) {
         QJsonObject o;
         o.insert(QStringLiteral("minutes"), job.minutes);
-        o.insert(QStringLiteral("hours"), double(hourCents(job.minutes)) / 100.0);
+        o.insert(QStringLiteral("hours"), double(diary::hourCents(job.minutes)) / 100.0);
         o.insert(QStringLiteral("cash"), money::amountText(job.cash, QLocale::c()).toDouble());
         o.insert(QStringLiteral("job"), diary::lineText(job.code));
         jobs.append(o);

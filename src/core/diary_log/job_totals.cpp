@@ -1,5 +1,6 @@
 #include "diary_log/job_totals.h"
 
+#include "calc_special/money_text.h"
 #include "diary_log/line_parse.h"
 
 #include <QDateTime>
@@ -337,6 +338,14 @@ void JobTotals::forEachDay(const std::function<void(const JobDay &)> &visit) con
         }
         flushBefore(kNone);
     }
+}
+
+qint64 hourCents(qint64 minutes) {
+    return money::cutToCents(double(minutes) / 60.0);
+}
+
+QString hoursText(qint64 minutes) {
+    return money::centsText(hourCents(minutes), QLocale::c());
 }
 
 } // namespace vidorev::diary

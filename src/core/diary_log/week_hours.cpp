@@ -73,6 +73,43 @@ QList<WeekHours::Job> WeekHours::charted(int most) const {
     return out;
 }
 
+qint64 WeekHours::busiestDay() const {
+    qint64 busiest = 0;
+    for (size_t d = 0; d < 7; ++d) {
+        qint64 sum = 0;
+        for (const Job &job : jobs)
+            sum += job.minutes[d];
+        busiest = std::max(busiest, sum);
+    }
+    return busiest;
+}
+
+int HoursAxis::decimals() const {
+    return stepCents % 100 == 0 ? 0 : stepCents % 10 == 0 ? 1 : 2;
+}
+
+QStringList HoursAxis::labels() const {
+    QStringList out;
+    for (int i = 0; i <= steps; ++i)
+        out << QString::number(double(stepCents) * i / 100.0, 'f', decimals());
+    return out;
+}
+
+HoursAxis hoursAxis(qint64 busiestMinutes) {
+    constexpr int kMostSteps = 5;
+    // An empty week still draws an axis of one hour; a Diary's absurd figures stay in range.
+    const qint64 minutes = std::min(busiestMinutes, qint64(1) << 48);
+    const qint64 cents = minutes > 0 ? (minutes * 100 + 59) / 60 : 100;
+    HoursAxis axis;
+    for (qint64 power = 1;; power *= 10)
+        for (const qint64 mantissa : {1, 2, 5}) {
+            axis.stepCents = mantissa * power;
+            axis.steps = int((cents + axis.stepCents - 1) / axis.stepCents);
+            if (axis.steps <= kMostSteps)
+                return axis;
+        }
+}
+
 } // namespace vidorev::diary
 
 namespace vidorev::diary {

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -33,7 +34,23 @@ struct WeekHours {
     // more, the busiest most - 1 are kept and the rest are summed into one last job named
     // "N other jobs" (a legend of thousands of codes can neither be read nor drawn).
     QList<Job> charted(int most) const;
+    // The most minutes of any one day, all jobs together: the height of the tallest bar.
+    qint64 busiestDay() const;
 };
+
+// The hours axis of a chart whose tallest bar is busiestMinutes: from 0 to a whole number of
+// steps, a step of 1, 2 or 5 times a power of ten hours (0.01 at the least) so that there are at
+// most five of them, each tick labelled with as many decimals as its step needs. The labels are
+// therefore distinct and never claim a precision the step has not.
+struct HoursAxis {
+    qint64 stepCents = 0; // hundredths of an hour
+    int steps = 0;
+    double top() const { return double(stepCents) * steps / 100.0; }
+    double step() const { return double(stepCents) / 100.0; }
+    int decimals() const;
+    QStringList labels() const; // "0", "0.1", ... "0.4"
+};
+HoursAxis hoursAxis(qint64 busiestMinutes);
 
 } // namespace vidorev::diary
 

@@ -8,6 +8,10 @@ namespace vidorev {
 // a missing sound must never stop a clock or an alarm from doing its work.
 class SoundPlayer {
 public:
+    // Names the desk's own alarm chime (alarms/chime) to play, for alarms with no wave file set
+    // up; a player finds the chime's file where the program was installed with it.
+    static inline const QString kBuiltInChime = QStringLiteral("[Chime]");
+
     virtual ~SoundPlayer() = default;
     virtual void play(const QString &wavePath) = 0;
 };

@@ -1,14 +1,12 @@
 #include "diary_log/chart_cli.h"
 
 #include "diary_log/hours_chart.h"
+#include "diary_log/job_totals.h"
 #include "diary_log/week_hours.h"
 #include "platform/settings_keys.h"
 #include "platform/settings_store.h"
-#include "platform/text_forms.h"
 
 #include <QTextStream>
-
-#include <cmath>
 
 namespace vidorev {
 
@@ -69,7 +67,7 @@ int runChartCommand(const QStringList &args, SettingsStore &store, QTextStream &
         // A terminal is shown a code's control characters, never given them to act on.
         const QString code = outIsTerminal ? diary::visibleText(job.code) : job.code;
         out << (code.isEmpty() ? QStringLiteral("(none)") : code) << '\t'
-            << text::number(std::round(double(job.total()) * 100.0 / 60.0) / 100.0) << " hours\n";
+            << diary::hoursText(job.total()) << " hours\n";
     }
     for (const QString &message : hours.bad.messages(path))
         err << "vidorev: " << message << '\n';

@@ -1,7 +1,7 @@
 #include "diary_log/hours_chart.h"
 
+#include "diary_log/job_totals.h"
 #include "platform/file_output.h"
-#include "platform/text_forms.h"
 #include "widgets/background_run.h"
 #include "widgets/controls.h"
 
@@ -10,6 +10,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,8 +21,6 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 
-#include <cmath>
-
 namespace vidorev {
 
 namespace {
@@ -30,13 +29,18 @@ namespace {
 // every job.
 constexpr int kChartedJobs = 30;
 
-QString hoursText(qint64 minutes) {
-    return text::number(std::round(minutes * 100.0 / 60.0) / 100.0);
+// A dark palette (dark windows, light text) gets the chart's dark theme, so its title, labels
+// and legend stay readable on it.
+void followPalette(QChart *chart, const QPalette &palette) {
+    const bool dark = palette.color(QPalette::Window).lightness() <
+                      palette.color(QPalette::WindowText).lightness();
+    chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    chart->setBackgroundBrush(palette.color(QPalette::Window));
 }
 
 } // namespace
 
-QChart *buildHoursChart(const diary::WeekHours &week) {
+QChart *buildHoursChart(const diary::WeekHours &week, const QPalette &palette) {
     auto *chart = new QChart;
     chart->setTitle(QStringLiteral("Hours in %1 (%2 to %3)")
                         .arg(diary::isoWeekText(week.monday),
@@ -44,7 +48,8 @@ QChart *buildHoursChart(const diary::WeekHours &week) {
                              week.monday.addDays(6).toString(QStringLiteral("MM-dd-yyyy"))));
     auto *series = new QStackedBarSeries;
     for (const diary::WeekHours::Job &job : week.charted(kChartedJobs)) {
-        auto *set = new QBarSet(QStringLiteral("%1 (%2 h)").arg(job.code, hoursText(job.total())));
+        auto *set =
+            new QBarSet(QStringLiteral("%1 (%2 h)").arg(job.code, diary::hoursText(job.total())));
         for (qint64 minutes : job.minutes)
             *set << minutes / 60.0;
         series->append(set);
@@ -62,24 +67,20 @@ QChart *buildHoursChart(const diary::WeekHours &week) {
     series->attachAxis(x);
     auto *y = new QValueAxis;
     y->setTitleText(QStringLiteral("Hours"));
-    qint64 busiest = 0;
-    for (int d = 0; d < 7; ++d) {
-        qint64 sum = 0;
-        for (const diary::WeekHours::Job &job : week.jobs)
-            sum += job.minutes[size_t(d)];
-        busiest = std::max(busiest, sum);
-    }
-    y->setRange(0, std::max<qint64>(1, (busiest + 59) / 60));
-    y->setLabelFormat(QStringLiteral("%.0f"));
+    const diary::HoursAxis axis = diary::hoursAxis(week.busiestDay());
+    y->setRange(0, axis.top());
+    y->setTickCount(axis.steps + 1);
+    y->setLabelFormat(QStringLiteral("%.%1f").arg(axis.decimals()));
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(y);
     chart->legend()->setAlignment(Qt::AlignBottom);
+    followPalette(chart, palette);
     return chart;
 }
 
 bool saveHoursChartPng(const diary::WeekHours &week, const QString &path, const QString &diaryPath,
                        QString *error) {
-    QChartView view(buildHoursChart(week));
+    QChartView view(buildHoursChart(week, QGuiApplication::palette()));
     view.setRenderHint(QPainter::Antialiasing);
     view.resize(900, 520);
     QByteArray png;
@@ -117,11 +118,12 @@ HoursChart::HoursChart(QWidget *parent)
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lblChartStatus"));
 
-    m_view = new QChartView(buildHoursChart(m_week), this);
+    m_view = new QChartView(buildHoursChart(m_week, palette()), this);
     m_view->setObjectName(QStringLiteral("chartHours"));
     m_view->setAccessibleName(QStringLiteral("Hours per job and day"));
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setMinimumSize(480, 300);
+    m_view->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding); // grows with the window
 
     m_totals = new QTableWidget(0, 2, this);
     m_totals->setObjectName(QStringLiteral("tblWeekTotals"));
@@ -176,6 +178,12 @@ HoursChart::HoursChart(QWidget *parent)
 
 HoursChart::~HoursChart() = default;
 
+void HoursChart::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::PaletteChange)
+        followPalette(m_view->chart(), palette());
+    QWidget::changeEvent(event);
+}
+
 QChart *HoursChart::chart() const {
     return m_view->chart();
 }
@@ -205,17 +213,17 @@ void HoursChart::load(const QDate &monday) {
 
 void HoursChart::present() {
     QChart *old = m_view->chart();
-    m_view->setChart(buildHoursChart(m_week));
+    m_view->setChart(buildHoursChart(m_week, palette()));
     delete old;
     m_weekBox->setText(diary::isoWeekText(m_week.monday));
     m_totals->setRowCount(int(m_week.jobs.size()) + 1);
     int row = 0;
     for (const diary::WeekHours::Job &job : m_week.jobs) {
         m_totals->setItem(row, 0, new QTableWidgetItem(job.code));
-        m_totals->setItem(row++, 1, new QTableWidgetItem(hoursText(job.total())));
+        m_totals->setItem(row++, 1, new QTableWidgetItem(diary::hoursText(job.total())));
     }
     m_totals->setItem(row, 0, new QTableWidgetItem(QStringLiteral("All jobs")));
-    m_totals->setItem(row, 1, new QTableWidgetItem(hoursText(m_week.total())));
+    m_totals->setItem(row, 1, new QTableWidgetItem(diary::hoursText(m_week.total())));
     QStringList status;
     if (m_week.jobs.isEmpty())
         status << QStringLiteral("No hours in this week");

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPalette;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -18,8 +19,9 @@ namespace widgets {
 class BackgroundRun;
 }
 
-// The chart drawn for a week: one stacked bar a day, one colour a job code, in hours.
-QChart *buildHoursChart(const diary::WeekHours &week);
+// The chart drawn for a week: one stacked bar a day, one colour a job code, in hours, in the
+// palette's colours (light or dark).
+QChart *buildHoursChart(const diary::WeekHours &week, const QPalette &palette);
 // The same picture as a PNG file made from the Diary at diaryPath, written whole or not at all.
 bool saveHoursChartPng(const diary::WeekHours &week, const QString &path, const QString &diaryPath,
                        QString *error);
@@ -41,6 +43,9 @@ public:
 
 signals:
     void menuRequest();
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
     void load(const QDate &monday);

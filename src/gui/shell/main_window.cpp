@@ -3,6 +3,7 @@
 #include "alarms/alarm_bank_panel.h"
 #include "alarms/all_alarms.h"
 #include "alarms/holiday_strip.h"
+#include "alarms/ping_flag.h"
 #include "clocks/away_frame.h"
 #include "clocks/away_watcher.h"
 #include "clocks/running_stack.h"
@@ -75,9 +76,10 @@ QHBoxLayout *MainWindow::buildHotRow() {
     m_statusFlag = makeButton(QStringLiteral("cmdStatusFlag"), QString(), initialStatusToolTip());
     m_statusFlag->setAccessibleName(QStringLiteral("Status flag"));
     m_stayTop = makeButton(QStringLiteral("cmdStayTop"), kStayOnTop, kStayOnTopTip);
+    m_ping = new PingFlag;
     auto *hotRow = new QHBoxLayout;
-    for (QPushButton *b :
-         {m_mainMenu, m_hotJobTrack, m_hotNotes, m_doListButton, m_statusFlag, m_stayTop})
+    for (QPushButton *b : {m_mainMenu, m_hotJobTrack, m_hotNotes, m_doListButton, m_statusFlag,
+                           static_cast<QPushButton *>(m_ping), m_stayTop})
         hotRow->addWidget(b);
     m_statusFlag->setFixedWidth(m_statusFlag->sizeHint().height() * 2);
     return hotRow;
@@ -125,6 +127,7 @@ void MainWindow::buildMenuPage() {
     m_alert = new QLabel(QStringLiteral(" "));
     // A message label: a screen reader reads its text ("Ping!"), so it has no name of its own.
     m_alert->setObjectName(QStringLiteral("Alert"));
+    m_ping->setAlert(m_alert);
     auto *diaryLabel = new QLabel(QStringLiteral("Diary"));
 
     menuLayout->addWidget(userLabel, 0, 0);
@@ -304,6 +307,7 @@ void MainWindow::allAlarms() {
     const AllAlarmsOutcome outcome = switchOnAllAlarms(m_services.store);
     m_pages->alarmBank().show();
     m_pages->alarmBank().setClockRun(true);
+    m_ping->acknowledge();
     m_alert->setText(outcome.error.isEmpty() ? QStringLiteral(" ")
                                              : SettingsStore::notSavedMessage(outcome.error));
     showMainMenu();

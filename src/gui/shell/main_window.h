@@ -19,6 +19,7 @@ class AwayFrame;
 class DiaryWriter;
 class HolidayStrip;
 class TrayIcon;
+class PingFlag;
 
 // The one top-level window: hot buttons, tool buttons, the user box and the pages they open.
 // It keeps the mode and the button row by the shell's rules; which page a button opens, and the
@@ -82,6 +83,7 @@ private:
     QPushButton *m_doListButton = nullptr;
     QPushButton *m_statusFlag = nullptr;
     QPushButton *m_stayTop = nullptr;
+    PingFlag *m_ping = nullptr; // an alarm's "Ping!", on every page
 
     // Tool buttons.
     QPushButton *m_pixExplore = nullptr;  // Command17

@@ -6,6 +6,7 @@
 #include "alarms/alarm_bank_panel.h"
 #include "alarms/alarm_notice.h"
 #include "alarms/holiday_strip.h"
+#include "alarms/ping_flag.h"
 #include "alarms/time_zone_board.h"
 #include "alarms/time_zones.h"
 #include "calc/calculator_panel.h"
@@ -111,6 +112,7 @@ void PageRoutes::connectButtons() {
         w.showTool(m_alarmBank, kModeTool);
         m_alarmBank->setSuperUser(w.m_admin->isEnabled());
         m_alarmBank->setClockRun(w.m_clockRun);
+        w.m_ping->acknowledge();
         w.m_alert->setText(QStringLiteral(" "));
     });
     route(w.m_readLog, [this, &w] {
@@ -159,8 +161,7 @@ void PageRoutes::buildAlarmBank() {
     MainWindow &w = m_window;
     m_alarmBank = add(new AlarmBankPanel(m_services), "TimeLert1");
     connect(m_alarmBank, &AlarmBankPanel::clockTick, &w, &MainWindow::clockTick);
-    connect(m_alarmBank, &AlarmBankPanel::alarmPing, this,
-            [&w] { w.m_alert->setText(QStringLiteral("Ping!")); });
+    connect(m_alarmBank, &AlarmBankPanel::alarmPing, w.m_ping, &PingFlag::ping);
     // Minimised or behind other windows, the desk still asks to be looked at, and the desktop
     // says which alarm it was.
     connect(m_alarmBank, &AlarmBankPanel::alarmRang, this, [this, &w](int alarm) {
@@ -228,6 +229,7 @@ HoursChart &PageRoutes::hoursChart() {
     if (m_hoursChart != nullptr)
         return *m_hoursChart;
     m_hoursChart = add(new HoursChart, "HoursChart1");
+    m_area->setStretchFactor(m_hoursChart, 1); // the chart grows with the window
     connect(m_hoursChart, &HoursChart::menuRequest, this,
             [this] { m_window.showTool(&readLog(), kModePanel); });
     return *m_hoursChart;

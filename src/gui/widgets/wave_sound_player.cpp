@@ -6,9 +6,10 @@
 
 namespace vidorev {
 
-WaveSoundPlayer::WaveSoundPlayer(QString modulePath, QObject *parent)
+WaveSoundPlayer::WaveSoundPlayer(QString modulePath, QString chimePath, QObject *parent)
     : QObject(parent)
-    , m_modulePath(std::move(modulePath)) {}
+    , m_modulePath(std::move(modulePath))
+    , m_chimePath(std::move(chimePath)) {}
 
 QString WaveSoundPlayer::modulePathFrom(const QString &programFolder) {
     // The module's folder relative to the program's is the same in the build and install trees.
@@ -16,7 +17,12 @@ QString WaveSoundPlayer::modulePathFrom(const QString &programFolder) {
         .filePath(QStringLiteral(VIDOREV_MODULE_DIR "/" VIDOREV_WAVE_MODULE_FILE));
 }
 
-void WaveSoundPlayer::play(const QString &wavePath) {
+QString WaveSoundPlayer::chimePathFrom(const QString &programFolder) {
+    return QDir(programFolder).filePath(QStringLiteral(VIDOREV_SOUND_DIR "/" VIDOREV_CHIME_FILE));
+}
+
+void WaveSoundPlayer::play(const QString &requested) {
+    const QString &wavePath = requested == kBuiltInChime ? m_chimePath : requested;
     if (!QFileInfo(wavePath).isFile())
         return;
     if (!m_tried) {

@@ -14,8 +14,9 @@ namespace vidorev {
 class WaveSoundPlayer final : public QObject, public SoundPlayer {
     Q_OBJECT
 public:
-    // modulePath: the wave-playback module's file.
-    explicit WaveSoundPlayer(QString modulePath, QObject *parent = nullptr);
+    // modulePath: the wave-playback module's file; chimePath: the desk's chime, played for
+    // kBuiltInChime.
+    explicit WaveSoundPlayer(QString modulePath, QString chimePath = {}, QObject *parent = nullptr);
     void play(const QString &wavePath) override;
 
     // Whether the module is loaded; after a failed load, why not.
@@ -24,6 +25,8 @@ public:
 
     // Where an installed or built program finds the module, from the folder of its executable.
     static QString modulePathFrom(const QString &programFolder);
+    // Where they find the chime's wave file, likewise.
+    static QString chimePathFrom(const QString &programFolder);
 
 signals:
     // The module could not be loaded (once): there will be no sound.
@@ -31,6 +34,7 @@ signals:
 
 private:
     QString m_modulePath;
+    QString m_chimePath;
     bool m_tried = false;
     PlayWaveFunction m_play = nullptr;
     QString m_error;

@@ -60,14 +60,15 @@ protected:
 };
 
 // The readout counts the minutes down; the alarm rings once, at the first tick of its minute,
-// with its slot's wave, the fallback wave, or silence by choice.
+// with its slot's wave, the fallback wave, the desk's chime where neither is set up, or silence
+// by choice.
 TEST_F(AlarmTest, CountsDownThenRingsOnceAtTheFirstTickOfItsMinute) {
     // The slot's wave ("Ping" + its sound section), the fallback ("Ping"), then the rings of the
     // ticks at 07:59:30, 08:00:00 and 08:00:01 with the readout after each, and what played.
     const std::tuple<const char *, const char *, const char *> cases[] = {
         {"/s/bell.wav", "/s/fallback.wav", "None 1, Sound 0, None  . /s/bell.wav"},
         {"  ", "/s/fallback.wav", "None 1, Sound 0, None  . /s/fallback.wav"},
-        {"ab", "x", "None 1, Silent 0, None  . "},
+        {"ab", "x", "None 1, Silent 0, None  . [Chime]"},
         {"[None]", "/s/fallback.wav", "None 1, Sound 0, None  . "}}; // silence by choice
     const char *rings[] = {"None", "Quiet", "Silent", "Sound"};
     for (const auto &[slotWave, fallbackWave, expected] : cases) {

@@ -1,5 +1,7 @@
 #include "diary_log/week_hours.h"
 
+#include <QSet>
+
 #include <gtest/gtest.h>
 
 using namespace vidorev::diary;
@@ -25,4 +27,20 @@ TEST(WeekHours, AChartKeepsTheBusiestJobsAndSumsTheRest) {
     EXPECT_EQ(shown[2].code, "2 other jobs");
     EXPECT_EQ(shown[2].minutes, (std::array<qint64, 7>{90, 30}));
     EXPECT_EQ(week.charted(4).size(), 4);
+}
+
+// The hours axis steps by 1, 2 or 5 x 10^n hours, at most five steps that reach the tallest bar,
+// and its labels carry the step's decimals: a light week reads 0, 0.1 .. 0.4, never 0, 0, 1.
+TEST(WeekHours, TheHoursAxisHasDistinctLabelsThatReachTheTallestBar) {
+    const std::pair<qint64, const char *> cases[] = {
+        {0, "0.0 0.2 0.4 0.6 0.8 1.0"}, {1, "0.00 0.01 0.02"}, {24, "0.0 0.1 0.2 0.3 0.4"},
+        {100, "0.0 0.5 1.0 1.5 2.0"},   {180, "0 1 2 3"},      {510, "0 2 4 6 8 10"}};
+    for (const auto &[minutes, labels] : cases)
+        EXPECT_EQ(hoursAxis(minutes).labels().join(' '), labels) << minutes;
+    for (qint64 minutes = 1; minutes < 6000; minutes += 7) {
+        const HoursAxis axis = hoursAxis(minutes);
+        const QStringList shown = axis.labels();
+        EXPECT_EQ(QSet<QString>(shown.begin(), shown.end()).size(), shown.size()) << minutes;
+        EXPECT_TRUE(axis.steps <= 5 && axis.top() * 60 >= double(minutes)) << minutes;
+    }
 }

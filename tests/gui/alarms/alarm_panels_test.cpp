@@ -33,8 +33,10 @@ protected:
     AlarmBankPanel *bank = nullptr;
 };
 
-// A ring shows "Ping!", and on the desktop only while the window is elsewhere; the daily reset
-// redraws the rows and the holiday strip in the list's colours.
+// A ring with no sound set up plays the chime and shows "Ping!" on the menu and, on every page,
+// in the hot-button row until acknowledged there (by keyboard too) or by opening the alarms; the
+// desktop is told only while the window is elsewhere. The daily reset redraws the rows and the
+// holiday strip in the list's colours.
 TEST_F(AlarmPanels, RingsReachThePanelAndTheDesktopAndTheDailyResetRedraws) {
     desk.env.put(keys::alarmSection(1), keys::kTime, "10:00:00");
     desk.env.put(keys::alarmSection(2), keys::kTime, "10:05:00");
@@ -42,7 +44,14 @@ TEST_F(AlarmPanels, RingsReachThePanelAndTheDesktopAndTheDailyResetRedraws) {
     bank->tick();                 // batch tick: alarms 3..14 at midnight switch off silently
     set(kMonday, QTime(10, 0));
     bank->tick(); // rings while the bank is hidden and the window active
-    EXPECT_EQ(desk.find<QLabel>("Alert")->text(), "Ping!");
+    EXPECT_EQ(desk.env.sound().played, QStringList{SoundPlayer::kBuiltInChime});
+    QLabel *alert = desk.find<QLabel>("Alert");
+    QWidget *flag = desk.find("cmdPingFlag");
+    EXPECT_EQ(alert->text(), "Ping!");
+    desk.click("cmdTimeZone");
+    EXPECT_TRUE(flag->isVisible() && flag->focusPolicy() & Qt::TabFocus);
+    QTest::keyClick(flag, Qt::Key_Space);
+    EXPECT_EQ(QString::number(flag->isVisible()) + alert->text(), "0 ");
     QWidget elsewhere;
     elsewhere.show();
     elsewhere.activateWindow();
@@ -51,7 +60,9 @@ TEST_F(AlarmPanels, RingsReachThePanelAndTheDesktopAndTheDailyResetRedraws) {
     bank->tick();
     EXPECT_EQ(desk.env.notifier().notices,
               QStringList{"Alarm 2 \u2013 10:05 | Vidorev alarm 2, set for 10:05, went off."});
+    EXPECT_TRUE(flag->isVisible());
     desk.click("cmdSetAlarms");
+    EXPECT_FALSE(flag->isVisible());
     EXPECT_FALSE(checked());
     desk.env.put(keys::kSecAdmin, keys::kHolidays, ";12/26;H80FF00;");
     set(kMonday.addDays(1), QTime(0, 1));

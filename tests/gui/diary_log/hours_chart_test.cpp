@@ -1,9 +1,9 @@
 #include "diary_log/hours_chart.h"
 
-#include "diary_log/job_totals.h"
-#include "diary_log/line_reader.h"
+#include "diary_log/chart_cli.h"
+#include "diary_log/diary_cli.h"
+#include "gui/desk.h"
 #include "local_zone.h"
-#include "test_env.h"
 
 #include <QBarSet>
 #include <QChart>
@@ -12,6 +12,8 @@
 #include <QImage>
 #include <QProcess>
 #include <QStackedBarSeries>
+#include <QTableWidget>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -67,21 +69,14 @@ TEST(HoursChart, DrawsEachJobsHoursOnTheDaysTheyFellOn) {
     EXPECT_EQ(barsOf(chart.chart(), QStringLiteral("800 ")), (QList<qreal>{0, 0, 0, 0, 0, 0, 2}));
     EXPECT_EQ(chart.week().total(), 480 + 120 + 120);
 
-    // Its week and the next hold every run of the Diary: together they are the job totals that
-    // `vidorev diary totals` prints and the log reader adds.
-    diary::WeekHours next;
-    QString why;
-    ASSERT_TRUE(diary::weekHoursOf(path, QDate(2026, 11, 2), &next, &why));
-    diary::LineReader reader(path);
-    for (const diary::JobTotal &job : diary::totalsOf(reader, false).jobs) {
-        qint64 charted = 0;
-        for (const diary::WeekHours *week :
-             {&chart.week(), static_cast<const diary::WeekHours *>(&next)})
-            for (const diary::WeekHours::Job &j : week->jobs)
-                if (j.code == diary::lineText(job.code))
-                    charted += j.total();
-        EXPECT_EQ(charted, job.minutes) << job.code.constData();
-    }
+    // Its axis is the hours rule's; a dark palette turns the chart dark, readable on it.
+    const auto *y = qobject_cast<QValueAxis *>(chart.chart()->axes(Qt::Vertical).value(0));
+    const diary::HoursAxis axis = diary::hoursAxis(8 * 60);
+    EXPECT_EQ(std::tuple(y->max(), y->tickCount()), std::tuple(axis.top(), axis.steps + 1));
+    chart.setPalette(QPalette(Qt::black)); // white text on black
+    EXPECT_EQ(chart.chart()->theme(), QChart::ChartThemeDark);
+    EXPECT_GT(chart.chart()->titleBrush().color().lightness(),
+              chart.chart()->backgroundBrush().color().lightness() + 100);
 
     // The same week from the command line's picture.
     QString error;
@@ -89,6 +84,47 @@ TEST(HoursChart, DrawsEachJobsHoursOnTheDaysTheyFellOn) {
     ASSERT_TRUE(saveHoursChartPng(chart.week(), png, QString(), &error)) << error.toStdString();
     EXPECT_FALSE(QImage(png).isNull());
     EXPECT_FALSE(QFileInfo(png).permission(QFile::ReadOther)); // the Diary's hours stay private
+}
+
+// A job's week is its summed minutes cut to cents, as the totals print it (four runs of one
+// minute are 0.06 h, not 4 x 0.01 nor 0.07): the page, grown with the window, its table and the
+// command line all agree with `diary totals`.
+TEST(HoursChart, ItsHoursAreTheTotalsHoursAndItGrowsWithTheWindow) {
+    test::Desk desk;
+    const QString path = desk.makeUser(QStringLiteral("ann"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    for (const QByteArray day : {"26", "27", "28", "29"})
+        file.write("[950][Start]<A> @ 9:00:00 AM 10-" + day +
+                   "-2026\r\n[950][Stop ]{1}<A> @ 9:01:00 AM\r\n"
+                   "[722][Start]<B> @ 10:00:00 AM 10-" +
+                   day + "-2026\r\n[722][Stop ]{10}<B> @ 10:10:00 AM\r\n");
+    file.close();
+    desk.env.clock().set(QDateTime(QDate(2026, 10, 27), QTime(12, 0)));
+    desk.open(QStringLiteral("/Uann")).resize(1300, 900);
+    desk.click(QStringLiteral("Command2"));
+    desk.click(QStringLiteral("cmdHoursChart"));
+    desk.find<HoursChart>(QStringLiteral("HoursChart1"))->waitForWeek();
+    QCoreApplication::processEvents();
+    EXPECT_GT(desk.find(QStringLiteral("chartHours"))->height(), 700);
+
+    QString chartOut, totalsOut;
+    QTextStream c(&chartOut), t(&totalsOut);
+    ASSERT_EQ(runChartCommand({"--file", path, "--png", path + ".png"}, desk.env.store(), c, c,
+                              QDate(2026, 10, 27)) +
+                  runDiaryCommand({"totals", "--file", path, "--csv"}, desk.env.store(), t, t),
+              0);
+    const auto *table = desk.find<QTableWidget>(QStringLiteral("tblWeekTotals"));
+    QStringList fromTotals, fromChart, fromTable;
+    for (int r = 0; r < 2; ++r) {
+        const QString totals = totalsOut.section('\n', r + 1, r + 1);
+        fromTotals << totals.section(',', 0, 0) + ' ' + totals.section(',', 2, 2);
+        fromChart << chartOut.section('\n', r + 1, r + 1).replace('\t', ' ').chopped(6);
+        fromTable << table->item(r, 0)->text() + ' ' + table->item(r, 1)->text();
+    }
+    EXPECT_EQ(fromChart, fromTotals);
+    EXPECT_EQ(fromTable, fromTotals);
+    EXPECT_EQ(fromTotals, (QStringList{"722 0.66", "950 0.06"}));
 }
 
 TEST(HoursChart, TheCommandLineDrawsTheWeekWithoutADisplay) {
