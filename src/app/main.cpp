@@ -157,11 +157,14 @@ int runChart(const Options &o, int argc, char **argv) {
     }
 }
 
-// The offscreen platform warns on every window it cannot size by hints or raise; that says
-// nothing to the user, and standard error is kept for the program's own messages.
+// The offscreen platform warns on every window it cannot size by hints or raise, and a session
+// without a runtime folder on every start (a private one is made); that says nothing to the
+// user, and standard error is kept for the program's own messages.
 QtMessageHandler g_defaultMessages = nullptr;
 void quietMessages(QtMsgType type, const QMessageLogContext &context, const QString &text) {
-    if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support ")))
+    if (type == QtWarningMsg &&
+        (text.startsWith(QLatin1String("This plugin does not support ")) ||
+         text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))))
         return;
     g_defaultMessages(type, context, text);
 }

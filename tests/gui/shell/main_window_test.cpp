@@ -11,7 +11,8 @@ protected:
     Desk desk;
 };
 
-// "/A" on the start line, like Enter in the user box, switches on all alarms with their sound.
+// "/A" on the start line, like Enter in the user box, switches on all alarms with their sound;
+// a line handed over by a later start applies the same way and brings the window back.
 TEST_F(MainWindowTest, StartLineOrEnterInTheUserBoxSwitchesOnAllAlarms) {
     desk.env.put(keys::kSecAdmin, keys::kPingAlert, "/sounds/ping.wav");
     EXPECT_EQ(desk.open("/UJohn/A").user(), "John");
@@ -20,6 +21,12 @@ TEST_F(MainWindowTest, StartLineOrEnterInTheUserBoxSwitchesOnAllAlarms) {
     desk.env.put(keys::alarmSection(14), keys::kOn, "0");
     QTest::keyClick(desk.find("txtUserId"), Qt::Key_Return);
     EXPECT_EQ(alarm14(), "1");
+    desk.env.put(keys::alarmSection(14), keys::kOn, "0");
+    desk.window->showMinimized();
+    desk.window->takeStartLine("/Ubob/A");
+    EXPECT_EQ(desk.window->user(), "bob");
+    EXPECT_EQ(alarm14(), "1");
+    EXPECT_FALSE(desk.window->isMinimized());
 }
 
 // Without a window manager, or on another workspace, a window may never be activated: the start
