@@ -199,6 +199,9 @@ void MainWindow::handleFirstActivation() {
 
 void MainWindow::takeStartLine(const QString &line) {
     handleFirstActivation(); // this window's own line first, when it has not run yet
+    // A line applies where a start applies it, on the main menu beside the user box.
+    if (!scanCommandLine(line).empty())
+        showMainMenu();
     applyStartLine(line);
     userChanged();
     setWindowState(windowState() & ~Qt::WindowMinimized);
