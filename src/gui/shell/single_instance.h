@@ -33,7 +33,7 @@ public:
     // Hands startLine to the window running on this store, or claims the store for this process
     // (its socket listens from here on; connections wait until serve()). Returns within about
     // timeoutMs.
-    Start claim(const QString &startLine, int timeoutMs = 1200);
+    Start claim(const QString &startLine, int timeoutMs = 1500);
     // Once the application object exists: take the start lines of later starts.
     bool serve();
 
