@@ -60,7 +60,8 @@ int waitFor(int fd, short events, const QDeadlineTimer &deadline) {
 class FileLock {
 public:
     FileLock(const QByteArray &path, const QDeadlineTimer &deadline)
-        : m_fd(::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+        : m_fd(::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+        , m_opened(m_fd >= 0) {
         while (m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
             if (errno != EWOULDBLOCK && errno != EINTR)
                 break;
@@ -74,6 +75,7 @@ public:
     }
     ~FileLock() { release(); }
     bool held() const { return m_held; }
+    bool opened() const { return m_opened; }
     void release() {
         if (m_fd >= 0)
             ::close(m_fd); // closing drops the lock
@@ -82,6 +84,7 @@ public:
 
 private:
     int m_fd;
+    bool m_opened;
     bool m_held = false;
 };
 
@@ -187,6 +190,8 @@ SingleInstance::Start SingleInstance::claim(const QString &startLine, int timeou
         return Start::First;
     const QDeadlineTimer deadline(timeoutMs);
     FileLock lock(path + ".lock", deadline);
+    if (!lock.opened()) // a runtime folder that cannot be written: the window works alone
+        return Start::First;
     if (!lock.held()) {
         m_error = QStringLiteral("another start on this store did not finish in time");
         return Start::NoAnswer;
