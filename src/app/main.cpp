@@ -8,6 +8,7 @@
 #include "platform/settings_store.h"
 #include "platform/version.h"
 #include "shell/main_window.h"
+#include "shell/single_instance.h"
 #include "widgets/desktop_notifier.h"
 #include "widgets/wave_sound_player.h"
 
@@ -156,11 +157,14 @@ int runChart(const Options &o, int argc, char **argv) {
     }
 }
 
-// The offscreen platform warns on every window it cannot size by hints; that says nothing to
-// the user, and standard error is kept for the program's own messages.
+// The offscreen platform warns on every window it cannot size by hints or raise, and a session
+// without a runtime folder on every start (a private one is made); that says nothing to the
+// user, and standard error is kept for the program's own messages.
 QtMessageHandler g_defaultMessages = nullptr;
 void quietMessages(QtMsgType type, const QMessageLogContext &context, const QString &text) {
-    if (type == QtWarningMsg && text.contains(QLatin1String("does not support propagateSizeHints")))
+    if (type == QtWarningMsg &&
+        (text.startsWith(QLatin1String("This plugin does not support ")) ||
+         text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))))
         return;
     g_defaultMessages(type, context, text);
 }
@@ -219,6 +223,22 @@ int main(int argc, char **argv) {
                    stderr);
         return 1;
     }
+    // One window per store: a later start hands its line to the window open on the store, before
+    // it touches the display. A screenshot run is a window of its own and hands nothing over.
+    std::unique_ptr<vidorev::SingleInstance> single;
+    if (options.screenshot.isEmpty()) {
+        single = std::make_unique<vidorev::SingleInstance>(storePath(options));
+        switch (single->claim(options.startLine.join(u' '))) {
+        case vidorev::SingleInstance::Start::HandedOver:
+            return 0;
+        case vidorev::SingleInstance::Start::NoAnswer:
+            std::fprintf(stderr, "vidorev: %s: %s, so no second window opens on it.\n",
+                         qPrintable(storePath(options)), qPrintable(single->error()));
+            return 1;
+        case vidorev::SingleInstance::Start::First:
+            break;
+        }
+    }
     QApplication app(argc, argv);
     // The desktop matches the window to its menu entry by this name (Wayland's app id).
     QGuiApplication::setDesktopFileName(QString::fromLatin1(vidorev::kDesktopId));
@@ -255,6 +275,11 @@ int main(int argc, char **argv) {
     vidorev::MainWindow window({*store, clock, sound, notifier}, writer,
                                options.startLine.join(u' '));
     window.show();
+    if (single) {
+        QObject::connect(single.get(), &vidorev::SingleInstance::startLineArrived, &window,
+                         &vidorev::MainWindow::takeStartLine);
+        single->serve();
+    }
 
     if (!options.screenshot.isEmpty()) {
         window.handleFirstActivation();
@@ -265,5 +290,7 @@ int main(int argc, char **argv) {
         }
         return 0;
     }
-    return app.exec();
+    const int code = app.exec();
+    single.reset(); // its socket closes while the event loop's machinery still stands
+    return code;
 }

@@ -203,14 +203,31 @@ bool MainWindow::event(QEvent *event) {
 void MainWindow::handleFirstActivation() {
     if (!m_starting)
         return;
-    for (const StartOption &option : scanCommandLine(m_commandLine)) {
+    applyStartLine(m_commandLine);
+    m_starting = false;
+    userChanged();
+}
+
+void MainWindow::takeStartLine(const QString &line) {
+    handleFirstActivation(); // this window's own line first, when it has not run yet
+    // A line applies where a start applies it, on the main menu beside the user box.
+    if (!scanCommandLine(line).empty())
+        showMainMenu();
+    applyStartLine(line);
+    userChanged();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::applyStartLine(const QString &line) {
+    for (const StartOption &option : scanCommandLine(line)) {
         if (option.letter == u'U')
             m_userBox->setText(option.value);
         else if (option.letter == u'A')
             allAlarms();
     }
-    m_starting = false;
-    userChanged();
 }
 
 void MainWindow::hideAll() {

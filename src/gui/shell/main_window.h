@@ -32,6 +32,9 @@ public:
 
     // Applies the start-up command line once ("/U" user, "/A" all alarms).
     void handleFirstActivation();
+    // A later start on the same store handed its start line over: it applies by the same rules
+    // and the window comes to the front.
+    void takeStartLine(const QString &line);
 
     int mode() const { return m_mode; }
     QString user() const;
@@ -59,6 +62,7 @@ private:
     void refreshAdmin();
     void refreshNewDiary();
     void userChanged();
+    void applyStartLine(const QString &line);
     void allAlarms();
     void toggleStayOnTop();
     void clockTick();

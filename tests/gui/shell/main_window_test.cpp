@@ -11,7 +11,8 @@ protected:
     Desk desk;
 };
 
-// "/A" on the start line, like Enter in the user box, switches on all alarms with their sound.
+// "/A" on the start line, like Enter in the user box, switches on all alarms with their sound;
+// a line handed over by a later start applies the same way and brings the window back.
 TEST_F(MainWindowTest, StartLineOrEnterInTheUserBoxSwitchesOnAllAlarms) {
     desk.env.put(keys::kSecAdmin, keys::kPingAlert, "/sounds/ping.wav");
     EXPECT_EQ(desk.open("/UJohn/A").user(), "John");
@@ -19,6 +20,14 @@ TEST_F(MainWindowTest, StartLineOrEnterInTheUserBoxSwitchesOnAllAlarms) {
     EXPECT_EQ(desk.env.sound().played, QStringList{"/sounds/ping.wav"});
     desk.env.put(keys::alarmSection(14), keys::kOn, "0");
     QTest::keyClick(desk.find("txtUserId"), Qt::Key_Return);
+    EXPECT_EQ(alarm14(), "1");
+    desk.env.put(keys::alarmSection(14), keys::kOn, "0");
+    desk.click("cmdTimeZone");
+    desk.window->showMinimized();
+    desk.window->takeStartLine("/Ubob");
+    EXPECT_EQ(desk.window->user(), "bob");
+    EXPECT_TRUE(shown("MainMenu") && !desk.window->isMinimized()); // where the user box is
+    desk.window->takeStartLine("/A");
     EXPECT_EQ(alarm14(), "1");
 }
 
