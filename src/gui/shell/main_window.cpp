@@ -252,8 +252,12 @@ void MainWindow::fitToPage() {
         adjustSize();
     };
     fit();
-    // What the page is given once it shows (a folder, a user) may change its size again.
-    QTimer::singleShot(0, this, fit);
+    // What the page is given once it shows (a folder, a user) may change its size again; a
+    // size the user has given the window since is kept.
+    QTimer::singleShot(0, this, [this, fit, fitted = size()] {
+        if (size() == fitted)
+            fit();
+    });
 }
 
 void MainWindow::refresh() {
