@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -82,9 +83,12 @@ private:
     void update() {
         const QString text = m_box->text();
         const bool whole = m_when == TextTip::Always ? !text.isEmpty() : textCut(m_box);
-        const QString tip = !whole                    ? m_ownTip
-                            : text.size() <= kTipRoom ? text
-                                                      : text.left(kTipRoom) + QChar(0x2026);
+        QString tip = !whole                    ? m_ownTip
+                      : text.size() <= kTipRoom ? text
+                                                : text.left(kTipRoom) + QChar(0x2026);
+        // A Diary line such as "...<A note>" would be taken for markup and lose its words.
+        if (whole && Qt::mightBeRichText(tip))
+            tip = Qt::convertFromPlainText(tip);
         if (tip != m_box->toolTip())
             m_box->setToolTip(tip);
     }
