@@ -60,6 +60,7 @@ DiaryChooser::DiaryChooser(Services services, QWidget *parent)
 
     m_ok = controls::button(QStringLiteral("Command1"), QStringLiteral("OK"));
     m_cancel = controls::button(QStringLiteral("Command2"), QStringLiteral("Cancel"));
+    controls::leaveOnEscape(m_cancel);
     m_makeNew = controls::button(QStringLiteral("Command3"), QStringLiteral("Make New File"));
     m_fileOk = controls::button(QStringLiteral("Command5"), QStringLiteral("File OK"));
     m_help = controls::button(QStringLiteral("Command6"), QStringLiteral("Help"));

@@ -174,6 +174,7 @@ QGroupBox *OptionsPanel::buildMainFrame() {
 
     QPushButton *ok = controls::button(QStringLiteral("Command1"), QStringLiteral("OK"));
     QPushButton *cancel = controls::button(QStringLiteral("Command6"), QStringLiteral("Cancel"));
+    controls::leaveOnEscape(cancel);
     QPushButton *help = controls::button(QStringLiteral("Command7"), QStringLiteral("Help"));
     QPushButton *holidays =
         controls::button(QStringLiteral("cmdHolidays"), QStringLiteral("Company Holidays"));
@@ -262,6 +263,7 @@ QGroupBox *OptionsPanel::buildPanicFrame() {
     title->setFont(bold);
     m_doIt = controls::button(QStringLiteral("cmdDeleteUsers"), QStringLiteral("Do It !"));
     m_cancelPanic = controls::button(QStringLiteral("cmdCancelPanic"), QStringLiteral("Cancel"));
+    controls::leaveOnEscape(m_cancelPanic);
     m_panicMessage = messageLine();
     m_panicMessage->setObjectName(QStringLiteral("lblBackup"));
     m_panicProgress = new QProgressBar;

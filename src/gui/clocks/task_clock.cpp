@@ -20,6 +20,7 @@ TaskClock::TaskClock(SettingsStore &store, RunningJobs &jobs, QWidget *parent)
     m_name->setAccessibleName(QStringLiteral("Job Name"));
     // Room for a job's name to be read, whatever the window's width.
     m_name->setMinimumWidth(m_name->fontMetrics().horizontalAdvance(u'x') * 20);
+    controls::tipWholeText(m_name);
     m_hours = new MoneyBox(this);
     m_hours->setObjectName(QStringLiteral("Text2"));
     m_hours->setLocked(true);
@@ -91,8 +92,11 @@ void TaskClock::reload() {
 void TaskClock::display(const JobClockView &view) {
     m_loading = true;
     // Only differing text is set, so the cursor stays where the user is typing.
-    if (m_name->text() != view.name)
+    if (m_name->text() != view.name) {
         m_name->setText(view.name);
+        if (!m_name->hasFocus())
+            m_name->setCursorPosition(0); // a long name shows how it starts
+    }
     if (m_code->text() != view.code)
         m_code->setText(view.code);
     m_name->setReadOnly(view.boxesLocked);

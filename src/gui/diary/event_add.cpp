@@ -60,6 +60,7 @@ EventAdd::EventAdd(Services services, DiaryWriter &writer, QWidget *parent)
     m_ok->setObjectName(QStringLiteral("Command1"));
     m_cancel = new QPushButton(QStringLiteral("Cancel"), m_frame);
     m_cancel->setObjectName(QStringLiteral("Command3"));
+    controls::leaveOnEscape(m_cancel);
     m_jobStamp = new QPushButton(QStringLiteral("JobStamp"), m_frame);
     m_jobStamp->setObjectName(QStringLiteral("Command4"));
     for (QPushButton *button : {m_ok, m_cancel, m_jobStamp})

@@ -108,6 +108,7 @@ HoursChart::HoursChart(QWidget *parent)
                               QStringLiteral("The week after"), this, QStringLiteral("Next week"));
     auto *menu = controls::button(QStringLiteral("cmdChartBack"), QStringLiteral("Back"),
                                   QStringLiteral("Back to the log reader"), this);
+    controls::leaveOnEscape(menu);
     m_weekBox = new QLineEdit(this);
     m_weekBox->setObjectName(QStringLiteral("txtWeek"));
     m_weekBox->setToolTip(QStringLiteral("A week as 2026-W49; Enter shows it"));

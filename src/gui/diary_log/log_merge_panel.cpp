@@ -46,6 +46,7 @@ LogMergePanel::LogMergePanel(Services services, QWidget *parent)
     m_replaceText->setWordWrap(true);
     m_replaceYes = controls::button(QStringLiteral("cmdReplace"), QStringLiteral("Replace"));
     auto *replaceNo = controls::button(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    controls::leaveOnEscape(replaceNo);
     auto *replaceButtons = new QHBoxLayout;
     replaceButtons->addStretch();
     replaceButtons->addWidget(m_replaceYes);

@@ -35,6 +35,7 @@ LogReaderPanel::LogReaderPanel(Services services, QWidget *parent)
     for (int i = 0; i < 3; ++i) {
         const QString name = QStringLiteral("Text%1").arg(i + 1);
         m_lines[i] = controls::readOnlyBox(name, name, m_frame);
+        controls::tipWholeText(m_lines[i]);
     }
 
     m_tagLabel = new QLabel(QStringLiteral("show only "), m_frame);
@@ -69,6 +70,7 @@ LogReaderPanel::LogReaderPanel(Services services, QWidget *parent)
                                 QStringLiteral("ReWind logfile"), m_frame);
     m_menu =
         controls::button(QStringLiteral("Command1"), QStringLiteral("Menu"), QString(), m_frame);
+    controls::leaveOnEscape(m_menu);
     m_chart = controls::button(QStringLiteral("cmdHoursChart"), QStringLiteral("Hours chart"),
                                QStringLiteral("A week's hours per job and day"), m_frame);
     // Said while "Last 3 in log" reads a long Diary; hidden otherwise.

@@ -12,6 +12,7 @@
 #include "platform/settings_keys.h"
 #include "platform/text_forms.h"
 #include "platform/version.h"
+#include "shell/page_keys.h"
 #include "shell/tray_icon.h"
 #include "shell/window_rules.h"
 #include "widgets/controls.h"
@@ -150,6 +151,7 @@ void MainWindow::buildMenuPage() {
 
 void MainWindow::wire() {
     m_pages->connectButtons();
+    new PageKeys(this, m_mainMenu);
     connect(m_mainMenu, &QPushButton::clicked, this, &MainWindow::showMainMenu);
     connect(m_stayTop, &QPushButton::clicked, this, &MainWindow::toggleStayOnTop);
     connect(m_startAlarms, &QPushButton::clicked, this, &MainWindow::allAlarms);
@@ -252,6 +254,7 @@ void MainWindow::showMainMenu() {
     m_mode = kModeMenu;
     refresh();
     clockTick();
+    fitToPage();
 }
 
 void MainWindow::showTool(QWidget *page, int mode) {
@@ -262,6 +265,27 @@ void MainWindow::showTool(QWidget *page, int mode) {
     page->setFocus();
     if (QWidget *first = page->nextInFocusChain(); first && page->isAncestorOf(first))
         first->setFocus();
+    fitToPage();
+}
+
+void MainWindow::fitToPage() {
+    const auto fit = [this] {
+        if (isMaximized() || isFullScreen())
+            return;
+        // A page changed while hidden lays itself out later: what it shows is measured now.
+        for (QWidget *w : findChildren<QWidget *>())
+            if (w->isVisible())
+                w->updateGeometry();
+        layout()->activate();
+        adjustSize();
+    };
+    fit();
+    // What the page is given once it shows (a folder, a user) may change its size again; a
+    // size the user has given the window since is kept.
+    QTimer::singleShot(0, this, [this, fit, fitted = size()] {
+        if (size() == fitted)
+            fit();
+    });
 }
 
 void MainWindow::refresh() {

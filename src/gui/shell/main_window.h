@@ -57,6 +57,8 @@ private:
     void hideAll();
     void showMainMenu();
     void showTool(QWidget *page, int mode);
+    // The window takes the size of the page it shows, larger or smaller (not when maximised).
+    void fitToPage();
     void refresh();
     void refreshStatusFlag();
     void refreshAdmin();

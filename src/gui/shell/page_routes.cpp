@@ -48,7 +48,11 @@ template <typename Page> Page *PageRoutes::add(Page *page, const char *name) {
     if (name != nullptr)
         page->setObjectName(QLatin1String(name));
     page->hide();
-    m_area->insertWidget(m_area->count() - 1, page);
+    // A page that can use more height (a folder tree, a chart) gets it all; the others stay
+    // at the top.
+    const bool tall =
+        page->layout() != nullptr && (page->layout()->expandingDirections() & Qt::Vertical) != 0;
+    m_area->insertWidget(m_area->count() - 1, page, tall ? 1 : 0);
     m_built.push_back(page);
     return page;
 }
@@ -342,6 +346,7 @@ void PageRoutes::annotateFrom(QWidget *page) {
     w.m_savedMode = w.m_mode;
     w.m_mode = kModePanel;
     w.refresh();
+    w.fitToPage();
 }
 
 void PageRoutes::archiveNotes() {

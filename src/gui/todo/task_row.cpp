@@ -20,8 +20,12 @@ TaskRow::TaskRow(Services services, RunningJobs &jobs, QWidget *parent)
     , m_chain(services.store, QString()) {
     m_task = new QLineEdit(this);
     m_task->setObjectName(QStringLiteral("Text1"));
-    m_task->setToolTip(QStringLiteral("Task Identifier"));
     m_task->setAccessibleName(QStringLiteral("Task"));
+    m_task->setAccessibleDescription(QStringLiteral("Task Identifier"));
+    // Room for a task to be read; the window's width gives it more.
+    m_task->setMinimumWidth(m_task->fontMetrics().horizontalAdvance(u'x') * 20);
+    // A task cut short by the row's width shows whole when pointed at.
+    controls::tipWholeText(m_task, controls::TextTip::Always);
     controls::setRowPart(m_task, QString());
     // A task is locked once entered: no way in may rewrite what its records will name.
     controls::keepReadOnly(m_task);
@@ -117,6 +121,7 @@ void TaskRow::showTask(const QString &text) {
     m_loading = true;
     m_task->setReadOnly(false);
     m_task->setText(text);
+    m_task->setCursorPosition(0); // a long task shows how it starts
     m_task->setReadOnly(!text.isEmpty());
     m_loading = false;
 }

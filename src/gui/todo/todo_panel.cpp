@@ -128,8 +128,10 @@ TodoPanel::TodoPanel(Services services, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_frame, 1);
+    // The rows and their buttons stay together at the top of a tall window.
+    layout->addWidget(m_frame);
     layout->addWidget(m_helpFrame);
+    layout->addStretch(1);
 
     connect(m_pageUp, &QPushButton::clicked, this, [this] {
         if (!setPage(todo::pageUp(m_page)))

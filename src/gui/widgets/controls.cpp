@@ -1,10 +1,14 @@
 #include "widgets/controls.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -41,7 +45,87 @@ QPushButton *fillHelpFrame(QGroupBox *frame, const QString &text) {
 namespace {
 const char *const kRowPart = "vidorevRowPart";
 const char *const kShownText = "vidorevShownText";
+const char *const kLeaves = "vidorevLeavesOnEscape";
+
+// A runaway line is not made a screen-high tooltip.
+constexpr qsizetype kTipRoom = 2000;
+
+// Keeps a box's tooltip in step with its text and width.
+class WholeTextTip : public QObject {
+public:
+    WholeTextTip(QLineEdit *box, TextTip when)
+        : QObject(box)
+        , m_box(box)
+        , m_when(when)
+        , m_ownTip(box->toolTip()) {
+        if (!m_ownTip.isEmpty() && box->accessibleDescription().isEmpty())
+            box->setAccessibleDescription(m_ownTip);
+        box->installEventFilter(this);
+        connect(box, &QLineEdit::textChanged, this, &WholeTextTip::update);
+        update();
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override {
+        switch (event->type()) {
+        case QEvent::Resize:
+        case QEvent::FontChange:
+        case QEvent::StyleChange:
+        case QEvent::Show:
+            update();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void update() {
+        const QString text = m_box->text();
+        const bool whole = m_when == TextTip::Always ? !text.isEmpty() : textCut(m_box);
+        QString tip = !whole                    ? m_ownTip
+                      : text.size() <= kTipRoom ? text
+                                                : text.left(kTipRoom) + QChar(0x2026);
+        // A Diary line such as "...<A note>" would be taken for markup and lose its words.
+        if (whole && Qt::mightBeRichText(tip))
+            tip = Qt::convertFromPlainText(tip);
+        if (tip != m_box->toolTip())
+            m_box->setToolTip(tip);
+    }
+
+    QLineEdit *m_box;
+    TextTip m_when;
+    QString m_ownTip;
+};
 } // namespace
+
+void tipWholeText(QLineEdit *box, TextTip when) {
+    new WholeTextTip(box, when);
+}
+
+bool textCut(const QLineEdit *box) {
+    // The room QLineEdit paints its text in: its contents less its frame and text margins, and
+    // the two pixels it keeps clear on each side.
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.lineWidth =
+        box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    const QRect room = box->style()
+                           ->subElementRect(QStyle::SE_LineEditContents, &option, box)
+                           .marginsRemoved(box->textMargins());
+    constexpr int kClear = 2;
+    return box->fontMetrics().horizontalAdvance(box->displayText()) > room.width() - 2 * kClear;
+}
+
+void leaveOnEscape(QPushButton *button) {
+    button->setProperty(kLeaves, true);
+}
+
+bool leavesOnEscape(const QWidget *widget) {
+    return widget->property(kLeaves).toBool();
+}
 
 void setRowPart(QWidget *control, const QString &part) {
     control->setProperty(kRowPart, part);

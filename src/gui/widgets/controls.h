@@ -51,6 +51,19 @@ bool wholeValueSet(const QLineEdit *box);
 // Returns the frame, to be laid out in the box's place.
 QWidget *tickingReadout(QLineEdit *box);
 
+// Whether a box's tooltip is its whole text only when the box is too narrow to show it all
+// (its own tooltip otherwise), or always (none while it is empty).
+enum class TextTip { WhenCut, Always };
+// Keeps box's tooltip as when says, through every change of its text, size or font. The box's
+// own tooltip stays its accessible description, so a screen reader keeps saying what it is for.
+void tipWholeText(QLineEdit *box, TextTip when = TextTip::WhenCut);
+// Whether box is too narrow for the whole of its text.
+bool textCut(const QLineEdit *box);
+
+// Marks the button that leaves its panel ("Menu", "Cancel"): Escape on the panel presses it.
+void leaveOnEscape(QPushButton *button);
+bool leavesOnEscape(const QWidget *widget);
+
 // Calls show every quarter of a minute while owner lives, so running clocks' hours move on
 // within moments of each minute (no store or disk work: show computes from what it holds).
 void onEachMinute(QObject *owner, const std::function<void()> &show);
