@@ -19,8 +19,9 @@ PingFlag::PingFlag(QWidget *parent)
     QFont bold = font();
     bold.setBold(true);
     setFont(bold);
-    // The row keeps its place for the flag, so the buttons do not move when it comes and goes.
-    QSizePolicy policy = sizePolicy();
+    // The row keeps its place for the flag, so the buttons do not move when it comes and goes;
+    // it takes its own width only, so the place is no wide gap in a wide window.
+    QSizePolicy policy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     policy.setRetainSizeWhenHidden(true);
     setSizePolicy(policy);
     hide();

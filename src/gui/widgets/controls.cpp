@@ -1,6 +1,7 @@
 #include "widgets/controls.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -72,6 +73,13 @@ public:
         case QEvent::StyleChange:
         case QEvent::Show:
             update();
+            break;
+        case QEvent::FocusOut:
+            // A box left with its end in view shows how its text begins, as a loaded one does;
+            // a menu or tooltip taking the focus for a moment moves nothing.
+            if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason &&
+                textCut(m_box))
+                m_box->setCursorPosition(0);
             break;
         default:
             break;
