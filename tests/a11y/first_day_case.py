@@ -13,15 +13,7 @@ import tempfile
 import time
 
 from harness import App, check, run
-
-
-def wait_for(predicate, what, seconds=10):
-    end = time.time() + seconds
-    while time.time() < end:
-        if predicate():
-            return
-        time.sleep(0.2)
-    check(False, what)
+from waiting import wait_for
 
 
 def case():
