@@ -57,6 +57,13 @@ TEST(AwayFrame, ALockedSessionAsksAboutTheAbsenceAndStopsTheClockWhenItBegan) {
     ASSERT_FALSE(frame.isHidden());
     EXPECT_EQ(frame.findChild<QLabel *>("lblAway")->text(),
               "Away 10:20–11:05 (45 min) while job 722 (Check timing) ran.");
+    { // a restart while the question is open asks it again
+        AwayFrame again(env.services(), new AwayWatcher(address, QString()));
+        again.setUser("ann");
+        EXPECT_FALSE(again.isHidden());
+        EXPECT_EQ(again.findChild<QLabel *>("lblAway")->text(),
+                  frame.findChild<QLabel *>("lblAway")->text());
+    }
     auto *stop = frame.findChild<QPushButton *>("cmdAwayStop");
     EXPECT_EQ(stop->accessibleName(), "Stop at 10:20");
     QSignalSpy changed(&frame, &AwayFrame::timingChanged);
