@@ -150,6 +150,12 @@ TodoPanel::TodoPanel(Services services, QWidget *parent)
 }
 
 void TodoPanel::setUser(const QString &user) {
+    // Read again for the same user (a clock changed from the tray or the away bar), the list
+    // keeps what is being typed into a new task's box: it is not entered until the user leaves.
+    std::vector<std::pair<QLineEdit *, QString>> typing;
+    for (TaskRow *row : m_rows)
+        if (user == m_user && !row->taskBox()->isReadOnly() && !row->taskBox()->text().isEmpty())
+            typing.emplace_back(row->taskBox(), row->taskBox()->text());
     m_user = user;
     m_frame->setTitle(QStringLiteral("To Do List for ") + user);
     m_frame->setAccessibleName(m_frame->title());
@@ -162,6 +168,9 @@ void TodoPanel::setUser(const QString &user) {
             m_titles[size_t(n - 1)].isEmpty() ? jobListName(n) : m_titles[size_t(n - 1)]);
     }
     loadList();
+    for (const auto &[box, text] : typing)
+        if (!box->isReadOnly() && box->text().isEmpty())
+            box->insert(text); // as typed: entered when the user leaves the box
 }
 
 void TodoPanel::chooseList(int index) {
