@@ -21,9 +21,9 @@ void AlarmBank::reload() {
 void AlarmBank::tick(const QDateTime &now) {
     for (int n = 1; n <= count(); ++n) {
         const AlarmTimer::TickResult result = alarm(n).tick(now);
-        if (result.ring == AlarmTimer::Ring::Silent)
+        if (result.ring == AlarmTimer::Ring::Chime)
             emit alarmPing();
-        if (result.ring == AlarmTimer::Ring::Silent || result.ring == AlarmTimer::Ring::Sound)
+        if (result.ring == AlarmTimer::Ring::Chime || result.ring == AlarmTimer::Ring::Sound)
             emit alarmRang(n);
         // Any alarm the tick switched off, by ringing or by its schedule, comes back on at the
         // next reset; its schedule then decides again for that day.

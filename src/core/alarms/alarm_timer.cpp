@@ -188,6 +188,15 @@ AlarmTimer::TickResult AlarmTimer::tick(const QDateTime &now) {
     return result;
 }
 
+QString AlarmTimer::waveFile() const {
+    const SettingsStore &store = m_services.store;
+    QString wave =
+        store.get(keys::kAppDiary, keys::kSecAdmin, keys::kPing + m_soundSection, QString());
+    if (wave.size() < kMinWaveName)
+        wave = store.get(keys::kAppDiary, keys::kSecAdmin, keys::kPing, QString());
+    return wave.size() < kMinWaveName ? QString() : wave;
+}
+
 void AlarmTimer::ring(TickResult &result) {
     switchOff(result);
     // The batch tick silences only alarms whose time had passed before the load; one that comes
@@ -196,15 +205,11 @@ void AlarmTimer::ring(TickResult &result) {
         result.ring = Ring::Quiet;
         return;
     }
-    const SettingsStore &store = m_services.store;
-    QString wave =
-        store.get(keys::kAppDiary, keys::kSecAdmin, keys::kPing + m_soundSection, QString());
-    if (wave.size() < kMinWaveName)
-        wave = store.get(keys::kAppDiary, keys::kSecAdmin, keys::kPing, QString());
-    if (wave.size() < kMinWaveName) {
+    const QString wave = waveFile();
+    if (wave.isEmpty()) {
         // A desk whose administrator set up no sounds still rings, with its own chime.
         m_services.sound.play(SoundPlayer::kBuiltInChime);
-        result.ring = Ring::Silent;
+        result.ring = Ring::Chime;
         return;
     }
     if (wave != keys::kSilentWave)

@@ -17,9 +17,9 @@ class AlarmTimer {
 public:
     enum class Ring {
         None,
-        Quiet,  // was already due when loaded: switched off in its batch tick, nothing more
-        Silent, // came due with no wave file configured: the desk's own chime was started
-        Sound,  // came due and its sound was started (or its sound is silence by choice)
+        Quiet, // was already due when loaded: switched off in its batch tick, nothing more
+        Chime, // came due with no wave file configured: the desk's own chime was started
+        Sound, // came due and its sound was started (or its sound is silence by choice)
     };
     struct TickResult {
         Ring ring = Ring::None;
@@ -67,6 +67,9 @@ public:
     int soundSlot() const { return m_soundSlot; }
     QString soundSection() const { return m_soundSection; }
     QString soundDescription() const { return m_soundDescription; }
+    // The wave file the alarm plays: its sound's, else the desk's default; empty when neither
+    // is set up, and then it rings the desk's own chime.
+    QString waveFile() const;
     // The slider moved to slot v: taken only when that slot has a description.
     bool selectSound(int slot);
 

@@ -22,7 +22,8 @@ namespace vidorev {
 namespace {
 const QString kExtendTip = QStringLiteral("Schedule by day of week");
 const QString kBackTip = QStringLiteral("Back to normal view");
-const QString kNoSound = QStringLiteral("(no sound set up)");
+// An alarm with no sound of its own rings the desk's chime.
+const QString kNoSound = QStringLiteral("(the desk's chime)");
 
 struct DayBox {
     const char *name;
@@ -214,7 +215,9 @@ void AlarmRow::soundMoved(int slot) {
 
 void AlarmRow::showSoundDescription() {
     const QString description = m_model.soundDescription();
-    m_soundLabel->setText(description.isEmpty() ? kNoSound : description);
+    m_soundLabel->setText(!description.isEmpty()         ? description
+                          : m_model.waveFile().isEmpty() ? kNoSound
+                                                         : QStringLiteral("(the desk's sound)"));
 }
 
 } // namespace vidorev

@@ -63,6 +63,7 @@ TEST_F(AlarmPanels, RingsReachThePanelAndTheDesktopAndTheDailyResetRedraws) {
     EXPECT_TRUE(flag->isVisible());
     desk.click("cmdSetAlarms");
     EXPECT_FALSE(flag->isVisible());
+    EXPECT_EQ(desk.find<QLabel>("Label1", bank->row(1))->text(), "(the desk's chime)"); // what rang
     EXPECT_FALSE(checked());
     desk.env.put(keys::kSecAdmin, keys::kHolidays, ";12/26;H80FF00;");
     set(kMonday.addDays(1), QTime(0, 1));
