@@ -5,6 +5,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -64,7 +65,13 @@ AwayFrame::AwayFrame(Services services, AwayWatcher *watcher, QWidget *parent)
     setObjectName(QStringLiteral("fraAway"));
     setAccessibleName(QStringLiteral("Away from the desk"));
     setFrameShape(QFrame::StyledPanel);
-    setStyleSheet(QStringLiteral("#fraAway { background: #fff4c2; }"));
+    // A pale yellow bar with dark text in light and dark themes alike (set by palette: a style
+    // sheet would load the style-sheet engine at start for a bar that is seldom shown).
+    QPalette bar = palette();
+    bar.setColor(QPalette::Window, QColor(0xff, 0xf4, 0xc2));
+    bar.setColor(QPalette::WindowText, Qt::black);
+    setPalette(bar);
+    setAutoFillBackground(true);
     m_watcher->setParent(this);
     m_steady.start();
 
@@ -77,7 +84,9 @@ AwayFrame::AwayFrame(Services services, AwayWatcher *watcher, QWidget *parent)
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("lblAwayProblem"));
     m_problem->setWordWrap(true);
-    m_problem->setStyleSheet(QStringLiteral("color: #b00000;"));
+    QPalette red = bar;
+    red.setColor(QPalette::WindowText, QColor(0xb0, 0, 0));
+    m_problem->setPalette(red);
     m_problem->hide();
     m_keep = controls::button(QStringLiteral("cmdAwayKeep"), QStringLiteral("Keep the time"),
                               QStringLiteral("Count the absence on the clock"), this);
@@ -122,7 +131,9 @@ AwayFrame::AwayFrame(Services services, AwayWatcher *watcher, QWidget *parent)
         std::fprintf(stderr, "vidorev: away detection: %s\n", qPrintable(what));
     });
     controls::onEachMinute(this, [this] { tick(); });
-    QTimer::singleShot(0, m_watcher, &AwayWatcher::start);
+    // The buses are joined once the first frame is up, as the tray is looked for: connecting
+    // loads the D-Bus machinery and starts its thread, which a first frame does not need.
+    QTimer::singleShot(500, m_watcher, &AwayWatcher::start);
 }
 
 void AwayFrame::setUser(const QString &user) {

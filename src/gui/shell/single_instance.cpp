@@ -5,8 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QThread>
@@ -143,7 +142,7 @@ bool handOver(int fd, const QByteArray &message, const QDeadlineTimer &deadline)
 // A listening socket at path, readable and writable by its owner only from the moment it
 // exists.
 int listenAt(const QByteArray &path) {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
         return -1;
     const sockaddr_un address = addressOf(path);
@@ -157,6 +156,59 @@ int listenAt(const QByteArray &path) {
     return fd;
 }
 
+// A later start on the line: its message is read as it comes, without blocking the window,
+// then answered and closed. A caller that sends nothing whole in time, or too much, is dropped.
+class Caller : public QObject {
+public:
+    Caller(int fd, SingleInstance *instance)
+        : QObject(instance)
+        , m_fd(fd)
+        , m_notifier(fd, QSocketNotifier::Read, this) {
+        connect(&m_notifier, &QSocketNotifier::activated, this,
+                [this, instance] { read(instance); });
+        QTimer::singleShot(kCallerMs, this, &QObject::deleteLater);
+    }
+    ~Caller() override { ::close(m_fd); }
+
+private:
+    void read(SingleInstance *instance) {
+        char chunk[4096];
+        const ssize_t n = ::recv(m_fd, chunk, sizeof chunk, 0);
+        if (n < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        if (n <= 0 || m_buffer.size() + n > kHeader + qsizetype(kMaxLine))
+            return drop();
+        m_buffer.append(chunk, n);
+        if (m_buffer.size() < kHeader)
+            return;
+        quint32 length = 0;
+        for (int i = 4; i < kHeader; ++i)
+            length = (length << 8) | quint8(m_buffer[i]);
+        if (!m_buffer.startsWith(kMagic) || length > kMaxLine)
+            return drop();
+        if (m_buffer.size() < kHeader + qsizetype(length))
+            return;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString line = utf8(m_buffer.mid(kHeader, length));
+        if (m_buffer.size() > kHeader + qsizetype(length) || utf8.hasError() ||
+            line.contains(QChar(0)))
+            return drop();
+        m_notifier.setEnabled(false); // one message a caller
+        emit instance->startLineArrived(line);
+        // One byte always fits an empty socket's buffer; the caller reads it, then sees the end.
+        (void)::send(m_fd, &kTaken, 1, MSG_NOSIGNAL);
+        drop();
+    }
+    void drop() {
+        m_notifier.setEnabled(false);
+        deleteLater();
+    }
+
+    int m_fd;
+    QSocketNotifier m_notifier;
+    QByteArray m_buffer;
+};
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &storePath, QObject *parent)
@@ -164,10 +216,9 @@ SingleInstance::SingleInstance(const QString &storePath, QObject *parent)
     , m_socketPath(socketPathFor(storePath)) {}
 
 SingleInstance::~SingleInstance() {
-    delete m_server; // closes its socket and removes the file
     if (m_listenFd >= 0) {
         ::close(m_listenFd);
-        QLocalServer::removeServer(m_socketPath);
+        ::unlink(QFile::encodeName(m_socketPath).constData());
     }
 }
 
@@ -217,67 +268,29 @@ SingleInstance::Start SingleInstance::claim(const QString &startLine, int timeou
     case Reach::Nobody:
         break;
     }
-    QLocalServer::removeServer(m_socketPath); // stale: its window is gone
+    ::unlink(path.constData()); // stale: its window is gone
     m_listenFd = listenAt(path);
     return Start::First;
 }
 
 bool SingleInstance::serve() {
-    if (m_listenFd < 0 || m_server)
+    if (m_listenFd < 0 || m_accepting != nullptr)
         return false;
-    m_server = new QLocalServer;
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::accept);
-    if (!m_server->listen(m_listenFd))
-        return false;
-    m_listenFd = -1; // the server's now
+    m_accepting = new QSocketNotifier(m_listenFd, QSocketNotifier::Read, this);
+    connect(m_accepting, &QSocketNotifier::activated, this, &SingleInstance::accept);
     return true;
 }
 
 void SingleInstance::accept() {
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        // Each caller is a child of the server until it is answered or dropped.
-        if (m_server->findChildren<QLocalSocket *>().size() > kMaxCallers) {
-            socket->abort();
-            socket->deleteLater();
-            continue;
-        }
-        socket->setReadBufferSize(kHeader + kMaxLine);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        QTimer::singleShot(kCallerMs, socket, [socket] {
-            socket->abort();
-            socket->deleteLater();
-        });
-        read(socket);
+    for (;;) {
+        const int fd = ::accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0)
+            return; // none left waiting (or the caller gave up)
+        if (findChildren<QObject *>(Qt::FindDirectChildrenOnly).size() > kMaxCallers + 1)
+            ::close(fd); // more callers than a desk ever has at once
+        else
+            new Caller(fd, this);
     }
-}
-
-void SingleInstance::read(QLocalSocket *socket) {
-    if (socket->bytesAvailable() < kHeader)
-        return;
-    const QByteArray header = socket->peek(kHeader);
-    quint32 length = 0;
-    for (int i = 4; i < kHeader; ++i)
-        length = (length << 8) | quint8(header[i]);
-    if (!header.startsWith(kMagic) || length > kMaxLine) {
-        socket->abort();
-        socket->deleteLater();
-        return;
-    }
-    if (socket->bytesAvailable() < kHeader + qint64(length))
-        return;
-    socket->skip(kHeader);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString line = utf8(socket->read(length));
-    if (utf8.hasError() || line.contains(QChar(0))) {
-        socket->abort();
-        socket->deleteLater();
-        return;
-    }
-    socket->disconnect(this); // one message a caller
-    emit startLineArrived(line);
-    socket->write(&kTaken, 1);
-    socket->disconnectFromServer(); // after the answer is written
 }
 
 } // namespace vidorev

@@ -4,8 +4,7 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace vidorev {
 
@@ -49,12 +48,11 @@ signals:
 
 private:
     void accept();
-    void read(QLocalSocket *socket);
 
     QString m_socketPath;
     QString m_error;
     int m_listenFd = -1;
-    QLocalServer *m_server = nullptr;
+    QSocketNotifier *m_accepting = nullptr;
 };
 
 } // namespace vidorev
