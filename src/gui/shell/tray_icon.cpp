@@ -69,8 +69,14 @@ TrayIcon::~TrayIcon() {
 }
 
 void TrayIcon::install() {
-    if (m_icon != nullptr || !QSystemTrayIcon::isSystemTrayAvailable())
+    if (m_icon != nullptr)
         return;
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        // Started with the session, Vidorev may be up before the desktop's panel: it looks
+        // again each minute until a tray is there.
+        QTimer::singleShot(60 * 1000, this, &TrayIcon::install);
+        return;
+    }
     m_idleIcon = trayIcon(false);
     m_runningIcon = trayIcon(true);
     m_icon = new QSystemTrayIcon(this);
