@@ -123,7 +123,10 @@ HoursChart::HoursChart(QWidget *parent)
     m_view->setObjectName(QStringLiteral("chartHours"));
     m_view->setAccessibleName(QStringLiteral("Hours per job and day"));
     m_view->setRenderHint(QPainter::Antialiasing);
-    m_view->setMinimumSize(480, 300);
+    // Wide enough for seven day labels ("Wed 30") side by side beside the hours axis; narrower,
+    // the chart cuts them to "We...".
+    const int day = fontMetrics().horizontalAdvance(QStringLiteral("Wed 30")) + 18;
+    m_view->setMinimumSize(7 * day + 120, 300);
     m_view->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding); // grows with the window
 
     m_totals = new QTableWidget(0, 2, this);
