@@ -49,8 +49,8 @@ qint64 cutToCents(double value) {
     return beyondCents ? -cents - 1 : -cents;
 }
 
-qint64 hoursCents(int minutes) {
-    const qint64 hundredths = qint64(minutes) * 100;
+qint64 hoursCents(qint64 minutes) {
+    const qint64 hundredths = minutes * 100;
     qint64 cents = hundredths / 60;
     if (hundredths % 60 != 0 && hundredths < 0)
         --cents;

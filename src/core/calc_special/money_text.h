@@ -23,8 +23,9 @@ double pennyValue(const QString &text, const QLocale &locale = QLocale());
 // decimals, so an amount that binary floating point holds a hair under its decimal (0.29 is
 // 0.28999...) keeps its cent. Values beyond the 64-bit range of cents stop at its ends; NaN is 0.
 qint64 cutToCents(double value);
-// Whole cents not above minutes / 60 hours, in integer arithmetic: 69 -> 115, 25 -> 41.
-qint64 hoursCents(int minutes);
+// Whole cents not above minutes / 60 hours, in integer arithmetic: 69 -> 115, 25 -> 41. The
+// one hours rule: the clocks' hours boxes, the totals, the reports and the chart all use it.
+qint64 hoursCents(qint64 minutes);
 // The text a money box shows for whole cents: 123 -> "1.23", 120 -> "1.2", 100 -> "1".
 QString centsText(qint64 cents, const QLocale &locale = QLocale());
 // An amount worked out from other amounts, as the general number text, taken first to nine

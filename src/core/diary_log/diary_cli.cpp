@@ -178,7 +178,7 @@ public:
         const QLocale c = QLocale::c();
         if (minutes != m_minutes) {
             m_minutes = minutes;
-            const qint64 cents = diary::hourCents(minutes);
+            const qint64 cents = money::hoursCents(minutes);
             minutesText = m_json ? jsonText(minutes) : QString::number(minutes);
             hoursText = m_json ? jsonText(double(cents) / 100.0) : money::centsText(cents, c);
         }
@@ -211,7 +211,7 @@ void writeJson(const DiaryCall &call, const diary::JobTotals &totals, bool perDa
     for (const diary::JobTotal &job : totals.jobs) {
         QJsonObject o;
         o.insert(QStringLiteral("minutes"), job.minutes);
-        o.insert(QStringLiteral("hours"), double(diary::hourCents(job.minutes)) / 100.0);
+        o.insert(QStringLiteral("hours"), double(money::hoursCents(job.minutes)) / 100.0);
         o.insert(QStringLiteral("cash"), money::amountText(job.cash, QLocale::c()).toDouble());
         o.insert(QStringLiteral("job"), diary::lineText(job.code));
         jobs.append(o);

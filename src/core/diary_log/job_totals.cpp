@@ -340,12 +340,8 @@ void JobTotals::forEachDay(const std::function<void(const JobDay &)> &visit) con
     }
 }
 
-qint64 hourCents(qint64 minutes) {
-    return money::cutToCents(double(minutes) / 60.0);
-}
-
 QString hoursText(qint64 minutes) {
-    return money::centsText(hourCents(minutes), QLocale::c());
+    return money::centsText(money::hoursCents(minutes), QLocale::c());
 }
 
 } // namespace vidorev::diary

@@ -69,10 +69,9 @@ inline JobTotals totalsOf(LineReader &reader, bool perDay, const TotalsProgress 
 }
 
 // Hours as the log reader's hours box shows them and every report of hours prints them (the
-// totals, the week chart): minutes / 60, cut down to whole cents. A job's hours come from its
-// summed minutes, never from a sum of hours already cut.
-qint64 hourCents(qint64 minutes);
-// The same as text in the C locale: 90 -> "1.5", 1 -> "0.01".
+// totals, the week chart): minutes / 60 cut to whole cents (money::hoursCents), in the C locale:
+// 90 -> "1.5", 1 -> "0.01". A job's hours come from its summed minutes, never from a sum of hours
+// already cut.
 QString hoursText(qint64 minutes);
 
 // Per day, a run longer than this many minutes (a clock left running for over a year) is counted
