@@ -128,6 +128,26 @@ QList<Drive> drives() {
     return roots + volumes;
 }
 
+FolderListing readFolder(const QString &folder) {
+    FolderListing out;
+    out.folder = inner(QFileInfo(inner(folder)).absoluteFilePath());
+    for (QDir d(out.folder);;) {
+        out.chain.prepend(inner(d.absolutePath()));
+        if (isRoot(d.absolutePath()) || !d.cdUp())
+            break;
+    }
+    const QString why = listingProblem(out.folder);
+    if (!why.isEmpty()) {
+        out.error = QStringLiteral("Cannot read the folder %1: %2")
+                        .arg(QDir::toNativeSeparators(out.folder), why);
+        return out;
+    }
+    const QDir dir(out.folder);
+    out.folders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    out.files = dir.entryList(QDir::Files);
+    return out;
+}
+
 int driveFor(const QString &folder, const QStringList &roots) {
     const QString f = inner(folder);
     int best = -1;
@@ -180,21 +200,18 @@ void FileChoice::setPattern(const QString &pattern) {
 }
 
 bool FileChoice::openFolder(const QString &folder) {
-    const QString full = inner(QFileInfo(inner(folder)).absoluteFilePath());
-    if (!readable(full))
+    return openListing(readFolder(folder));
+}
+
+bool FileChoice::openListing(const FolderListing &listing) {
+    m_error = listing.error;
+    if (!m_error.isEmpty())
         return false;
-    m_folder = full;
+    m_folder = listing.folder;
+    m_listing = listing;
     m_index = -1;
     list();
     return true;
-}
-
-bool FileChoice::readable(const QString &folder) {
-    const QString why = listingProblem(folder);
-    m_error = why.isEmpty() ? QString()
-                            : QStringLiteral("Cannot read the folder %1: %2")
-                                  .arg(QDir::toNativeSeparators(folder), why);
-    return why.isEmpty();
 }
 
 int FileChoice::openFolderRow() const {
@@ -229,32 +246,27 @@ void FileChoice::refresh() {
         m_folder = inner(up.absolutePath());
     }
     // A folder that became unreadable is shown empty, and says so.
-    readable(m_folder);
+    m_listing = readFolder(m_folder);
+    m_error = m_listing.error;
     list();
     m_index = selected.isEmpty() ? -1 : int(m_files.indexOf(selected));
 }
 
 void FileChoice::list() {
     m_folders.clear();
-    QStringList chain;
-    for (QDir d(m_folder);;) {
-        chain.prepend(inner(d.absolutePath()));
-        if (isRoot(d.absolutePath()) || !d.cdUp())
-            break;
-    }
+    const QStringList &chain = m_listing.chain;
     for (int i = 0; i < chain.size(); ++i) {
         const QString &p = chain[i];
         const QString name = i == 0 ? QDir::toNativeSeparators(p) : QFileInfo(p).fileName();
         m_folders << FolderEntry{p, name, i, true};
     }
-    const QDir dir(m_folder);
-    QStringList subs = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList subs = m_listing.folders;
     sortNames(subs);
     for (const QString &s : subs)
         m_folders << FolderEntry{joinFolderAndName(m_folder, s), s, int(chain.size()), false};
 
     m_files.clear();
-    for (const QString &f : dir.entryList(QDir::Files))
+    for (const QString &f : m_listing.files)
         if (matchesPatterns(f, m_patterns))
             m_files << f;
     sortNames(m_files);

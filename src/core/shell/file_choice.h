@@ -46,6 +46,19 @@ struct FolderEntry {
     bool open;    // the open folder or one of the folders above it
 };
 
+// What one reading of a folder found, names as listed (unsorted, every file). Reading may block
+// for as long as the file system does (a network share that stopped answering), so a window
+// reads on a thread of its own and hands the result to FileChoice::openListing.
+struct FolderListing {
+    QString folder;      // absolute, "/" form
+    QStringList chain;   // the folders from the root down to folder
+    QStringList folders; // the sub-folders' names
+    QStringList files;
+    QString error; // "Cannot read the folder /srv/x: Permission denied"; empty when it was read
+};
+// Reads folder; callable on any thread.
+FolderListing readFolder(const QString &folder);
+
 // The picker's state: the open folder, its sub-folders and matching files, the selected file and
 // the chosen path. Reads the file system only when told to.
 class FileChoice {
@@ -65,6 +78,8 @@ public:
     // Lists folder without choosing a file. False, leaving everything as it was, when it cannot
     // be read (not a folder, gone, no permission): error() says why.
     bool openFolder(const QString &folder);
+    // Opens a folder read by readFolder, as openFolder does.
+    bool openListing(const FolderListing &listing);
     // Why the last folder asked for cannot be read, with the system's reason ("Cannot read the
     // folder /srv/x: Permission denied"); empty when it was read. A path that does not exist,
     // given to setPath, changes nothing and says nothing.
@@ -88,13 +103,13 @@ public:
     void refresh();
 
 private:
-    bool readable(const QString &folder);
     void list();
 
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
     QStringList m_patterns;
     QString m_folder;
+    FolderListing m_listing;
     QList<FolderEntry> m_folders;
     QStringList m_files;
     int m_index = -1;

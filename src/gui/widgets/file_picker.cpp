@@ -1,12 +1,16 @@
 #include "widgets/file_picker.h"
 
+#include "widgets/latest_run.h"
+
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QStyle>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace vidorev {
@@ -15,6 +19,8 @@ namespace {
 
 const int kPathRole = Qt::UserRole;
 const int kRowRole = Qt::UserRole + 1;
+// How long a folder may take to read before the picker says it does not answer.
+const int kSlowMs = 1000;
 
 QLabel *labelFor(QWidget *control, const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
@@ -39,7 +45,12 @@ FilePicker::FilePicker(QWidget *parent)
     , m_drives(new QComboBox(this))
     , m_folders(new FolderTree(this))
     , m_files(new QListWidget(this))
-    , m_message(new QLabel(this)) {
+    , m_message(new QLabel(this))
+    , m_reads(new widgets::LatestRun(this))
+    , m_slow(new QTimer(this)) {
+    m_slow->setSingleShot(true);
+    m_slow->setInterval(kSlowMs);
+    connect(m_slow, &QTimer::timeout, this, &FilePicker::showError);
     m_drives->setObjectName(QStringLiteral("Drive1"));
     m_drives->setToolTip(tr("The drive whose folders are listed"));
     // A long mount point must not widen the picker past its host's room.
@@ -75,7 +86,6 @@ FilePicker::FilePicker(QWidget *parent)
     grid->addWidget(m_files, 1, 1, 3, 1);
     m_message->setObjectName(QStringLiteral("lblFolderMessage"));
     m_message->setWordWrap(true);
-    m_message->setStyleSheet(QStringLiteral("color: #a00000"));
     m_message->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_message->hide();
     grid->addWidget(m_message, 4, 0, 1, 2);
@@ -128,6 +138,7 @@ QString FilePicker::path() const {
 }
 
 void FilePicker::setPath(const QString &path) {
+    stopReading(); // the host's choice supersedes the user's pending one
     m_loading = true;
     if (m_choice.setPath(path)) {
         showDrives();
@@ -201,9 +212,66 @@ QStringList FilePicker::driveRoots() const {
     return roots;
 }
 
+bool FilePicker::reading() const {
+    return m_reads->isRunning();
+}
+
+void FilePicker::waitForListing() {
+    while (m_reads->isRunning())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void FilePicker::setFolderReader(FolderReader reader) {
+    m_reader = std::move(reader);
+}
+
 void FilePicker::showError() {
-    m_message->setText(m_choice.error());
-    m_message->setVisible(!m_choice.error().isEmpty());
+    QString text = m_choice.error();
+    if (reading()) {
+        const QString folder = QDir::toNativeSeparators(m_readingFolder);
+        text = m_slow->isActive()
+                   ? tr("Reading %1...").arg(folder)
+                   : tr("The folder %1 is not answering; another folder or drive can be "
+                        "chosen meanwhile.")
+                         .arg(folder);
+    }
+    // Problems in red; the reading state in the label's own colour.
+    m_message->setStyleSheet(reading() ? QString() : QStringLiteral("color: #a00000"));
+    m_message->setText(text);
+    m_message->setVisible(!text.isEmpty());
+}
+
+void FilePicker::openFolder(const QString &folder) {
+    m_readingFolder = folder;
+    m_reads->start([this, reader = m_reader, folder](const widgets::LatestRun::Handle &) {
+        const shell::FolderListing listing = reader(folder);
+        // Runs on the window's thread, and only while this is still the latest reading.
+        return widgets::LatestRun::Done([this, listing] { folderRead(listing); });
+    });
+    m_slow->start();
+    showError();
+}
+
+void FilePicker::stopReading() {
+    m_reads->stop();
+    m_slow->stop();
+    m_readingFolder.clear();
+}
+
+void FilePicker::folderRead(const shell::FolderListing &listing) {
+    m_slow->stop();
+    m_readingFolder.clear();
+    const QString before = m_choice.folder();
+    m_loading = true;
+    // Opened or not, the lists show the folder that is open, the drive list its drive
+    // (stepping through folders can cross onto another volume).
+    if (m_choice.openListing(listing))
+        showLists();
+    m_drives->setCurrentIndex(shell::driveFor(m_choice.folder(), driveRoots()));
+    showError();
+    m_loading = false;
+    if (m_choice.folder() != before)
+        emit folderChanged();
 }
 
 void FilePicker::move(shell::FileMove move) {
@@ -268,32 +336,13 @@ void FilePicker::showLists() {
 void FilePicker::driveChosen(int row) {
     if (m_loading || row < 0)
         return;
-    m_loading = true;
-    const bool opened = m_choice.openFolder(m_drives->itemData(row).toString());
-    if (opened)
-        showLists();
-    else // the list goes back to the drive that is still open
-        m_drives->setCurrentIndex(shell::driveFor(m_choice.folder(), driveRoots()));
-    showError();
-    m_loading = false;
-    if (opened)
-        emit folderChanged();
+    openFolder(m_drives->itemData(row).toString());
 }
 
 void FilePicker::folderOpened(int row) {
     if (m_loading || row < 0)
         return;
-    const QString before = m_choice.folder();
-    m_loading = true;
-    // Opened or not, the lists show the folder that is open.
-    if (m_choice.openFolder(m_choice.folders().value(row).path))
-        // Stepping through folders can cross onto another volume.
-        m_drives->setCurrentIndex(shell::driveFor(m_choice.folder(), driveRoots()));
-    showLists();
-    showError();
-    m_loading = false;
-    if (m_choice.folder() != before)
-        emit folderChanged();
+    openFolder(m_choice.folders().value(row).path);
 }
 
 void FilePicker::fileSelected(int row) {

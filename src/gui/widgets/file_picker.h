@@ -4,16 +4,26 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
+class QTimer;
 class QLabel;
 class QListWidget;
 class QTreeWidget;
 
 namespace vidorev {
 
+namespace widgets {
+class LatestRun;
+}
+
 // The file picker panels embed: a drive list ("Drive1"), a folder list ("Dir1") and a file list
 // ("File1"), linked so that a drive shows its folders and a folder its files. The host presets
 // path() and pattern(), steps with the moves, and reads path() when fileChosen() comes.
+// A folder or drive the user opens is read on a thread of its own: the lists keep the folder
+// that was open, and stay usable, until it has been read; a share that does not answer leaves
+// the window answering, and a newer choice supersedes the one still being read.
 class FilePicker : public QWidget {
     Q_OBJECT
 public:
@@ -51,6 +61,15 @@ public:
     // under its lists and stays where it was, so the folder is neither shown empty nor opened.
     QString folderError() const;
 
+    // A folder the user opened is being read; folderChanged() comes when it has been.
+    bool reading() const;
+    // Waits for the folder being read (tests).
+    void waitForListing();
+    using FolderReader = std::function<shell::FolderListing(const QString &folder)>;
+    // How folders the user opens are read (tests stand in one that blocks); runs off the
+    // window's thread.
+    void setFolderReader(FolderReader reader);
+
 signals:
     void fileChosen();
     // The user opened another folder or drive.
@@ -67,6 +86,9 @@ private:
     void driveChosen(int row);
     void folderOpened(int row);
     void fileSelected(int row);
+    void openFolder(const QString &folder);
+    void folderRead(const shell::FolderListing &listing);
+    void stopReading();
     void showError();
     QStringList driveRoots() const;
 
@@ -75,6 +97,10 @@ private:
     QTreeWidget *m_folders;
     QListWidget *m_files;
     QLabel *m_message;
+    widgets::LatestRun *m_reads;
+    FolderReader m_reader = shell::readFolder;
+    QString m_readingFolder; // the folder being read, "" when none is
+    QTimer *m_slow;          // says the folder being read does not answer
     // Set while the picker fills its own lists, so their change handlers do not cascade.
     bool m_loading = false;
 };

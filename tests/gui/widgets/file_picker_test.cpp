@@ -17,6 +17,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 #include <sys/stat.h>
 
 namespace vidorev {
@@ -96,8 +100,10 @@ TEST_F(FilePickerTest, KeyboardAloneOpensFoldersAndChoosesFiles) {
     QCoreApplication::processEvents();
     EXPECT_EQ(shownFiles().size(), 4); // moving to a folder does not open it
     QTest::keyClick(folders(), Qt::Key_Return);
+    m_picker.waitForListing();
     EXPECT_EQ(shownFiles(), (QStringList{"inner.jpg"}));
     QTest::keyClick(folders(), Qt::Key_Backspace);
+    m_picker.waitForListing();
     EXPECT_EQ(shownFiles().size(), 4);
 
     QSignalSpy chosen(&m_picker, &FilePicker::fileChosen);
@@ -106,15 +112,6 @@ TEST_F(FilePickerTest, KeyboardAloneOpensFoldersAndChoosesFiles) {
     QTest::keyClick(files(), Qt::Key_Down);
     EXPECT_EQ(chosen.count(), 2);
     EXPECT_EQ(m_picker.path(), native("b.jpg"));
-}
-
-TEST_F(FilePickerTest, ChoosingADriveOpensItsRoot) {
-    ASSERT_GT(drives()->count(), 0);
-    EXPECT_EQ(drives()->itemText(0), QDir::toNativeSeparators(QDir::rootPath()));
-    drives()->setCurrentIndex(-1);
-    drives()->setCurrentIndex(0);
-    EXPECT_EQ(folders()->currentItem()->data(0, Qt::UserRole).toString(), QDir::rootPath());
-    EXPECT_EQ(folders()->currentItem(), folders()->topLevelItem(0));
 }
 
 // What a screen reader does to pick an item: select it, without moving the keyboard's place.
@@ -136,6 +133,7 @@ TEST_F(FilePickerTest, AScreenReaderOpensFoldersAndChoosesFiles) {
     m_picker.show();
     QSignalSpy chosen(&m_picker, &FilePicker::fileChosen);
     selectByScreenReader(folders(), QStringLiteral("sub"));
+    m_picker.waitForListing();
     EXPECT_EQ(shownFiles(), (QStringList{"inner.jpg"}));
     selectByScreenReader(files(), QStringLiteral("inner.jpg"));
     EXPECT_EQ(chosen.count(), 1);
@@ -149,10 +147,12 @@ TEST_F(FilePickerTest, AFolderThatCannotBeReadIsSaidAndNotOpened) {
     m_picker.refresh();
     QSignalSpy changed(&m_picker, &FilePicker::folderChanged);
     auto *message = m_picker.findChild<QLabel *>(QStringLiteral("lblFolderMessage"));
-    {
-        const test::ObeyPermissions asAUser;
-        selectByScreenReader(folders(), QStringLiteral("locked"));
-    }
+    m_picker.setFolderReader([](const QString &folder) {
+        const test::ObeyPermissions asAUser; // on the reading thread
+        return shell::readFolder(folder);
+    });
+    selectByScreenReader(folders(), QStringLiteral("locked"));
+    m_picker.waitForListing();
     ::chmod(QFile::encodeName(locked).constData(), 0700);
     EXPECT_TRUE(message->isVisible());
     EXPECT_EQ(message->text(), QStringLiteral("Cannot read the folder %1: Permission denied")
@@ -160,8 +160,60 @@ TEST_F(FilePickerTest, AFolderThatCannotBeReadIsSaidAndNotOpened) {
     EXPECT_EQ(shownFiles().size(), 4); // still the folder that was open
     EXPECT_EQ(changed.count(), 0);     // so no host remembers the other
     selectByScreenReader(folders(), QStringLiteral("sub"));
+    m_picker.waitForListing();
     EXPECT_FALSE(message->isVisible());
     EXPECT_EQ(changed.count(), 1);
+}
+
+TEST_F(FilePickerTest, AFolderThatDoesNotAnswerLeavesTheWindowAnswering) {
+    // A share that hangs: reading "sub" waits until the test lets it go.
+    struct Gate {
+        std::mutex mutex;
+        std::condition_variable open;
+        bool released = false;
+        std::atomic<bool> done{false};
+    };
+    auto gate = std::make_shared<Gate>();
+    m_picker.setFolderReader([gate](const QString &folder) {
+        if (folder.endsWith(QStringLiteral("/sub"))) {
+            std::unique_lock lock(gate->mutex);
+            gate->open.wait(lock, [&] { return gate->released; });
+        }
+        shell::FolderListing listing = shell::readFolder(folder);
+        gate->done = folder.endsWith(QStringLiteral("/sub"));
+        return listing;
+    });
+    m_picker.show();
+    QSignalSpy changed(&m_picker, &FilePicker::folderChanged);
+    auto *message = m_picker.findChild<QLabel *>(QStringLiteral("lblFolderMessage"));
+    selectByScreenReader(folders(), QStringLiteral("sub")); // returns while "sub" hangs
+    EXPECT_TRUE(m_picker.reading());
+    EXPECT_EQ(message->text(), QStringLiteral("Reading %1...").arg(native("sub")));
+    EXPECT_EQ(shownFiles().size(), 4); // the open folder stays, and usable
+    EXPECT_TRUE(QTest::qWaitFor([&] { return message->text().contains("is not answering"); }));
+
+    // Another drive chosen meanwhile is read and opened; the hung folder is left behind.
+    ASSERT_GT(drives()->count(), 0);
+    EXPECT_EQ(drives()->itemText(0), QDir::toNativeSeparators(QDir::rootPath()));
+    drives()->setCurrentIndex(-1);
+    drives()->setCurrentIndex(0);
+    m_picker.waitForListing();
+    EXPECT_EQ(m_picker.folder(), QDir::rootPath());
+    EXPECT_EQ(folders()->currentItem(), folders()->topLevelItem(0));
+    EXPECT_FALSE(message->isVisible());
+    EXPECT_EQ(changed.count(), 1);
+
+    // When the share answers at last, its late listing changes nothing.
+    {
+        std::lock_guard lock(gate->mutex);
+        gate->released = true;
+    }
+    gate->open.notify_all();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return gate->done.load(); }));
+    QTest::qWait(50);
+    EXPECT_EQ(m_picker.folder(), QDir::rootPath());
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_FALSE(message->isVisible());
 }
 } // namespace
 } // namespace vidorev
