@@ -148,6 +148,31 @@ FolderListing readFolder(const QString &folder) {
     return out;
 }
 
+PathListing readPath(const QString &path, const FolderReader &read) {
+    PathListing out;
+    if (path.trimmed().isEmpty())
+        return out;
+    const QFileInfo info(inner(path));
+    if (!info.exists())
+        return out;
+    out.path = inner(info.absoluteFilePath());
+    out.isFolder = info.isDir();
+    out.listing = read(out.isFolder ? out.path : inner(info.absolutePath()));
+    return out;
+}
+
+FolderListing readOpenFolder(const QString &folder, const FolderReader &read) {
+    QString f = folder;
+    if (!QFileInfo(f).isDir()) {
+        // The open folder went away: fall back to the nearest folder above it that is still there.
+        QDir up(f);
+        while (!up.exists() && up.cdUp()) {
+        }
+        f = inner(up.absolutePath());
+    }
+    return read(f);
+}
+
 int driveFor(const QString &folder, const QStringList &roots) {
     const QString f = inner(folder);
     int best = -1;
@@ -169,23 +194,18 @@ FileChoice::FileChoice() {
 }
 
 bool FileChoice::setPath(const QString &path) {
+    return openPath(readPath(path));
+}
+
+bool FileChoice::openPath(const PathListing &path) {
     m_error.clear();
-    if (path.trimmed().isEmpty())
+    if (path.path.isEmpty())
         return false;
-    const QFileInfo info(inner(path));
-    if (!info.exists())
+    if (!openListing(path.listing))
         return false;
-    const QString full = inner(info.absoluteFilePath());
-    if (info.isDir()) {
-        if (!openFolder(full))
-            return false;
-        m_path = full;
-        return true;
-    }
-    if (!openFolder(inner(info.absolutePath())))
-        return false;
-    m_path = full;
-    m_index = m_files.indexOf(info.fileName());
+    m_path = path.path;
+    if (!path.isFolder)
+        m_index = int(m_files.indexOf(QFileInfo(path.path).fileName()));
     return true;
 }
 
@@ -196,7 +216,9 @@ QString FileChoice::path() const {
 void FileChoice::setPattern(const QString &pattern) {
     m_pattern = pattern;
     m_patterns = splitPatterns(pattern);
-    refresh();
+    const QString selected = m_index >= 0 ? m_files.value(m_index) : QString();
+    list();
+    m_index = selected.isEmpty() ? -1 : int(m_files.indexOf(selected));
 }
 
 bool FileChoice::openFolder(const QString &folder) {
@@ -237,17 +259,15 @@ MoveResult FileChoice::move(FileMove move) {
 }
 
 void FileChoice::refresh() {
+    reopen(readOpenFolder(m_folder));
+}
+
+void FileChoice::reopen(const FolderListing &listing) {
     const QString selected = m_index >= 0 ? m_files.value(m_index) : QString();
-    if (!QFileInfo(m_folder).isDir()) {
-        // The open folder went away: fall back to the nearest folder above it that is still there.
-        QDir up(m_folder);
-        while (!up.exists() && up.cdUp()) {
-        }
-        m_folder = inner(up.absolutePath());
-    }
     // A folder that became unreadable is shown empty, and says so.
-    m_listing = readFolder(m_folder);
-    m_error = m_listing.error;
+    m_folder = listing.folder;
+    m_listing = listing;
+    m_error = listing.error;
     list();
     m_index = selected.isEmpty() ? -1 : int(m_files.indexOf(selected));
 }

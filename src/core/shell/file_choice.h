@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The file picker's rules: where a path leads, what the lists show and how the selection moves.
 // Paths are kept with "/" inside and handed out with the native separator.
 namespace vidorev::shell {
@@ -58,6 +60,18 @@ struct FolderListing {
 };
 // Reads folder; callable on any thread.
 FolderListing readFolder(const QString &folder);
+using FolderReader = std::function<FolderListing(const QString &folder)>;
+
+// What reading a path found: the existing file or folder it names and its folder's listing.
+struct PathListing {
+    QString path; // absolute, "/" form; empty when nothing is there
+    bool isFolder = false;
+    FolderListing listing;
+};
+// Reads path and the folder that holds it (or that it is) with read; callable on any thread.
+PathListing readPath(const QString &path, const FolderReader &read = readFolder);
+// Reads folder, or when it is gone the nearest folder above it still there; any thread.
+FolderListing readOpenFolder(const QString &folder, const FolderReader &read = readFolder);
 
 // The picker's state: the open folder, its sub-folders and matching files, the selected file and
 // the chosen path. Reads the file system only when told to.
@@ -69,9 +83,12 @@ public:
     // An existing file: opens its folder and selects it. An existing folder: opens it. Anything
     // else leaves everything as it was and returns false.
     bool setPath(const QString &path);
+    // Opens a path read by readPath, as setPath does.
+    bool openPath(const PathListing &path);
     // The chosen file (or preset folder), native separators.
     QString path() const;
 
+    // Filters the listing already read; refresh() reads the folder again.
     void setPattern(const QString &pattern);
     QString pattern() const { return m_pattern; }
 
@@ -101,6 +118,8 @@ public:
 
     // Reads the open folder again, keeping the selected file where it is still listed.
     void refresh();
+    // Shows a listing read by readOpenFolder, as refresh does.
+    void reopen(const FolderListing &listing);
 
 private:
     void list();

@@ -183,20 +183,26 @@ void PictureExplorer::setHost(const QString &host) {
     m_host = host;
     if (listing())
         return;
-    m_loading = true;
     const pictures::PicturePlace place = pictures::readPlace(m_services.store, host);
     m_picker->setPattern(pictures::kBrowsePattern);
-    m_picker->setPath(place.folder);
-    // A remembered folder that cannot be read any more is said, here, once the drive is open.
-    const QString unreadable = m_picker->folderError();
-    if (QDir::cleanPath(QDir::fromNativeSeparators(place.folder)) != m_picker->folder() &&
-        !place.drive.isEmpty())
-        m_picker->setPath(place.drive);
-    const int file = pictures::rememberedSelection(place.file, int(m_picker->files().size()));
-    if (file >= 0)
-        m_picker->setPath(shell::joinFolderAndName(m_picker->folder(), m_picker->files()[file]));
-    m_loading = false;
-    say(unreadable);
+    // The picker reads off the window's thread: each step follows once the one before was read.
+    m_picker->setPath(place.folder, [this, place] {
+        // A remembered folder that cannot be read any more is said, here, once the drive is open.
+        const QString unreadable = m_picker->folderError();
+        auto selectFile = [this, place, unreadable] {
+            const int file =
+                pictures::rememberedSelection(place.file, int(m_picker->files().size()));
+            if (file >= 0)
+                m_picker->setPath(
+                    shell::joinFolderAndName(m_picker->folder(), m_picker->files()[file]));
+            say(unreadable);
+        };
+        if (QDir::cleanPath(QDir::fromNativeSeparators(place.folder)) != m_picker->folder() &&
+            !place.drive.isEmpty())
+            m_picker->setPath(place.drive, selectFile);
+        else
+            selectFile();
+    });
 }
 
 bool PictureExplorer::reading() const {

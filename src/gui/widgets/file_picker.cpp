@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -117,8 +118,8 @@ FilePicker::FilePicker(QWidget *parent)
             fileSelected(m_files->row(picked.first()));
     });
 
-    showDrives();
     showLists();
+    refresh(); // the drives
 }
 
 bool FilePicker::eventFilter(QObject *watched, QEvent *event) {
@@ -134,18 +135,31 @@ bool FilePicker::eventFilter(QObject *watched, QEvent *event) {
 }
 
 QString FilePicker::path() const {
-    return m_choice.path();
+    return m_presetPath.isEmpty() ? m_choice.path() : m_presetPath;
 }
 
-void FilePicker::setPath(const QString &path) {
-    stopReading(); // the host's choice supersedes the user's pending one
-    m_loading = true;
-    if (m_choice.setPath(path)) {
-        showDrives();
-        showLists();
-    }
-    showError();
-    m_loading = false;
+void FilePicker::setPath(const QString &path, std::function<void()> then) {
+    // The host's choice supersedes whatever was being read.
+    startReading(path, false,
+                 [this, path, then = std::move(then)](const shell::FolderReader &read) -> Apply {
+                     const shell::PathListing found = shell::readPath(path, read);
+                     const QList<shell::Drive> drives = shell::drives();
+                     return [this, found, drives, then] {
+                         endReading();
+                         m_loading = true;
+                         if (m_choice.openPath(found))
+                             showLists();
+                         showDrives(drives);
+                         showError();
+                         m_loading = false;
+                         if (then)
+                             then();
+                     };
+                 });
+    // The host's choice is the chosen path already; one that is not there is dropped once read.
+    if (!path.trimmed().isEmpty())
+        m_presetPath = QDir::toNativeSeparators(
+            QDir::cleanPath(QFileInfo(QDir::fromNativeSeparators(path)).absoluteFilePath()));
 }
 
 QString FilePicker::pattern() const {
@@ -156,7 +170,6 @@ void FilePicker::setPattern(const QString &pattern) {
     m_loading = true;
     m_choice.setPattern(pattern);
     showLists();
-    showError();
     m_loading = false;
 }
 
@@ -181,12 +194,20 @@ bool FilePicker::startOfList() const {
 }
 
 void FilePicker::refresh() {
-    m_loading = true;
-    m_choice.refresh();
-    showDrives();
-    showLists();
-    showError();
-    m_loading = false;
+    startReading(m_choice.folder(), false,
+                 [this, folder = m_choice.folder()](const shell::FolderReader &read) -> Apply {
+                     const shell::FolderListing listing = shell::readOpenFolder(folder, read);
+                     const QList<shell::Drive> drives = shell::drives();
+                     return [this, listing, drives] {
+                         endReading();
+                         m_loading = true;
+                         m_choice.reopen(listing);
+                         showLists();
+                         showDrives(drives);
+                         showError();
+                         m_loading = false;
+                     };
+                 });
 }
 
 QString FilePicker::folder() const {
@@ -221,46 +242,54 @@ void FilePicker::waitForListing() {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-void FilePicker::setFolderReader(FolderReader reader) {
+void FilePicker::setFolderReader(shell::FolderReader reader) {
     m_reader = std::move(reader);
 }
 
 void FilePicker::showError() {
     QString text = m_choice.error();
-    if (reading()) {
-        const QString folder = QDir::toNativeSeparators(m_readingFolder);
-        text = m_slow->isActive()
-                   ? tr("Reading %1...").arg(folder)
-                   : tr("The folder %1 is not answering; another folder or drive can be "
-                        "chosen meanwhile.")
-                         .arg(folder);
-    }
+    const QString folder = QDir::toNativeSeparators(m_readingFolder);
+    if (reading() && m_slow->isActive() && m_sayReading)
+        text = tr("Reading %1...").arg(folder);
+    else if (reading() && !m_slow->isActive())
+        text = tr("The folder %1 is not answering; another folder or drive can be "
+                  "chosen meanwhile.")
+                   .arg(folder);
     // Problems in red; the reading state in the label's own colour.
-    m_message->setStyleSheet(reading() ? QString() : QStringLiteral("color: #a00000"));
+    m_message->setStyleSheet(text == m_choice.error() ? QStringLiteral("color: #a00000")
+                                                      : QString());
     m_message->setText(text);
     m_message->setVisible(!text.isEmpty());
 }
 
-void FilePicker::openFolder(const QString &folder) {
-    m_readingFolder = folder;
-    m_reads->start([this, reader = m_reader, folder](const widgets::LatestRun::Handle &) {
-        const shell::FolderListing listing = reader(folder);
+void FilePicker::startReading(const QString &what, bool said,
+                              std::function<Apply(const shell::FolderReader &)> work) {
+    m_readingFolder = what;
+    m_sayReading = said;
+    m_presetPath.clear();
+    m_reads->start([work = std::move(work), read = m_reader](const widgets::LatestRun::Handle &) {
         // Runs on the window's thread, and only while this is still the latest reading.
-        return widgets::LatestRun::Done([this, listing] { folderRead(listing); });
+        return widgets::LatestRun::Done(work(read));
     });
     m_slow->start();
     showError();
 }
 
-void FilePicker::stopReading() {
-    m_reads->stop();
+void FilePicker::endReading() {
+    m_presetPath.clear();
     m_slow->stop();
     m_readingFolder.clear();
 }
 
+void FilePicker::openFolder(const QString &folder) {
+    startReading(folder, true, [this, folder](const shell::FolderReader &read) -> Apply {
+        const shell::FolderListing listing = read(folder);
+        return [this, listing] { folderRead(listing); };
+    });
+}
+
 void FilePicker::folderRead(const shell::FolderListing &listing) {
-    m_slow->stop();
-    m_readingFolder.clear();
+    endReading();
     const QString before = m_choice.folder();
     m_loading = true;
     // Opened or not, the lists show the folder that is open, the drive list its drive
@@ -284,10 +313,9 @@ void FilePicker::move(shell::FileMove move) {
         emit listEnd();
 }
 
-void FilePicker::showDrives() {
+void FilePicker::showDrives(const QList<shell::Drive> &drives) {
     const bool was = m_loading;
     m_loading = true;
-    const QList<shell::Drive> drives = shell::drives();
     QStringList roots;
     m_drives->clear();
     for (const shell::Drive &d : drives) {
@@ -348,6 +376,7 @@ void FilePicker::folderOpened(int row) {
 void FilePicker::fileSelected(int row) {
     if (m_loading || !m_choice.choose(row))
         return;
+    m_presetPath.clear();
     if (m_files->currentRow() != row) {
         m_loading = true;
         m_files->setCurrentRow(row);

@@ -29,11 +29,12 @@ class FilePicker : public QWidget {
 public:
     explicit FilePicker(QWidget *parent = nullptr);
 
-    // The chosen file's full path, native separators.
+    // The chosen file's full path, native separators; a path the host set counts from then on.
     QString path() const;
     // Opens the picker at an existing file (selected, without fileChosen) or folder; anything
-    // else leaves the picker as it was.
-    void setPath(const QString &path);
+    // else leaves the picker as it was. The path is read off the window's thread: then runs
+    // once it has been opened (or found missing), unless a newer choice came first.
+    void setPath(const QString &path, std::function<void()> then = {});
 
     // The file list's filter: "*.*" (every file, the default), "*.2d*", or several separated by
     // ";" ("*.jpg;*.gif").
@@ -49,7 +50,8 @@ public:
     bool endOfList() const;
     bool startOfList() const;
 
-    // Reads the drives, the open folder and its files again (after a file was written there).
+    // Reads the drives, the open folder and its files again (after a file was written there),
+    // off the window's thread.
     void refresh();
 
     // The open folder ("/" form), the drive that holds it (native form) and the file list.
@@ -61,14 +63,12 @@ public:
     // under its lists and stays where it was, so the folder is neither shown empty nor opened.
     QString folderError() const;
 
-    // A folder the user opened is being read; folderChanged() comes when it has been.
+    // A folder is being read; for one the user opened, folderChanged() comes when it has been.
     bool reading() const;
     // Waits for the folder being read (tests).
     void waitForListing();
-    using FolderReader = std::function<shell::FolderListing(const QString &folder)>;
-    // How folders the user opens are read (tests stand in one that blocks); runs off the
-    // window's thread.
-    void setFolderReader(FolderReader reader);
+    // How folders are read (tests stand in one that blocks); runs off the window's thread.
+    void setFolderReader(shell::FolderReader reader);
 
 signals:
     void fileChosen();
@@ -81,14 +81,19 @@ protected:
 
 private:
     void move(shell::FileMove move);
-    void showDrives();
+    void showDrives(const QList<shell::Drive> &drives);
     void showLists();
     void driveChosen(int row);
     void folderOpened(int row);
     void fileSelected(int row);
+    using Apply = std::function<void()>;
+    // Starts work on a thread of its own; what it returns runs on the window's thread. said:
+    // the lists say at once that what is being read.
+    void startReading(const QString &what, bool said,
+                      std::function<Apply(const shell::FolderReader &)> work);
+    void endReading();
     void openFolder(const QString &folder);
     void folderRead(const shell::FolderListing &listing);
-    void stopReading();
     void showError();
     QStringList driveRoots() const;
 
@@ -98,9 +103,11 @@ private:
     QListWidget *m_files;
     QLabel *m_message;
     widgets::LatestRun *m_reads;
-    FolderReader m_reader = shell::readFolder;
-    QString m_readingFolder; // the folder being read, "" when none is
-    QTimer *m_slow;          // says the folder being read does not answer
+    shell::FolderReader m_reader = [](const QString &f) { return shell::readFolder(f); };
+    QString m_readingFolder;   // the folder or path being read
+    QString m_presetPath;      // a host's choice being read, native separators
+    bool m_sayReading = false; // the lists say so at once (the user chose it)
+    QTimer *m_slow;            // says the folder being read does not answer
     // Set while the picker fills its own lists, so their change handlers do not cascade.
     bool m_loading = false;
 };

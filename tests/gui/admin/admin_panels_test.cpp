@@ -45,6 +45,7 @@ void click(QWidget *in, const char *name) {
 // Picks a file in a picker as a user does: open its folder, select it in the file list.
 void pick(FilePicker *picker, const QString &path) {
     picker->setPath(QFileInfo(path).absolutePath());
+    picker->waitForListing();
     auto *files = picker->findChild<QListWidget *>(QStringLiteral("File1"));
     const auto found = files->findItems(QFileInfo(path).fileName(), Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1) << path.toStdString();
@@ -126,6 +127,7 @@ TEST_F(DiaryChooserTest, MakeNewFileNeverReplacesAndFileOkNeverTakesAFolder) {
     const QString kept = makeFile("ann-diary.log", lines);
     panel.setUser("boss");
     picker()->setPath(env.dir());
+    picker()->waitForListing();
     fileName()->setText(kept);
     click(&panel, "Command3");
     EXPECT_EQ(contents(kept), lines);

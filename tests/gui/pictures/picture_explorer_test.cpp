@@ -53,7 +53,12 @@ protected:
         save(keys::kFolder, QDir::toNativeSeparators(m_pics));
         m_panel.resize(700, 400);
         m_panel.show();
-        m_panel.setHost(keys::kAppDiary);
+        open(m_panel);
+    }
+    // Opens the panel and waits for its picker to read the remembered place.
+    static void open(PictureExplorer &panel) {
+        panel.setHost(keys::kAppDiary);
+        panel.findChild<FilePicker *>()->waitForListing();
     }
     void picture(const char *name, int w, int h, const char *format) {
         QImage image(w, h, QImage::Format_RGB32);
@@ -127,7 +132,7 @@ TEST_F(PixXploreTest, BrowsingShowsPicturesOfAnyCaseWithTheirNumbers) {
         write((QByteArray("cut.") + QByteArray(format).toLower()).constData(),
               whole.data().left(whole.data().size() * 4 / 10));
     }
-    m_panel.setHost(keys::kAppDiary);
+    open(m_panel);
     const struct {
         const char *name;
         QStringList numbers;
@@ -175,10 +180,10 @@ TEST_F(PixXploreTest, CopyPutsAMetafileUnderItsTypeOnlyWhenNamedInLowerCase) {
 
 TEST_F(PixXploreTest, ARememberedFileOutsideTheListSelectsNothing) {
     save(keys::kFile, QStringLiteral("99"));
-    m_panel.setHost(keys::kAppDiary);
+    open(m_panel);
     EXPECT_EQ(files()->currentRow(), -1);
     save(keys::kFile, QStringLiteral("4"));
-    m_panel.setHost(keys::kAppDiary);
+    open(m_panel);
     EXPECT_EQ(files()->currentItem()->text(), QStringLiteral("tall.png"));
 }
 
@@ -230,7 +235,7 @@ TEST_F(PixXploreTest, AnEmptyFolderOrAnUnwritableOneListsNothingAndBrowsingGoesO
     const QString empty = m_env.filePath(QStringLiteral("empty"));
     QDir().mkpath(empty);
     save(keys::kFolder, empty);
-    m_panel.setHost(keys::kAppDiary);
+    open(m_panel);
     find<QPushButton>("cmdListAll")->click();
     EXPECT_FALSE(m_panel.listing());
     EXPECT_TRUE(QDir(empty).entryList(QDir::Files).isEmpty());
@@ -239,7 +244,7 @@ TEST_F(PixXploreTest, AnEmptyFolderOrAnUnwritableOneListsNothingAndBrowsingGoesO
     // A folder named Files.lst stands where the listing would go.
     QDir().mkpath(m_pics + u'/' + pictures::kListingName);
     save(keys::kFolder, m_pics);
-    m_panel.setHost(keys::kAppDiary);
+    open(m_panel);
     find<QPushButton>("cmdListAll")->click();
     waitForListing();
     EXPECT_TRUE(message().startsWith(QStringLiteral("Files.lst not written")))
@@ -268,7 +273,7 @@ TEST_F(PixXploreTest, AReadThatNeverEndsHoldsUpNeitherTheWindowNorANewerChoice) 
         // A panel that goes while its read hangs does not wait for it either.
         PictureExplorer other(m_env.services());
         other.setReaders(slowPhoto, pictures::probePicture);
-        other.setHost(keys::kAppDiary);
+        open(other);
         choose(QStringLiteral("IMG_0001.JPG"), other);
     }
     gate.set_value();
@@ -281,10 +286,11 @@ TEST_F(PixXploreTest, ARememberedFolderThatCannotBeReadIsSaidAtStart) {
     QDir().mkpath(locked);
     ::chmod(QFile::encodeName(locked).constData(), 0);
     save(keys::kFolder, locked);
-    {
-        const test::ObeyPermissions asAUser;
-        m_panel.setHost(keys::kAppDiary);
-    }
+    m_panel.findChild<FilePicker *>()->setFolderReader([](const QString &folder) {
+        const test::ObeyPermissions asAUser; // on the reading thread
+        return shell::readFolder(folder);
+    });
+    open(m_panel);
     ::chmod(QFile::encodeName(locked).constData(), 0700);
     EXPECT_EQ(message(), QStringLiteral("Cannot read the folder %1: Permission denied")
                              .arg(QDir::toNativeSeparators(locked)));

@@ -36,6 +36,7 @@ protected:
             EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         }
         m_picker.setPath(m_dir.path());
+        m_picker.waitForListing();
     }
     QStringList shownFiles() {
         QStringList out;
@@ -59,7 +60,8 @@ TEST_F(FilePickerTest, MovesChooseThenReportTheEnd) {
     m_picker.setPattern(QStringLiteral("*.jpg;*.gif"));
     EXPECT_EQ(shownFiles(), (QStringList{"a.GIF", "b.jpg", "c.jpg"}));
     m_picker.setPath(m_dir.filePath(QStringLiteral("b.jpg"))); // the second of three
-    EXPECT_TRUE(order.isEmpty());                              // a preset is no choice
+    m_picker.waitForListing();
+    EXPECT_TRUE(order.isEmpty()); // a preset is no choice
     m_picker.moveFirst();
     EXPECT_EQ(order, (QStringList{native("a.GIF"), "end"}));
     EXPECT_TRUE(m_picker.startOfList());
@@ -74,6 +76,7 @@ TEST_F(FilePickerTest, MovesChooseThenReportTheEnd) {
 TEST_F(FilePickerTest, APresetPathOpensItsFolderWithoutCascading) {
     QSignalSpy chosen(&m_picker, &FilePicker::fileChosen);
     m_picker.setPath(m_dir.filePath(QStringLiteral("sub/inner.jpg")));
+    m_picker.waitForListing();
     EXPECT_EQ(shownFiles(), (QStringList{"inner.jpg"}));
     EXPECT_EQ(files()->currentRow(), 0);
     EXPECT_EQ(m_picker.path(), native("sub/inner.jpg"));
@@ -82,6 +85,7 @@ TEST_F(FilePickerTest, APresetPathOpensItsFolderWithoutCascading) {
     EXPECT_GE(drives()->currentIndex(), 0);
 
     m_picker.setPath(m_dir.filePath(QStringLiteral("missing.jpg")));
+    m_picker.waitForListing();
     EXPECT_EQ(m_picker.path(), native("sub/inner.jpg"));
     EXPECT_EQ(shownFiles(), (QStringList{"inner.jpg"}));
 }
@@ -145,6 +149,7 @@ TEST_F(FilePickerTest, AFolderThatCannotBeReadIsSaidAndNotOpened) {
     QDir().mkpath(locked);
     ::chmod(QFile::encodeName(locked).constData(), 0);
     m_picker.refresh();
+    m_picker.waitForListing();
     QSignalSpy changed(&m_picker, &FilePicker::folderChanged);
     auto *message = m_picker.findChild<QLabel *>(QStringLiteral("lblFolderMessage"));
     m_picker.setFolderReader([](const QString &folder) {
