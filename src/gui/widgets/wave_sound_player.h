@@ -17,6 +17,8 @@ public:
     // modulePath: the wave-playback module's file; chimePath: the desk's chime, played for
     // kBuiltInChime.
     explicit WaveSoundPlayer(QString modulePath, QString chimePath = {}, QObject *parent = nullptr);
+    // Waits, briefly, for a sound still loading (see the .cpp).
+    ~WaveSoundPlayer() override;
     void play(const QString &wavePath) override;
 
     // Whether the module is loaded; after a failed load, why not.
