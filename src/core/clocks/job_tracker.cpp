@@ -52,7 +52,7 @@ bool markContainer(SettingsStore &store, const QString &user, const QString &con
     return !batch || batch->commit();
 }
 
-QString postingMessage(const Posting &posting) {
+QString postingMessage(const Posting &posting, const QString &what) {
     switch (posting.result) {
     case PostResult::Posted:
     case PostResult::NotAllowed:
@@ -60,13 +60,16 @@ QString postingMessage(const Posting &posting) {
     case PostResult::NameRefused:
         return kColonRefused;
     case PostResult::DiaryMissing:
-        return QStringLiteral("The Diary file is missing: this Start or Stop was not "
-                              "recorded and no clock changed.");
+        return QStringLiteral("The Diary file is missing: %1 was not recorded and no clock "
+                              "changed.")
+            .arg(what);
     case PostResult::DiaryFailed:
-        return QStringLiteral("The Diary file could not be written (%1): this Start or Stop "
-                              "was not recorded and no clock changed.")
-            .arg(posting.error);
+        return QStringLiteral("The Diary file could not be written (%1): %2 was not recorded "
+                              "and no clock changed.")
+            .arg(posting.error, what);
     case PostResult::StoreFailed:
+        if (posting.record.isEmpty())
+            return SettingsStore::notSavedMessage(posting.error);
         return QStringLiteral("The Diary has the record, but the settings could not be saved "
                               "(%1): no clock changed.")
             .arg(posting.error);

@@ -33,7 +33,10 @@ bool annotateAfterPost(const QString &chain);
 [[nodiscard]] bool markContainer(SettingsStore &store, const QString &user,
                                  const QString &containerName);
 
-// The help frame's line for a Start or Stop that did not go through; empty when it did.
-QString postingMessage(const Posting &posting);
+// The line for a Start, a Stop or another clock action (`what`, as "this Start or Stop") that
+// did not go through; empty when it did. An action that wrote no record and could not save
+// says only that.
+QString postingMessage(const Posting &posting,
+                       const QString &what = QStringLiteral("this Start or Stop"));
 
 } // namespace vidorev::job_tracker

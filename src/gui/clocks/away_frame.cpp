@@ -1,6 +1,7 @@
 #include "clocks/away_frame.h"
 
 #include "clocks/away_watcher.h"
+#include "clocks/job_tracker.h"
 #include "widgets/controls.h"
 
 #include <QHBoxLayout>
@@ -39,21 +40,6 @@ QString jobText(const PendingAbsence &p) {
     return QStringLiteral("job %1 (%2)").arg(p.job, p.taskName);
 }
 
-QString failure(const Posting &posting) {
-    switch (posting.result) {
-    case PostResult::DiaryMissing:
-        return QStringLiteral("The Diary file is missing: nothing was recorded and the clock is "
-                              "as it was.");
-    case PostResult::DiaryFailed:
-        return QStringLiteral("The Diary file could not be written (%1): nothing was recorded "
-                              "and the clock is as it was.")
-            .arg(posting.error);
-    case PostResult::StoreFailed:
-        return SettingsStore::notSavedMessage(posting.error);
-    default:
-        return {};
-    }
-}
 } // namespace
 
 AwayFrame::AwayFrame(Services services, AwayWatcher *watcher, QWidget *parent)
@@ -186,7 +172,7 @@ void AwayFrame::showPending() {
 
 void AwayFrame::answer(AwayChoice choice) {
     const Posting posting = m_book.answer(m_user, choice);
-    const QString problem = failure(posting);
+    const QString problem = job_tracker::postingMessage(posting, QStringLiteral("the answer"));
     m_problem->setText(problem);
     m_problem->setVisible(!problem.isEmpty());
     showPending();

@@ -88,6 +88,12 @@ TEST_F(RunningJobsTest, AnActionTheDiaryOrTheStoreRefusesChangesNothing) {
     EXPECT_EQ(p.result, PostResult::StoreFailed);
     EXPECT_FALSE(p.error.isEmpty() || idle.saveError().isEmpty());
     EXPECT_EQ(env.diaryLines(diary).last(), p.record);
+    // Said as it is: the Diary has the line; an action that wrote none (keeping an absence's
+    // time) only was not saved.
+    EXPECT_TRUE(job_tracker::postingMessage(p).startsWith("The Diary has the record"));
+    const Posting unwritten{PostResult::StoreFailed, {}, 0, 0, p.error};
+    EXPECT_EQ(job_tracker::postingMessage(unwritten, "the answer"),
+              SettingsStore::notSavedMessage(p.error));
     EXPECT_FALSE(edited || marked);
     EXPECT_EQ(env.snapshot(), before);
 
